@@ -1,0 +1,19 @@
+// TORNAVENTURA 3.1: the program starts on its main window and ends with it.
+#include <QApplication>
+
+#include "main/frmPrincipal.h"
+#include "platform/PlataformaQt.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));
+    PlataformaQt plataforma;
+    Plataforma::Instalar(&plataforma);
+    frmPrincipal ventana;
+    ventana.Cargar();
+    ventana.show();
+    QObject::connect(&ventana, &Ventana::Descargada, &app, &QApplication::quit, Qt::QueuedConnection);
+    int r = app.exec();
+    Plataforma::Instalar(nullptr);
+    return r;
+}
