@@ -1,0 +1,6 @@
+#include "main/frmAcercaDe.h"
+
+frmAcercaDe::frmAcercaDe(QWidget* padre) : Ventana(padre) {
+    setObjectName(QStringLiteral("frmAcercaDe"));
+    setWindowTitle(QStringLiteral("Acerca de ..."));
+}
