@@ -72,9 +72,6 @@ TEST(frmAcercaDe, ElCampoInicialSaleDelAzarDelProgramaSinResembrar) {
         ASSERT_FLOAT_EQ(w.EstrellaX[i], static_cast<float>(-ancho * azar[3 * i])) << i;
         ASSERT_FLOAT_EQ(w.EstrellaY[i], static_cast<float>(azar[3 * i + 1] * alto)) << i;
         ASSERT_FLOAT_EQ(w.EstrellaVelocidad[i], static_cast<float>(azar[3 * i + 2] * 3)) << i;
-        EXPECT_LE(w.EstrellaX[i], 0.0f);
-        EXPECT_GT(w.EstrellaX[i], -ancho);
-        EXPECT_LT(w.EstrellaVelocidad[i], 3.0f);
     }
 }
 
@@ -98,10 +95,6 @@ TEST(frmAcercaDe, CadaFotogramaAvanzaUnCuartoDeLaVelocidad) {
     EXPECT_FLOAT_EQ(w.EstrellaX[2], -4.75f);
     EXPECT_FLOAT_EQ(w.EstrellaX[3], 4.5f);
     EXPECT_FLOAT_EQ(w.EstrellaX[4], static_cast<float>(w.width()));
-
-    w.AvanzarFotograma();
-    EXPECT_FLOAT_EQ(w.EstrellaX[0], 5.0f);
-    EXPECT_FLOAT_EQ(w.EstrellaX[1], 1.0f);  // -9.5 + 10 + 0.5
 }
 
 TEST(frmAcercaDe, UnaEstrellaQuePasaElBordeDerechoVuelveAEmpezarALaIzquierda) {
