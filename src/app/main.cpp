@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/tornaventura.svg")));
     PlataformaQt plataforma;
     Plataforma::Instalar(&plataforma);
     frmPrincipal ventana;
