@@ -5,16 +5,6 @@
 #include "main/DireccionesWeb.h"
 #include "platform/Plataforma.h"
 
-// The pictures are compiled into the core library, which as a static library does not
-// register them by itself. Q_INIT_RESOURCE must stay outside any namespace.
-static void RegistrarRecursosAcercaDe() {
-    static const bool registrados = [] {
-        Q_INIT_RESOURCE(recursos);
-        return true;
-    }();
-    (void)registrados;
-}
-
 namespace {
 constexpr int Ancho = 500;
 constexpr int Alto = 320;
@@ -48,7 +38,6 @@ Etiqueta* NuevoEnlace(QWidget* padre, const char* sitio, const QString& nombre, 
 }  // namespace
 
 frmAcercaDe::frmAcercaDe(QWidget* padre) : Ventana(padre) {
-    RegistrarRecursosAcercaDe();
     setObjectName(QStringLiteral("frmAcercaDe"));
     setWindowTitle(QStringLiteral("Acerca de ..."));
     setFixedSize(Ancho, Alto);

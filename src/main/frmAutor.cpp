@@ -1,22 +1,11 @@
 #include "main/frmAutor.h"
 
-// The pictures are compiled into the core library, which as a static library does not
-// register them by itself. Q_INIT_RESOURCE must stay outside any namespace.
-static void RegistrarRecursosAutor() {
-    static const bool registrados = [] {
-        Q_INIT_RESOURCE(recursos);
-        return true;
-    }();
-    (void)registrados;
-}
-
 namespace {
 constexpr int Margen = 10;
 constexpr int AltoPanel = 72;
 }  // namespace
 
 frmAutor::frmAutor(QWidget* padre) : Ventana(padre) {
-    RegistrarRecursosAutor();
     setObjectName(QStringLiteral("frmAutor"));
     setWindowTitle(QStringLiteral("AUTOR"));
     setStyleSheet(QStringLiteral("frmAutor{background-color:#ffffff;}"));
