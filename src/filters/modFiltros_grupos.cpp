@@ -1,0 +1,130 @@
+// Number groups and related groups: one pass over the rows per group in use, each row's hit
+// count in a group being the popcount of its number mask (bit n for number n, worked out once
+// per call) and the group's mask.
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+#include "filters/modFiltros.h"
+#include "filters/modFiltros_marco.h"
+
+namespace modFiltros {
+
+using namespace modGeneral;
+using detalle::CalcularMascarasFilas;
+using detalle::RecorrerFilas;
+
+namespace {
+
+std::uint64_t MascaraFila(const Tabla<Byte>& pertenencia, int fila) {
+    std::uint64_t m = 0;
+    for (int n = 1; n <= 50; ++n)
+        if (pertenencia(fila, n) == 1) m |= std::uint64_t{1} << n;
+    return m;
+}
+
+struct GrupoNumeros {
+    std::uint64_t numeros;
+    Byte falla[8];  // by hit count 0..5
+};
+
+// Whether the conditions in use can be met by distinct subgroups: condition `nivel` tries the
+// subgroups not yet taken, in order, and the search stops at the first full assignment.
+bool AsignarCondiciones(const Byte (*admite)[6], int condiciones, const int* aciertos,
+                        int subgrupos, int nivel, unsigned usados) {
+    if (nivel == condiciones) return true;
+    for (int j = 0; j < subgrupos; ++j) {
+        if (usados >> j & 1u) continue;
+        if (admite[nivel][aciertos[j]] != 1) continue;
+        if (AsignarCondiciones(admite, condiciones, aciertos, subgrupos, nivel + 1, usados | 1u << j))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+Long FiltrarGrupos(Integer) {
+    DimensionarTablasFijas();
+    // A group with no number restricts nothing and makes no pass.
+    std::vector<GrupoNumeros> grupos;
+    for (int g = 1; g <= 120; ++g) {
+        GrupoNumeros gr{MascaraFila(GruposNumeros, g), {1, 1, 1, 1, 1, 1, 1, 1}};
+        if (gr.numeros == 0) continue;
+        for (int h = 0; h <= 5; ++h) gr.falla[h] = GruposAciertos(g, h) != 1;
+        grupos.push_back(gr);
+    }
+    if (grupos.empty() || TotalCombinaciones <= 0) return 0;
+
+    std::vector<std::uint64_t> mascaras(static_cast<std::size_t>(TotalCombinaciones));
+    CalcularMascarasFilas(mascaras.data());
+    const std::uint64_t* const m = mascaras.data();
+    Long marcadas = 0;
+    for (const GrupoNumeros& gr : grupos) {
+        const std::uint64_t numeros = gr.numeros;
+        const Byte* const falla = gr.falla;
+        marcadas += RecorrerFilas([&](std::size_t i) { return falla[std::popcount(m[i] & numeros)] != 0; });
+    }
+    return marcadas;
+}
+
+Long FiltrarGruposRelacionados(Integer) {
+    DimensionarTablasFijas();
+    std::vector<std::uint64_t> mascaras;
+    Long marcadas = 0;
+    for (int g = 1; g <= 40; ++g) {
+        const int primera = 4 * (g - 1) + 1;
+        int subgrupos = 0;
+        for (int s = 0; s < 4; ++s)
+            if (MascaraFila(SubgruposNumeros, primera + s) != 0) ++subgrupos;
+        // The groups in use come first: the first one without numbers ends the filter.
+        if (subgrupos == 0) break;
+
+        Byte admite[4][6];
+        int condiciones = 0;
+        for (int s = 0; s < 4; ++s) {
+            bool enUso = false;
+            for (int h = 0; h <= 5; ++h) enUso = enUso || CondicionesAciertos(primera + s, h) != 0;
+            if (!enUso) continue;
+            for (int h = 0; h <= 5; ++h) admite[condiciones][h] = CondicionesAciertos(primera + s, h);
+            ++condiciones;
+        }
+        // Only the first `subgrupos` rows are read: the window and the base file reader keep
+        // the non-empty subgroups of a group in front.
+        std::uint64_t sub[4] = {0, 0, 0, 0};
+        for (int j = 0; j < subgrupos; ++j) sub[j] = MascaraFila(SubgruposNumeros, primera + j);
+
+        // Verdict for every combination of the hit counts, 3 bits per subgroup. No condition
+        // in use, or more conditions than subgroups, leaves no assignment.
+        Byte falla[1 << 12];
+        for (unsigned codigo = 0; codigo < (1u << 12); ++codigo) {
+            int aciertos[4];
+            bool valido = true;
+            for (int j = 0; j < 4; ++j) {
+                aciertos[j] = static_cast<int>(codigo >> (3 * j) & 7u);
+                valido = valido && aciertos[j] <= 5 && (j < subgrupos || aciertos[j] == 0);
+            }
+            falla[codigo] = !valido || condiciones == 0 ||
+                            !AsignarCondiciones(admite, condiciones, aciertos, subgrupos, 0, 0);
+        }
+
+        if (TotalCombinaciones <= 0) continue;
+        if (mascaras.empty()) {
+            mascaras.resize(static_cast<std::size_t>(TotalCombinaciones));
+            CalcularMascarasFilas(mascaras.data());
+        }
+        const std::uint64_t* const m = mascaras.data();
+        const std::uint64_t s0 = sub[0], s1 = sub[1], s2 = sub[2], s3 = sub[3];
+        marcadas += RecorrerFilas([&](std::size_t i) {
+            const std::uint64_t x = m[i];
+            const unsigned codigo = static_cast<unsigned>(std::popcount(x & s0)) |
+                                    static_cast<unsigned>(std::popcount(x & s1)) << 3 |
+                                    static_cast<unsigned>(std::popcount(x & s2)) << 6 |
+                                    static_cast<unsigned>(std::popcount(x & s3)) << 9;
+            return falla[codigo] != 0;
+        });
+    }
+    return marcadas;
+}
+
+}  // namespace modFiltros
