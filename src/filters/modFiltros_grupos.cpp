@@ -3,6 +3,7 @@
 // per call) and the group's mask.
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "filters/modFiltros.h"
@@ -15,6 +16,14 @@ using detalle::CalcularMascarasFilas;
 using detalle::RecorrerFilas;
 
 namespace {
+
+// The passes are compiled twice, with and without the processor's popcount instruction, and
+// the loader picks the one the machine runs (the baseline would call a library routine).
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define TV_CON_POPCNT [[gnu::target_clones("popcnt", "default"), gnu::flatten]]
+#else
+#define TV_CON_POPCNT
+#endif
 
 std::uint64_t MascaraFila(const Tabla<Byte>& pertenencia, int fila) {
     std::uint64_t m = 0;
@@ -32,7 +41,7 @@ struct GrupoNumeros {
 // subgroups not yet taken, in order, and the search stops at the first full assignment.
 bool AsignarCondiciones(const Byte (*admite)[6], int condiciones, const int* aciertos,
                         int subgrupos, int nivel, unsigned usados) {
-    if (nivel == condiciones) return true;
+    if (nivel >= condiciones || nivel >= 4) return true;  // at most four conditions
     for (int j = 0; j < subgrupos; ++j) {
         if (usados >> j & 1u) continue;
         if (admite[nivel][aciertos[j]] != 1) continue;
@@ -40,6 +49,24 @@ bool AsignarCondiciones(const Byte (*admite)[6], int condiciones, const int* aci
             return true;
     }
     return false;
+}
+
+TV_CON_POPCNT
+Long PasadaGrupo(const std::uint64_t* m, std::uint64_t numeros, const Byte* falla) {
+    return RecorrerFilas([&](std::size_t i) { return falla[std::popcount(m[i] & numeros)] != 0; });
+}
+
+TV_CON_POPCNT
+Long PasadaGrupoRelacionado(const std::uint64_t* m, const std::uint64_t* sub, const Byte* falla) {
+    const std::uint64_t s0 = sub[0], s1 = sub[1], s2 = sub[2], s3 = sub[3];
+    return RecorrerFilas([&](std::size_t i) {
+        const std::uint64_t x = m[i];
+        const unsigned codigo = static_cast<unsigned>(std::popcount(x & s0)) |
+                                static_cast<unsigned>(std::popcount(x & s1)) << 3 |
+                                static_cast<unsigned>(std::popcount(x & s2)) << 6 |
+                                static_cast<unsigned>(std::popcount(x & s3)) << 9;
+        return falla[codigo] != 0;
+    });
 }
 
 }  // namespace
@@ -58,13 +85,8 @@ Long FiltrarGrupos(Integer) {
 
     std::vector<std::uint64_t> mascaras(static_cast<std::size_t>(TotalCombinaciones));
     CalcularMascarasFilas(mascaras.data());
-    const std::uint64_t* const m = mascaras.data();
     Long marcadas = 0;
-    for (const GrupoNumeros& gr : grupos) {
-        const std::uint64_t numeros = gr.numeros;
-        const Byte* const falla = gr.falla;
-        marcadas += RecorrerFilas([&](std::size_t i) { return falla[std::popcount(m[i] & numeros)] != 0; });
-    }
+    for (const GrupoNumeros& gr : grupos) marcadas += PasadaGrupo(mascaras.data(), gr.numeros, gr.falla);
     return marcadas;
 }
 
@@ -96,33 +118,26 @@ Long FiltrarGruposRelacionados(Integer) {
 
         // Verdict for every combination of the hit counts, 3 bits per subgroup. No condition
         // in use, or more conditions than subgroups, leaves no assignment.
+        // Codes that cannot occur (a count above 5, or hits in a subgroup not read) stay failing.
         Byte falla[1 << 12];
-        for (unsigned codigo = 0; codigo < (1u << 12); ++codigo) {
-            int aciertos[4];
-            bool valido = true;
-            for (int j = 0; j < 4; ++j) {
-                aciertos[j] = static_cast<int>(codigo >> (3 * j) & 7u);
-                valido = valido && aciertos[j] <= 5 && (j < subgrupos || aciertos[j] == 0);
-            }
-            falla[codigo] = !valido || condiciones == 0 ||
-                            !AsignarCondiciones(admite, condiciones, aciertos, subgrupos, 0, 0);
-        }
+        std::memset(falla, 1, sizeof falla);
+        const int tope[4] = {5, subgrupos > 1 ? 5 : 0, subgrupos > 2 ? 5 : 0, subgrupos > 3 ? 5 : 0};
+        int h[4];
+        for (h[0] = 0; h[0] <= tope[0]; ++h[0])
+            for (h[1] = 0; h[1] <= tope[1]; ++h[1])
+                for (h[2] = 0; h[2] <= tope[2]; ++h[2])
+                    for (h[3] = 0; h[3] <= tope[3]; ++h[3]) {
+                        const unsigned codigo = static_cast<unsigned>(h[0] | h[1] << 3 | h[2] << 6 | h[3] << 9);
+                        if (condiciones > 0)
+                            falla[codigo] = !AsignarCondiciones(admite, condiciones, h, subgrupos, 0, 0);
+                    }
 
         if (TotalCombinaciones <= 0) continue;
         if (mascaras.empty()) {
             mascaras.resize(static_cast<std::size_t>(TotalCombinaciones));
             CalcularMascarasFilas(mascaras.data());
         }
-        const std::uint64_t* const m = mascaras.data();
-        const std::uint64_t s0 = sub[0], s1 = sub[1], s2 = sub[2], s3 = sub[3];
-        marcadas += RecorrerFilas([&](std::size_t i) {
-            const std::uint64_t x = m[i];
-            const unsigned codigo = static_cast<unsigned>(std::popcount(x & s0)) |
-                                    static_cast<unsigned>(std::popcount(x & s1)) << 3 |
-                                    static_cast<unsigned>(std::popcount(x & s2)) << 6 |
-                                    static_cast<unsigned>(std::popcount(x & s3)) << 9;
-            return falla[codigo] != 0;
-        });
+        marcadas += PasadaGrupoRelacionado(mascaras.data(), sub, falla);
     }
     return marcadas;
 }
