@@ -117,8 +117,8 @@ Long FiltrarGruposRelacionados(Integer) {
         for (int j = 0; j < subgrupos; ++j) sub[j] = MascaraFila(SubgruposNumeros, primera + j);
 
         // Verdict for every combination of the hit counts, 3 bits per subgroup. No condition
-        // in use, or more conditions than subgroups, leaves no assignment.
-        // Codes that cannot occur (a count above 5, or hits in a subgroup not read) stay failing.
+        // in use, or more conditions than subgroups, leaves no assignment. Codes that cannot
+        // occur (a count above 5, hits in a subgroup not read) stay failing.
         Byte falla[1 << 12];
         std::memset(falla, 1, sizeof falla);
         const int tope[4] = {5, subgrupos > 1 ? 5 : 0, subgrupos > 2 ? 5 : 0, subgrupos > 3 ? 5 : 0};
