@@ -217,7 +217,9 @@ bool DocumentoXML::save(const std::string& ruta) {
     }
     const QString nombre = Q(ruta);
     QFileInfo info(nombre);
-    if (info.exists() && (!info.isFile() || !info.isWritable())) {
+    // A file marked read-only is kept, even for a user whom permissions do not bind.
+    const auto escritura = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (info.exists() && (!info.isFile() || !info.isWritable() || !(info.permissions() & escritura))) {
         errorGuardar_ = "Permiso denegado";
         return false;
     }

@@ -1,16 +1,19 @@
 #include "platform/PlataformaQt.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 #include <chrono>
 
@@ -95,9 +98,38 @@ QString EntradaFiltro(const std::string& descripcion, const std::string& patron)
     if (patrones.isEmpty()) patrones << QStringLiteral("*");
     return Q(descripcion) + QStringLiteral(" (") + patrones.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
+// The 1-based pair the user ended with. The dialog names the chosen entry by its shown text
+// (the description), so equal descriptions are told apart by the position in its list.
+int FiltroElegido(const QFileDialog& dlg, const QStringList& filtros, const PeticionDialogo& p) {
+    if (auto* tipos = dlg.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        int i = tipos->currentIndex();
+        if (i >= 0 && i < filtros.size()) return i + 1;
+    }
+    const QString elegido = dlg.selectedNameFilter();
+    for (int i = 0; i < filtros.size(); ++i)
+        if (filtros.at(i) == elegido || Q(p.filtros[static_cast<std::size_t>(i)].first).trimmed() == elegido)
+            return i + 1;
+    return p.indiceFiltro;
+}
+
+// The file dialog is Qt's own: its column headers, tooltips and folder names come from Qt's
+// Spanish translation, loaded once when there is one.
+void TraducirDialogoFichero() {
+    static bool hecho = false;
+    if (hecho || !qApp) return;
+    hecho = true;
+    auto* traductor = new QTranslator(qApp);
+    if (traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traductor);
+    else
+        delete traductor;
+}
+
 }  // namespace
 
 ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
+    TraducirDialogoFichero();
     ResultadoDialogoFichero r;
     r.indiceFiltro = p.indiceFiltro;
     QStringList filtros;
@@ -140,8 +172,7 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
         }
         r.aceptado = true;
         r.ruta = S(QDir::toNativeSeparators(ruta));
-        int i = static_cast<int>(filtros.indexOf(dlg.selectedNameFilter()));
-        if (i >= 0) r.indiceFiltro = i + 1;
+        if (!filtros.isEmpty()) r.indiceFiltro = FiltroElegido(dlg, filtros, p);
         return r;
     }
 }
