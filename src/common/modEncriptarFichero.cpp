@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "platform/Plataforma.h"
@@ -86,33 +87,39 @@ std::string DescripcionError(int codigo) {
 // Buffered writer of records: the file is written in large chunks.
 class EscritorRegistros {
 public:
-    explicit EscritorRegistros(std::FILE* f) : f_(f) { buffer_.reserve(Capacidad); }
+    explicit EscritorRegistros(std::FILE* f) : f_(f), buffer_(new char[Capacidad]) {}
 
     void Registro(const std::string& texto) {
-        Espacio(texto.size() + 2);
-        buffer_.push_back(static_cast<char>(texto.size() & 0xFF));
-        buffer_.push_back(static_cast<char>((texto.size() >> 8) & 0xFF));
-        buffer_.insert(buffer_.end(), texto.begin(), texto.end());
+        char* r = Reservar(texto.size() + 2);
+        r[0] = static_cast<char>(texto.size() & 0xFF);
+        r[1] = static_cast<char>((texto.size() >> 8) & 0xFF);
+        std::memcpy(r + 2, texto.data(), texto.size());
     }
-    // Room for n more bytes at the end; returns where they go.
+    // Room for n more bytes (n is at most a record) at the end; returns where they go.
     char* Reservar(std::size_t n) {
-        Espacio(n);
-        std::size_t t = buffer_.size();
-        buffer_.resize(t + n);
-        return buffer_.data() + t;
+        if (usado_ + n > Capacidad) {
+            if (!error_) {
+                errno = 0;
+                if (!Vaciar()) error_ = errno;
+            }
+            usado_ = 0;  // nothing more reaches the file after a failure
+        }
+        char* r = buffer_.get() + usado_;
+        usado_ += n;
+        return r;
     }
     // Writes what is buffered; false (errno set) on failure.
     bool Vaciar() {
         if (error_) {
             errno = error_;
-            buffer_.clear();
+            usado_ = 0;
             return false;
         }
-        if (buffer_.empty()) return true;
-        std::size_t escritos = std::fwrite(buffer_.data(), 1, buffer_.size(), f_);
-        bool ok = escritos == buffer_.size();
+        if (usado_ == 0) return true;
+        std::size_t escritos = std::fwrite(buffer_.get(), 1, usado_, f_);
+        bool ok = escritos == usado_;
         if (!ok && errno == 0) errno = EIO;
-        buffer_.clear();
+        usado_ = 0;
         return ok;
     }
     bool Error() const { return error_ != 0; }
@@ -120,15 +127,9 @@ public:
 
 private:
     static constexpr std::size_t Capacidad = std::size_t(1) << 22;
-    void Espacio(std::size_t n) {
-        if (buffer_.size() + n > Capacidad && !error_) {
-            errno = 0;
-            if (!Vaciar()) error_ = errno;
-        }
-        if (error_) buffer_.clear();  // nothing more reaches the file after a failure
-    }
     std::FILE* f_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t usado_ = 0;
     int error_ = 0;
 };
 

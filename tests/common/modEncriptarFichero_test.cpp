@@ -243,6 +243,13 @@ TEST_F(FicheroEURTest, FaltanFilasEnLaTabla) {
     ASSERT_EQ(r.size(), 5u);
     EXPECT_EQ(EncriptarRC4(r[4], ClaveEUR), "01,02,03,04,05+06,03");
 
+    // A table freed while the writer yields is not read any further.
+    ApuestasGrabacion.ReDim(1, 12000, 1, 7);
+    plataforma.alCederControl = [] { ApuestasGrabacion.Erase(); };
+    EXPECT_FALSE(GuardarFicheroEUR(ruta, "c", 12000, nullptr));
+    plataforma.alCederControl = nullptr;
+    EXPECT_EQ(LeerRegistrosEUR(ruta).size(), 2u + 4999u);
+
     // A table without the star columns writes no bet at all.
     ApuestasGrabacion.ReDim(1, 3, 1, 5);
     EXPECT_FALSE(GuardarFicheroEUR(ruta, "c", 1, nullptr));
