@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
-#include <chrono>
 
 #include "platform/Ventana.h"
 
@@ -56,17 +55,11 @@ void PlataformaQt::Beep() { QApplication::beep(); }
 
 void PlataformaQt::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-double PlataformaQt::Rnd() {
-    // 53 random bits: uniform in [0, 1).
-    return static_cast<double>(azar_() >> 11) * (1.0 / 9007199254740992.0);
-}
+double PlataformaQt::Rnd() { return azar_.Rnd(); }
 
-void PlataformaQt::Randomize(unsigned semilla) { azar_.seed(semilla); }
+void PlataformaQt::Randomize(unsigned semilla) { azar_.Sembrar(semilla); }
 
-void PlataformaQt::Randomize() {
-    azar_.seed(static_cast<unsigned long long>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-}
+void PlataformaQt::Randomize() { azar_.SembrarDesdeReloj(); }
 
 std::string PlataformaQt::CarpetaPrograma() {
     return S(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
