@@ -107,8 +107,6 @@ void frmPrincipal::ConstruirListaFiltros() {
     lstFiltros->setFont(fija);
     lstFiltros->setUniformItemSizes(true);
     lstFiltros->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstFiltros->setToolTip(QStringLiteral(
-        "Doble clic: configurar el filtro. Botón derecho: activar o desactivar la fila seleccionada"));
     // Tall enough for the twelve rows.
     lstFiltros->AddItem(QStringLiteral("X"));
     lstFiltros->setSpacing(espacio);
