@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <vector>
 
 #include "main/DireccionesWeb.h"
 #include "main/frmAcercaDe.h"
 #include "support/PlataformaGuion.h"
+#include "support/Raton.h"
 
 namespace {
 
@@ -27,16 +27,6 @@ void Aquietar(frmAcercaDe& w) {
     w.EstrellaX.fill(0);
     w.EstrellaY.fill(0);
     w.EstrellaVelocidad.fill(0);
-}
-
-void Pulsar(QWidget* w) {
-    const QPointF centro(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent abajo(QEvent::MouseButtonPress, centro, w->mapToGlobal(centro), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent arriba(QEvent::MouseButtonRelease, centro, w->mapToGlobal(centro), Qt::LeftButton,
-                       Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &abajo);
-    QApplication::sendEvent(w, &arriba);
 }
 
 TEST(frmAcercaDe, AlCargarMuestraNombreEnlacesEImagenes) {
@@ -174,7 +164,7 @@ TEST(frmAcercaDe, LosEnlacesAbrenSuPaginaYCallanSiFalla) {
     w.Cargar();
     w.lblLinkVelodaro_Click();
     w.lblLinkZafirana_Click();
-    Pulsar(w.lblLinkZafirana);  // a real click reaches the same handler
+    PulsarRaton(w.lblLinkZafirana);  // a real click reaches the same handler
     ASSERT_EQ(g.paginas.size(), 3u);
     EXPECT_EQ(g.paginas[0], DireccionesWeb::PaginaFabricante);
     EXPECT_EQ(g.paginas[1], DireccionesWeb::PaginaAgencia);

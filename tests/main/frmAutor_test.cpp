@@ -1,31 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 
 #include "main/frmAutor.h"
 #include "support/PlataformaGuion.h"
+#include "support/Raton.h"
 
 namespace {
 
 bool MismaImagen(const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); }
-
-void MoverRatonSobre(QWidget* w) {
-    const QPointF centro(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent e(QEvent::MouseMove, centro, w->mapToGlobal(centro), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void Pulsar(QWidget* w) {
-    const QPointF centro(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent abajo(QEvent::MouseButtonPress, centro, w->mapToGlobal(centro), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent arriba(QEvent::MouseButtonRelease, centro, w->mapToGlobal(centro), Qt::LeftButton,
-                       Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &abajo);
-    QApplication::sendEvent(w, &arriba);
-}
 
 TEST(frmAutor, MuestraSuDibujoYElBotonEnReposo) {
     PlataformaGuion g;
@@ -55,11 +38,11 @@ TEST(frmAutor, ElBotonSeIluminaBajoElRatonYVuelveAlPasarAlPanel) {
     EXPECT_TRUE(MismaImagen(w.cmdVolver->pixmap(), w.ImagenVolverNormal()));
 
     // Real mouse moves: one over the button must not also reach the panel.
-    MoverRatonSobre(w.cmdVolver);
+    MoverRaton(w.cmdVolver);
     EXPECT_TRUE(MismaImagen(w.cmdVolver->pixmap(), w.ImagenVolverResaltada()));
-    MoverRatonSobre(w.Image1);
+    MoverRaton(w.Image1);
     EXPECT_TRUE(w.VolverResaltado());  // only the panel puts it back
-    MoverRatonSobre(w.picICONOS);
+    MoverRaton(w.picICONOS);
     EXPECT_TRUE(MismaImagen(w.cmdVolver->pixmap(), w.ImagenVolverNormal()));
 }
 
@@ -75,7 +58,7 @@ TEST(frmAutor, PulsarVolverCierraLaVentana) {
     EXPECT_TRUE(cerradaPorElBoton);
 
     g.alMostrar["frmAutor"] = [&](Ventana&) {
-        Pulsar(w.cmdVolver);
+        PulsarRaton(w.cmdVolver);
         cerradaPorElBoton = !w.Cargada();
     };
     cerradaPorElBoton = false;
