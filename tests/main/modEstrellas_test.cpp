@@ -32,10 +32,10 @@ protected:
     PlataformaGuion plataforma;
     Tabla<Byte> pares;
 
-    // n number-bets in rows primera..primera+n-1 (the reduction may start at row 0):
-    // bet i holds i, i+1, ..., i+4.
+    // n number-bets in rows 1..n of a table that starts at row primera (the reduction may
+    // start at row 0): bet i holds i, i+1, ..., i+4.
     void PonerApuestas(long n, long primera = 1) {
-        ApuestasReducidas.ReDim(primera, primera + n - 1, 1, 5);
+        ApuestasReducidas.ReDim(primera, n, 1, 5);
         for (long i = 1; i <= n; ++i)
             for (int c = 1; c <= 5; ++c) ApuestasReducidas(i, c) = static_cast<Byte>(i + c - 1);
     }
@@ -102,7 +102,7 @@ TEST_F(Estrellas, Al2RecorreTodasLasApuestasConCadaPar) {
 
 TEST_F(Estrellas, SecuencialesRepartenLosParesPorTurno) {
     // The reduction may leave its bets from row 0; rows 1..n are the bets.
-    PonerApuestas(9, 0);
+    PonerApuestas(8, 0);
     const Integer P = CargarEstrellasMarcadas({1, 2, 3, 4}, TratamientoSecuenciales, pares);
     ASSERT_EQ(P, 6);
     ASSERT_EQ(AsignarEstrellas(pares, P, 8, TratamientoSecuenciales), 8);
