@@ -5,8 +5,11 @@
 #include "platform/PlataformaQt.h"
 
 int main(int argc, char** argv) {
+    // The pictures live in a static library: register them before any window needs one.
+    Q_INIT_RESOURCE(recursos);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/tornaventura.svg")));
     PlataformaQt plataforma;
     Plataforma::Instalar(&plataforma);
     frmPrincipal ventana;

@@ -1,6 +1,7 @@
 #include "common/modGeneral.h"
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "platform/Plataforma.h"
@@ -103,20 +104,23 @@ Long EscribirSubconjuntos(int n, Byte* const* col, long filas) {
 Long GenerarCombinaciones(int k, int columnas) {
     const int n = TotalNumerosBase;
     const Long filas = CLng(NumeroCombinaciones(n, k));
+    // Skip clearing only when every element gets written below.
     const bool llena = k >= 1 && k <= 6 && columnas <= 6 && columnas >= 5;
     TodasCombinaciones.ReDim(1, filas, 1, columnas, !llena);
     if (k < 1 || k > 6 || filas <= 0) return 0;
 
+    // Columns 1..k take the positions and the columns after them 99; a position whose
+    // column the table lacks (a k-subset wider than the table) is written nowhere.
     Byte* col[7] = {nullptr};
-    for (int c = 1; c <= columnas && c <= 6; ++c) col[c] = TodasCombinaciones.Columna(c);
-    // Columns past k hold 99 (column 6 only when the table has it).
-    for (int c = k + 1; c <= 6 && c <= columnas; ++c)
-        std::memset(col[c], PosicionVacia, static_cast<std::size_t>(filas));
-    // A 6-subset in a 5-column table: the sixth position has no column; it goes nowhere.
     std::vector<Byte> sinColumna;
-    if (k == 6 && columnas < 6) {
-        sinColumna.resize(static_cast<std::size_t>(filas));
-        col[6] = sinColumna.data();
+    for (int c = 1; c <= 6; ++c) {
+        if (c <= columnas) {
+            col[c] = TodasCombinaciones.Columna(c);
+            if (c > k) std::memset(col[c], PosicionVacia, static_cast<std::size_t>(filas));
+        } else if (c <= k) {
+            if (sinColumna.empty()) sinColumna.resize(static_cast<std::size_t>(filas));
+            col[c] = sinColumna.data();
+        }
     }
     switch (k) {
     case 1: return EscribirSubconjuntos<1>(n, col, filas);

@@ -1,11 +1,248 @@
-// The main window: the program lives as long as it does.
+// The main window: the base combination grids, the counters, the filter list, the menus and
+// the toolbar. The program lives as long as this window. Every control and procedure other
+// windows and modules use is public and named as the program names it; a grid label's look is
+// the mark of its number or star, and a filter-list row's text is its filter's state.
 #pragma once
 
+#include <QBrush>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "common/modGeneral.h"
+#include "platform/Controles.h"
 #include "platform/Ventana.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class ProcVentanaLista;
 
 class frmPrincipal : public Ventana {
     Q_OBJECT
 public:
+    using Integer = modGeneral::Integer;
+    using Long = modGeneral::Long;
+
+    static constexpr const char* NombrePrograma = "TORNAVENTURA ";
+    static constexpr const char* VersionPrograma = "3.1";
+    static constexpr const char* SinGuardar = "Sin guardar.xml";
+    // Rows of lstFiltros.
+    static constexpr int FilaGrupos = 3;
+    static constexpr int FilaGruposRelacionados = 4;
+    static constexpr int FilaEstrellas = 10;
+    static constexpr int FilaReduccion = 11;
+    static constexpr int TotalFilasFiltros = 12;
+    // Full width of the progress bar of the wait panel.
+    static constexpr double AnchoProgresoTwips = 4725;
+    // Looks of a grid label (0xBBGGRR).
+    static constexpr long ColorRojo = 0x0000FF;
+    static constexpr long ColorBlanco = 0xFFFFFF;
+
     explicit frmPrincipal(QWidget* padre = nullptr);
+    ~frmPrincipal() override;
+
+    // ---- form-level state ----
+    bool Ocupado = false;
+    Integer ModoAnterior = 0;
+    std::array<Long, 11> EliminadasPorFiltro{};
+
+    // ---- menus ----
+    QMenuBar* barraMenus = nullptr;
+    QMenu* menuArchivo = nullptr;
+    QAction* menuNuevo = nullptr;
+    QAction* menuAbrir = nullptr;
+    QAction* menuGuardar = nullptr;
+    QAction* menuSeparacion1 = nullptr;
+    QAction* menuSalir = nullptr;
+    QMenu* menuDatos = nullptr;
+    QAction* menuVerResumenFiltros = nullptr;
+    QAction* menuInformeApuestasEliminadas = nullptr;
+    QMenu* menuUtilidades = nullptr;
+    QAction* menuEscrutinioApuestas = nullptr;
+    QAction* menuVisualizarArchivo = nullptr;
+    QAction* menuSeparacion2 = nullptr;
+    QAction* menuGarantias = nullptr;
+    QAction* menusSistemasPropios = nullptr;
+    QAction* menuSeparacion3 = nullptr;
+    QAction* menuGeneradorAleatoriasXNumero = nullptr;
+    QAction* menuGeneradorAleatoriasXPorcentaje = nullptr;
+    QMenu* menuAyuda = nullptr;
+    QAction* menuAyudaOnline = nullptr;
+    QAction* menuProgramacion = nullptr;
+    QAction* menuGentileza = nullptr;
+    QAction* menuSeparacion4 = nullptr;
+    QAction* menuAcercaDe = nullptr;
+
+    // ---- toolbar and banner ----
+    std::array<Etiqueta*, 7> lblMenu{};
+    std::array<QLabel*, 7> imgIco{};
+    std::array<Forma*, 7> ShapeBorde{};
+    Etiqueta* picBanner2 = nullptr;
+
+    // ---- base combination grids ----
+    QFrame* picNumeros = nullptr;
+    std::array<Etiqueta*, 50> lblNumero{};
+    std::array<Etiqueta*, 12> lblEstrella{};
+    std::array<BotonImagen*, 9> imgINIFila{};
+    std::array<BotonImagen*, 6> imgINIColumna{};
+    std::array<BotonImagen*, 4> imgINIFilaEstrellas{};
+    Etiqueta* lblMarcarDesmarcarTODOS = nullptr;
+    Etiqueta* lblTipoCombinacion = nullptr;
+    Etiqueta* lblTipoCombinacionEstrellas = nullptr;
+
+    // ---- counters: number-bets x star pairs = total ----
+    Boton* cmdCuadroApuDirecto = nullptr;
+    Boton* cmdCuadroApuCondicionadas = nullptr;
+    Boton* cmdCuadroApuReducidas = nullptr;
+    Etiqueta* lblApuestasIniciales = nullptr;
+    Etiqueta* lblEstrellasInicialesAUX = nullptr;
+    Etiqueta* lblTOTALInicialesAUX = nullptr;
+    Etiqueta* lblApuestasCondicionadas = nullptr;
+    Etiqueta* lblEstrellasCondicionadasAUX = nullptr;
+    Etiqueta* lblTOTALCondicionadasAUX = nullptr;
+    Etiqueta* lblApuestasReducidas = nullptr;
+    Etiqueta* lblEstrellasReducidasAUX = nullptr;
+    Etiqueta* lblTOTALReducidasAUX = nullptr;
+
+    // ---- mode, imported file, automatic save ----
+    Combo* cboTipoCombinacion = nullptr;
+    CajaTexto* txtFicheroASCII = nullptr;
+    Casilla* chkGuardarAutomaticamente = nullptr;
+
+    // ---- filter list ----
+    std::array<Boton*, 4> cmdCabeceraFiltros{};
+    ListaTexto* lstFiltros = nullptr;
+    QLabel* imgFondoList = nullptr;   // hidden: its picture is the list's background
+
+    // ---- blinking status and wait panel ----
+    Temporizador* Timer1 = nullptr;
+    QFrame* picVentanaEspera = nullptr;
+    Etiqueta* lblEspera = nullptr;
+    Etiqueta* lblProgressBar = nullptr;   // width in twips, full width AnchoProgresoTwips
+
+    // ---- window life ----
     void Form_Load() override;
+    void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) override;
+    void Form_Unload(bool& cancelar) override;
+    void Form_MouseMove() override;
+    void Timer1_Timer();
+
+    // ---- combination mode ----
+    void cboTipoCombinacion_Click();
+    void NuevaCombinacion();
+    void BloquearControles();
+    void DesbloquearControles();
+    bool ModoDesdeArchivo() const;
+
+    // ---- grids and counters ----
+    void lblNumero_Click(int index);
+    void lblEstrella_Click(int index);
+    void imgINIFila_Click(int fila);
+    void imgINIColumna_Click(int columna);
+    void imgINIFilaEstrellas_Click(int fila);
+    void lblMarcarDesmarcarTODOS_Click();
+    void MarcarTodosNumeros();
+    void DesmarcarTodosNumeros();
+    void DesmarcarTodasEstrellas();
+    Integer ContarNumerosMarcados() const;
+    Integer ContarEstrellasMarcadas() const;
+    void CargarNumerosMarcados();
+    void ActualizarContadoresBase();
+    void ActualizarContadoresApuestas();
+
+    // The two looks of a grid label; a label is marked exactly when its back is opaque.
+    static void MarcarEtiqueta(Etiqueta* etiqueta);
+    static void LiberarEtiqueta(Etiqueta* etiqueta);
+    static bool EtiquetaMarcada(const Etiqueta* etiqueta);
+    // A counter caption read back as a number (the locale's separators accepted).
+    static double LeerContador(const Etiqueta* etiqueta);
+    // The base file's name as the caption shows it: the text after its first ":", less one blank.
+    QString NombreFicheroBase() const;
+
+    // ---- filter list ----
+    void InicializarListaFiltros();
+    void ActualizarColumnasFiltros();
+    void lstFiltros_DblClick();
+    void lstFiltros_MouseDown(int boton, int mayus, double x, double y);
+    bool FilaActiva(int fila) const;
+    void ActivarFilaFiltro(int fila);
+    void DesactivarFilaFiltro(int fila);
+    void AlternarFilaFiltro(int fila);
+    // Texts of the rows (see the row layout in frmPrincipal_filtros.cpp).
+    static QString NombreFilaFiltro(int fila);
+    static QString TextoModoEstrellas(Integer estrellas);
+    static QString TextoModoReduccion(Integer tipo);
+    QString TextoFilaGrupos(bool activa) const;
+    QString TextoFilaGruposRelacionados(bool activa) const;
+    static QString TextoFilaEstrellas(bool activa, Integer estrellas);
+    static QString TextoFilaReduccion(bool activa, Integer tipo);
+    // e of a row: how many characters its summary takes from the ELIMINAN column.
+    int ExcesoResumenFila(int fila) const;
+    // The list's answer to its request for a background brush: the pattern, or none.
+    const QBrush* ProcVentanaPrincipal() const;
+
+    // ---- menus and toolbar ----
+    void menuNuevo_Click();
+    void menuAbrir_Click();
+    void menuGuardar_Click();
+    void menuSalir_Click();
+    void menuVerResumenFiltros_Click();
+    void menuInformeApuestasEliminadas_Click();
+    void menuEscrutinioApuestas_Click();
+    void menuVisualizarArchivo_Click();
+    void menuGarantias_Click();
+    void menusSistemasPropios_Click();
+    void menuGeneradorAleatoriasXNumero_Click();
+    void menuGeneradorAleatoriasXPorcentaje_Click();
+    void menuAyudaOnline_Click();
+    void menuProgramacion_Click();
+    void menuGentileza_Click();
+    void menuAcercaDe_Click();
+    void lblMenu_Click(int index);
+    void lblMenu_MouseMove(int index);
+    void picBanner2_Click();
+    void lblTipoCombinacion_MouseDown(int boton, int mayus, double x, double y);
+    void AbrirAnalisis();
+    // The unsaved-setup question in front of "Nuevo" and "Abrir": true to go on.
+    bool ConfirmarCombinacionNoGuardada();
+    // Bets required by the guarantees and the analysis: false after the error box.
+    bool HayApuestasGeneradas();
+
+    // ---- operations filled in by their own units (frmPrincipal_pendiente.cpp) ----
+    virtual void Calcular();
+    virtual void GuardarApuestasEUR();
+    virtual void GuardarBaseXML();
+    virtual void AbrirBaseXML();
+    virtual void ImportarApuestasDesdeArchivo();
+    virtual void InformeResumenFiltros();
+    virtual void InformeApuestasEliminadas();
+    // The settings window of filter-list row k (0..11), shown modally.
+    virtual void AbrirVentanaFila(int fila);
+    virtual void AbrirVentanaEscrutar(Long numApuestas);
+    virtual void AbrirVentanaVisualizar();
+    virtual void AbrirVentanaGarantias();
+    virtual void AbrirVentanaSistemasPropios();
+    virtual void AbrirVentanaGeneradorApuestas();
+    virtual void AbrirVentanaGeneradorApuestasXPorcentaje();
+    virtual void AbrirVentanaAnalisis(Long numApuestas);
+
+private:
+    void ConstruirMenus();
+    void ConstruirBarraHerramientas();
+    void ConstruirRejillas();
+    void ConstruirContadores();
+    void ConstruirModo();
+    void ConstruirListaFiltros();
+    void ConstruirPanelEspera();
+    void ConectarEventos();
+    void InstalarProcedimientosVentana();
+    void RestaurarProcedimientosVentana();
+    void PonerTitulo(const QString& fichero);
+    void CambiarGrupo(const std::vector<Etiqueta*>& grupo);
+
+    QBrush pincelFondo_;
+    ProcVentanaLista* procVentanaLista_ = nullptr;
 };

@@ -1,18 +1,20 @@
 #include "platform/PlataformaQt.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
-#include <chrono>
 
 #include "platform/Ventana.h"
 
@@ -56,17 +58,11 @@ void PlataformaQt::Beep() { QApplication::beep(); }
 
 void PlataformaQt::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-double PlataformaQt::Rnd() {
-    // 53 random bits: uniform in [0, 1).
-    return static_cast<double>(azar_() >> 11) * (1.0 / 9007199254740992.0);
-}
+double PlataformaQt::Rnd() { return azar_.Rnd(); }
 
-void PlataformaQt::Randomize(unsigned semilla) { azar_.seed(semilla); }
+void PlataformaQt::Randomize(unsigned semilla) { azar_.Sembrar(semilla); }
 
-void PlataformaQt::Randomize() {
-    azar_.seed(static_cast<unsigned long long>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-}
+void PlataformaQt::Randomize() { azar_.SembrarDesdeReloj(); }
 
 std::string PlataformaQt::CarpetaPrograma() {
     return S(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
@@ -80,22 +76,69 @@ bool PlataformaQt::MostrarFicheroTexto(const std::string& ruta) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(ruta)));
 }
 
-ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
-    ResultadoDialogoFichero r;
-    QStringList filtros;
-    for (const auto& [desc, patron] : p.filtros) {
-        QString d = Q(desc);
-        // The description usually names its pattern already: "Fichero (*.EUR)".
-        if (!d.contains(QLatin1Char('('))) d += QStringLiteral(" (%1)").arg(Q(patron));
-        // Qt reads the patterns from the parentheses; accept upper and lower case alike.
-        filtros << d;
+namespace {
+// One filter entry as Qt reads it: the description, then its patterns in parentheses. The
+// patterns come from the pair's own pattern text (several separated by ";"); "*.*" means
+// every file, also those without an extension. The parenthesised part is hidden from the
+// user, who sees each description exactly as given.
+QString EntradaFiltro(const std::string& descripcion, const std::string& patron) {
+    QStringList patrones;
+    for (QString x : Q(patron).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        x = x.trimmed();
+        if (x.isEmpty()) continue;
+        patrones << (x == QLatin1String("*.*") ? QStringLiteral("*") : x);
     }
+    if (patrones.isEmpty()) patrones << QStringLiteral("*");
+    return Q(descripcion) + QStringLiteral(" (") + patrones.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+// The 1-based pair the user ended with. The dialog names the chosen entry by its shown text
+// (the description), so equal descriptions are told apart by the position in its list.
+int FiltroElegido(const QFileDialog& dlg, const QStringList& filtros, const PeticionDialogo& p) {
+    if (auto* tipos = dlg.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        int i = tipos->currentIndex();
+        if (i >= 0 && i < filtros.size()) return i + 1;
+    }
+    const QString elegido = dlg.selectedNameFilter();
+    for (int i = 0; i < filtros.size(); ++i)
+        if (filtros.at(i) == elegido || Q(p.filtros[static_cast<std::size_t>(i)].first).trimmed() == elegido)
+            return i + 1;
+    return p.indiceFiltro;
+}
+
+// The file dialog is Qt's own: its column headers, tooltips and folder names come from Qt's
+// Spanish translation, loaded once when there is one.
+void TraducirDialogoFichero() {
+    static bool hecho = false;
+    if (hecho || !qApp) return;
+    hecho = true;
+    auto* traductor = new QTranslator(qApp);
+    if (traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traductor);
+    else
+        delete traductor;
+}
+
+}  // namespace
+
+ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
+    TraducirDialogoFichero();
+    ResultadoDialogoFichero r;
+    r.indiceFiltro = p.indiceFiltro;
+    QStringList filtros;
+    for (const auto& [desc, patron] : p.filtros) filtros << EntradaFiltro(desc, patron);
+
     QFileDialog dlg(VentanaActiva(), Q(p.titulo));
+    dlg.setObjectName(QStringLiteral("DialogoFichero"));
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
-    dlg.setNameFilters(filtros);
-    if (p.indiceFiltro >= 1 && p.indiceFiltro <= filtros.size())
-        dlg.selectNameFilter(filtros.at(p.indiceFiltro - 1));
+    dlg.setOption(QFileDialog::HideNameFilterDetails, true);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, true);  // asked below, in Spanish
+    if (!filtros.isEmpty()) {
+        dlg.setNameFilters(filtros);
+        // Out of range shows the first pair, as an index of 0 does.
+        int primero = p.indiceFiltro >= 1 && p.indiceFiltro <= filtros.size() ? p.indiceFiltro : 1;
+        dlg.selectNameFilter(filtros.at(primero - 1));
+    }
     if (p.guardar) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
@@ -116,13 +159,13 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
             QFileInfo fi(ruta);
             QString pregunta = fi.exists()
                 ? QStringLiteral("%1 ya existe.\n¿ Desea reemplazarlo ?").arg(fi.fileName())
-                : QStringLiteral("%1 no existe.\n¿ Desea crearlo ?").arg(fi.fileName());
+                : QStringLiteral("%1\nEste archivo no existe.\n¿ Desea crearlo ?").arg(fi.fileName());
+            // No goes back to the dialog, as the system's dialogs do.
             if (MsgBox(S(pregunta), EstiloMensaje::PreguntaSiNo) != RespuestaMensaje::Si) continue;
         }
         r.aceptado = true;
         r.ruta = S(QDir::toNativeSeparators(ruta));
-        int i = static_cast<int>(filtros.indexOf(dlg.selectedNameFilter()));
-        r.indiceFiltro = i >= 0 ? i + 1 : p.indiceFiltro;
+        if (!filtros.isEmpty()) r.indiceFiltro = FiltroElegido(dlg, filtros, p);
         return r;
     }
 }

@@ -1,9 +1,9 @@
 // The program's platform on Qt Widgets.
 #pragma once
 
-#include <random>
 #include <vector>
 
+#include "platform/FuenteAzar.h"
 #include "platform/Plataforma.h"
 
 class PlataformaQt : public Plataforma {
@@ -23,6 +23,6 @@ public:
     std::string SeparadorMiles() override;
 
 private:
-    std::mt19937_64 azar_;
+    FuenteAzar azar_;
     std::vector<Ventana*> modales_;
 };

@@ -115,6 +115,19 @@ TEST_F(Generador, SubconjuntosMenoresSeRellenanCon99) {
     EXPECT_EQ(TodasCombinaciones(28, 6), 99);
 }
 
+TEST_F(Generador, SeisPosicionesYTablasEstrechas) {
+    TotalNumerosBase = 7;
+    ASSERT_EQ(GenerarCombinaciones(6, 6), 7);
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(TodasCombinaciones(7, c), c + 1);
+    // Positions without a column in the table are written nowhere.
+    ASSERT_EQ(GenerarCombinaciones(6, 5), 7);
+    EXPECT_EQ(TodasCombinaciones.UBound2(), 5);
+    EXPECT_EQ(TodasCombinaciones(7, 5), 6);
+    ASSERT_EQ(GenerarCombinaciones(5, 3), 21);
+    EXPECT_EQ(TodasCombinaciones(21, 1), 3);
+    EXPECT_EQ(TodasCombinaciones(21, 3), 5);
+}
+
 TEST_F(Generador, FueraDeRangoDejaLaTablaLimpia) {
     TotalNumerosBase = 8;
     EXPECT_EQ(GenerarCombinaciones(0, 5), 0);

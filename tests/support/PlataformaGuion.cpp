@@ -38,9 +38,7 @@ void PlataformaGuion::DoEvents() {
     if (alCederControl) alCederControl();
 }
 
-double PlataformaGuion::Rnd() {
-    return static_cast<double>(azar_() >> 11) * (1.0 / 9007199254740992.0);
-}
+double PlataformaGuion::Rnd() { return azar_.Rnd(); }
 
 bool PlataformaGuion::AbrirPaginaWeb(const std::string& url) {
     paginas.push_back(url);

@@ -6,10 +6,10 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "platform/FuenteAzar.h"
 #include "platform/Plataforma.h"
 
 struct MensajeRegistrado {
@@ -52,8 +52,8 @@ public:
     void Beep() override { ++pitidos; }
     void DoEvents() override;
     double Rnd() override;
-    void Randomize(unsigned semilla) override { azar_.seed(semilla); }
-    void Randomize() override { azar_.seed(std::random_device{}()); }
+    void Randomize(unsigned semilla) override { azar_.Sembrar(semilla); }
+    void Randomize() override { azar_.SembrarDesdeReloj(); }
     std::string CarpetaPrograma() override { return carpeta; }
     bool AbrirPaginaWeb(const std::string& url) override;
     bool MostrarFicheroTexto(const std::string& ruta) override;
@@ -62,7 +62,7 @@ public:
     std::string SeparadorMiles() override { return separador; }
 
 private:
-    std::mt19937_64 azar_{12345};
+    FuenteAzar azar_{12345};
     std::vector<Ventana*> modales_;
     Plataforma* anterior_ = nullptr;
 };

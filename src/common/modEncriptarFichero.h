@@ -1,0 +1,47 @@
+// The record cipher of .EUR bet files and their writer.
+//
+// A .EUR file is a sequence of records from its first byte: a 2-byte little-endian length L,
+// then L bytes of text enciphered with EncriptarRC4 and ClaveEUR, each record from a fresh
+// cipher state. Record 1 is a header, record 2 the bet count in decimal digits, then one
+// record per bet: "NN,NN,NN,NN,NN+EE,EE" (20 characters). A text the cipher refuses (empty,
+// or longer than 100 characters) is stored as the plain one-character text "0".
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "common/modGeneral.h"
+
+namespace modEncriptarFichero {
+
+using modGeneral::Long;
+
+inline constexpr const char* ClaveEUR = "TORBA8305172946";
+
+// Longest text the cipher accepts, and the text it gives for a refused one.
+inline constexpr std::size_t LongitudMaximaRC4 = 100;
+inline constexpr const char* TextoRechazadoRC4 = "0";
+
+// Full width, in twips, of the progress bars the writer's callers pass.
+inline constexpr double AnchoProgresoEUR = 4725;
+
+// RC4 over one single-byte text with the key's bytes (at most 256 used); the same call
+// deciphers. Gives "0" for an empty key, an empty text or a text longer than 100 bytes.
+std::string EncriptarRC4(const std::string& texto, const std::string& clave);
+
+// Receives the new width, in twips, of the caller's progress label.
+using Progreso = std::function<void(double anchoTwips)>;
+
+// Writes NombreFichero (UTF-8 path; an existing file is replaced) with the header Cabecera,
+// the count NumApuestas and rows 1..NumApuestas of ApuestasGrabacion (columns 1..7). Every
+// 5000 bets it sets the progress to b / NumApuestas x 4725 and yields. On any failure
+// (folder missing or not writable, write error, too few rows in the table) it shows the
+// critical message "ERROR AL GUARDAR EL FICHERO (<description>)" and returns false; the
+// records written before the failure stay in the file.
+bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabecera, Long NumApuestas,
+                       const Progreso& progreso);
+
+// The 20-character text of a bet: five numbers and two stars in two digits ("00").
+std::string TextoApuestaEUR(const modGeneral::Byte apuesta[7]);
+
+}  // namespace modEncriptarFichero

@@ -1,0 +1,99 @@
+#include "main/frmAlazar.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <algorithm>
+#include <utility>
+
+#include "common/modGeneral.h"
+#include "main/frmPrincipal.h"
+#include "platform/Plataforma.h"
+
+using namespace modGeneral;
+
+frmAlazar::frmAlazar(frmPrincipal& principal, QWidget* padre) : Ventana(padre), principal_(principal) {
+    setObjectName(QStringLiteral("frmAlazar"));
+    setWindowTitle(QStringLiteral("Generar combinación aleatoria"));
+    setFixedSize(330, 138);
+
+    Label1 = new QLabel(QStringLiteral("Números :"), this);
+    Label1->setGeometry(18, 18, 80, 24);
+    cboNumeros = new Combo(this);
+    cboNumeros->setGeometry(104, 18, 70, 24);
+    Label2 = new QLabel(QStringLiteral("Estrellas :"), this);
+    Label2->setGeometry(18, 52, 80, 24);
+    cboEstrellas = new Combo(this);
+    cboEstrellas->setGeometry(104, 52, 70, 24);
+    cmdAlazar = new Boton(QStringLiteral("Generar combinación aleatoria"), this);
+    cmdAlazar->setGeometry(18, 92, 240, 30);
+
+    ShapeBorde = new Forma(this);
+    ShapeBorde->setGeometry(276, 88, 38, 38);
+    imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
+    imgVolver->setScaledContents(true);
+    imgVolver->setToolTip(QStringLiteral("Cerrar"));
+    imgVolver->setGeometry(279, 91, 32, 32);
+    imgVolver->installEventFilter(this);
+    ShapeBorde->raise();
+
+    connect(cmdAlazar, &Boton::Click, this, [this] { cmdAlazar_Click(); });
+    connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+}
+
+bool frmAlazar::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
+        imgVolver_MouseMove();
+    return Ventana::eventFilter(objeto, e);
+}
+
+void frmAlazar::Form_Load() {
+    for (int i = 1; i <= 50; ++i) cboNumeros->AddItem(QString::number(i));
+    cboNumeros->setCurrentIndex(4);
+    for (int i = 1; i <= 12; ++i) cboEstrellas->AddItem(QString::number(i));
+    cboEstrellas->setCurrentIndex(1);
+}
+
+void frmAlazar::Form_MouseMove() { ShapeBorde->hide(); }
+
+void frmAlazar::imgVolver_MouseMove() { ShapeBorde->show(); }
+
+void frmAlazar::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }
+
+void frmAlazar::cmdAlazar_Click() {
+    Plataforma& p = Plataforma::Activa();
+    const int n = std::clamp(cboNumeros->ListIndex() + 1, 1, 50);
+    const int m = std::clamp(cboEstrellas->ListIndex() + 1, 1, 12);
+    // Draws from the whole list each time and swaps into the first places, so the first n
+    // (or m) entries are distinct.
+    auto sorteo = [&p](int total) {
+        const int r = static_cast<int>(p.Rnd() * total + 1);
+        return std::clamp(r, 1, total);
+    };
+
+    Byte numeros[51];
+    for (int i = 1; i <= 50; ++i) {
+        frmPrincipal::LiberarEtiqueta(principal_.lblNumero[static_cast<std::size_t>(i - 1)]);
+        numeros[i] = static_cast<Byte>(i);
+    }
+    p.Randomize();
+    for (int i = 1; i <= n; ++i) std::swap(numeros[i], numeros[sorteo(50)]);
+    for (int i = 1; i <= n; ++i) frmPrincipal::MarcarEtiqueta(principal_.lblNumero[numeros[i] - 1u]);
+
+    Byte estrellas[13];
+    for (int i = 1; i <= 12; ++i) {
+        frmPrincipal::LiberarEtiqueta(principal_.lblEstrella[static_cast<std::size_t>(i - 1)]);
+        estrellas[i] = static_cast<Byte>(i);
+    }
+    p.Randomize();
+    for (int i = 1; i <= m; ++i) std::swap(estrellas[i], estrellas[sorteo(12)]);
+    for (int i = 1; i <= m; ++i) frmPrincipal::MarcarEtiqueta(principal_.lblEstrella[estrellas[i] - 1u]);
+
+    principal_.lblApuestasIniciales->SetCaption(QString::fromStdString(FormatoMiles(NumeroCombinaciones(n, 5))));
+    principal_.lblTipoCombinacion->SetCaption(QString::number(n) + QStringLiteral(" Números"));
+    // The star count beside the grid follows the stars drawn too.
+    principal_.lblTipoCombinacionEstrellas->SetCaption(QString::number(m) + QStringLiteral(" Estrellas"));
+    principal_.lblApuestasCondicionadas->SetCaption(principal_.lblApuestasIniciales->Caption());
+    principal_.lblApuestasReducidas->SetCaption(QStringLiteral("0"));
+    // A new base on the grid is a setup not yet saved.
+    BaseGuardada = false;
+}

@@ -1,0 +1,157 @@
+// The XML document of the platform: load a file or parse a text, walk the tree (child nodes,
+// node names, attributes found by name) and save. Shaped after the DOM calls the program
+// makes (load, loadXML, save, parseError().errorCode, childNodes, hasChildNodes, nodeName,
+// attributes().getNamedItem(name).nodeValue). Texts are UTF-8.
+//
+// Files: save() writes ISO-8859-1 (Latin-1) text with the declaration
+// <?xml version="1.0" encoding="ISO-8859-1"?>, one element per line, CR LF line ends;
+// characters outside Latin-1 are written as character references, so nothing is lost.
+// load() reads a file in the encoding its declaration names (UTF-8 when it names none; a
+// file without a declaration that is not valid UTF-8 is read as Latin-1). Text nodes made of
+// blanks only are dropped when parsing.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+class DocumentoXML;
+struct DatosNodoXML;
+struct DatosListaNodosXML;
+struct DatosDocumentoXML;
+
+// Using a null node (a missing attribute or child) throws this.
+class ErrorXML : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ListaNodosXML;
+class AtributosXML;
+
+// A node of the tree, or a null node (what getNamedItem gives for a missing attribute and
+// item() beyond the end). A node keeps its document's tree alive.
+class NodoXML {
+public:
+    NodoXML();
+    ~NodoXML();
+    NodoXML(const NodoXML&);
+    NodoXML& operator=(const NodoXML&);
+
+    bool isNull() const;
+    explicit operator bool() const { return !isNull(); }
+
+    // Element and attribute names as written; "xml" for the declaration, "#text" for text.
+    std::string nodeName() const;
+    // An attribute's value, a text node's text; "" for elements.
+    std::string nodeValue() const;
+    bool hasChildNodes() const;
+    ListaNodosXML childNodes() const;
+    // The attributes of an element (empty for other nodes).
+    AtributosXML attributes() const;
+
+private:
+    friend class ListaNodosXML;
+    friend class AtributosXML;
+    friend class DocumentoXML;
+    explicit NodoXML(std::unique_ptr<DatosNodoXML> d);
+    const DatosNodoXML& Datos() const;  // throws ErrorXML on a null node
+    std::unique_ptr<DatosNodoXML> d_;
+};
+
+// The child nodes of a node, in document order; usable in a range-for.
+class ListaNodosXML {
+public:
+    ListaNodosXML();
+    ~ListaNodosXML();
+    ListaNodosXML(const ListaNodosXML&);
+    ListaNodosXML& operator=(const ListaNodosXML&);
+
+    long length() const;
+    // The node at 0-based index i, or a null node outside 0..length-1.
+    NodoXML item(long i) const;
+    NodoXML operator[](long i) const { return item(i); }
+
+    class Iterador {
+    public:
+        NodoXML operator*() const { return lista_->item(i_); }
+        Iterador& operator++() { ++i_; return *this; }
+        bool operator!=(const Iterador& o) const { return i_ != o.i_; }
+    private:
+        friend class ListaNodosXML;
+        Iterador(const ListaNodosXML* l, long i) : lista_(l), i_(i) {}
+        const ListaNodosXML* lista_;
+        long i_;
+    };
+    Iterador begin() const { return Iterador(this, 0); }
+    Iterador end() const { return Iterador(this, length()); }
+
+private:
+    friend class NodoXML;
+    friend class DocumentoXML;
+    std::unique_ptr<DatosListaNodosXML> d_;
+};
+
+// The attributes of an element.
+class AtributosXML {
+public:
+    AtributosXML();
+    ~AtributosXML();
+    AtributosXML(const AtributosXML&);
+    AtributosXML& operator=(const AtributosXML&);
+
+    long length() const;
+    // The attribute of that exact name (case counts), or a null node.
+    NodoXML getNamedItem(const std::string& nombre) const;
+
+private:
+    friend class NodoXML;
+    std::unique_ptr<DatosNodoXML> d_;  // the element (null for other nodes)
+};
+
+struct ErrorAnalisisXML {
+    long errorCode = 0;   // 0 when the last load or loadXML succeeded
+    std::string reason;   // what went wrong, for messages and logs
+    long line = 0;        // where, when the text was not well-formed
+    long linepos = 0;
+};
+
+class DocumentoXML {
+public:
+    // errorCode values.
+    static constexpr long ErrorFicheroNoLeido = 1;  // the file could not be opened or read
+    static constexpr long ErrorMalFormado = 2;      // the text is not well-formed XML
+
+    DocumentoXML();
+    ~DocumentoXML();
+    DocumentoXML(const DocumentoXML&) = delete;
+    DocumentoXML& operator=(const DocumentoXML&) = delete;
+
+    // Both replace the whole document; on failure the document is left empty, the result is
+    // false and parseError() says why.
+    bool load(const std::string& ruta);
+    bool loadXML(const std::string& texto);
+
+    // Writes the document to ruta (an existing file is replaced as a whole, or kept intact
+    // when the write fails). Returns false, with errorGuardar() saying why, when the file
+    // cannot be written (folder missing or not writable, read-only file, disk full) or the
+    // document is empty.
+    [[nodiscard]] bool save(const std::string& ruta);
+    const std::string& errorGuardar() const { return errorGuardar_; }
+
+    // The serialisation save() writes, as UTF-8 text (for tests and logs).
+    std::string xml() const;
+
+    const ErrorAnalisisXML& parseError() const { return error_; }
+
+    // The root element (null when the document is empty).
+    NodoXML documentElement() const;
+    // The document's own children: the declaration (when present) and the root element.
+    ListaNodosXML childNodes() const;
+    bool hasChildNodes() const;
+
+private:
+    std::shared_ptr<DatosDocumentoXML> d_;
+    ErrorAnalisisXML error_;
+    std::string errorGuardar_;
+};
