@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "filters/modFiltros.h"
+
 namespace modCalculo {
 
 using namespace modGeneral;
@@ -12,6 +14,13 @@ const char* const TextosEstadoFiltros[FilasFiltros] = {
     "Fil. Gru. de números", "Fil. Gru. Relacionados", "Fil. Pares e Impares",
     "Fil. Seguidos",      "Fil. Sumas",           "Fil. Terminaciones",
     "Fil. Posiciones"};
+
+TablaEvaluadores EvaluadoresFiltros() {
+    using namespace modFiltros;
+    return {FiltrarAltosBajos,  FiltrarDecenas,      FiltrarDistancias, FiltrarGrupos,
+            FiltrarGruposRelacionados, FiltrarParesImpares, FiltrarSeguidos,   FiltrarSumas,
+            FiltrarTerminaciones, FiltrarPosiciones};
+}
 
 std::string DescripcionError(const std::exception& e) {
     if (dynamic_cast<const std::bad_alloc*>(&e)) return "Memoria insuficiente";

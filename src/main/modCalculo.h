@@ -48,6 +48,9 @@ using TablaEvaluadores = std::array<Evaluador, FilasFiltros>;
 using ConteosFiltros = std::array<Long, FilasFiltros + 1>;
 using FilasActivas = std::array<bool, FilasFiltros>;
 
+// The ten filter evaluators of modFiltros, by list row.
+TablaEvaluadores EvaluadoresFiltros();
+
 // Base: TotalNumerosBase := the count, CombinacionBase(1..N) := the numbers (ascending,
 // 1..50, as the grid gives them), VectorActual := (1..N) for the reduction engine.
 void EstablecerCombinacionBase(const std::vector<Byte>& numeros);
