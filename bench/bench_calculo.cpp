@@ -1,15 +1,20 @@
 // The heavy paths of a calculation on a base of all 50 numbers (2,118,760 combinations):
 // - CalculoSinFiltros: from the marked base to the bets with one star pair (generation,
 //   no active filter, the conditioned table, the bets without reduction, the stars).
+// - CalculoDesdeLaBarra: the same through the main window ("Cálculo de Prueba" on the
+//   toolbar, shown offscreen, the Qt platform yielding to the event loop).
 // - AsignarEstrellas12Al2: 2,118,760 number-bets with 12 stars "al 2", 66 pairs each:
 //   139,838,160 bets of 7 bytes (about 980 MB).
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <vector>
 
 #include "common/modGeneral.h"
+#include "main/frmPrincipal.h"
 #include "main/modCalculo.h"
 #include "main/modEstrellas.h"
+#include "platform/PlataformaQt.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
@@ -44,6 +49,26 @@ void CalculoSinFiltros(benchmark::State& estado) {
 }
 BENCHMARK(CalculoSinFiltros)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+void CalculoDesdeLaBarra(benchmark::State& estado) {
+    PlataformaQt plataforma;
+    Plataforma::Instalar(&plataforma);
+    {
+        frmPrincipal ventana;
+        ventana.Cargar();
+        ventana.show();
+        ventana.MarcarTodosNumeros();
+        ventana.lblEstrella_Click(2);
+        ventana.lblEstrella_Click(8);
+        QApplication::processEvents();
+        for (auto _ : estado) ventana.lblMenu_Click(4);
+        estado.counters["apuestas"] = static_cast<double>(ApuestasReducidas.Filas());
+        BaseGuardada = true;
+        ventana.Descargar();
+    }
+    Plataforma::Instalar(nullptr);
+}
+BENCHMARK(CalculoDesdeLaBarra)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 void AsignarEstrellas12Al2(benchmark::State& estado) {
     PlataformaGuion plataforma;
     InicializarFiltros();
@@ -71,4 +96,13 @@ BENCHMARK(AsignarEstrellas12Al2)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    Q_INIT_RESOURCE(recursos);
+    QApplication aplicacion(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
