@@ -256,9 +256,9 @@ void frmPrincipal::GuardarBaseXML() {
     modCommonDialog::FiltroDialogo = FiltroDialogoBase;
     modCommonDialog::FicheroDialogo = NombreFicheroBase().toStdString();
     modCommonDialog::TituloDialogo = "Guardar Fichero BASE en XML";
-    const std::string elegido = modCommonDialog::MostrarDialogoGuardar();
-    if (elegido.empty()) return;
-    NombreFichero = modXML::CambiarExtension(elegido, ".xml");
+    NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+    if (NombreFichero.empty()) return;
+    NombreFichero = modXML::CambiarExtension(NombreFichero, ".xml");
     std::string fallo;
     try {
         DocumentoXML documento;
