@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/modGeneral.h"
+#include "main/modCalculo.h"
 #include "platform/Controles.h"
 #include "platform/Ventana.h"
 
@@ -211,10 +212,28 @@ public:
     // Bets required by the guarantees and the analysis: false after the error box.
     bool HayApuestasGeneradas();
 
-    // ---- operations filled in by their own units (frmPrincipal_pendiente.cpp) ----
+    // ---- calculation, stars, saving (frmPrincipal_calculo.cpp) ----
+    // The evaluators AplicarFiltros calls, by list row 0..9 (tests may replace them).
+    modCalculo::TablaEvaluadores Evaluadores = modCalculo::EvaluadoresFiltros();
+    // The star pairs of the marked stars (1 To 66, 1 To 2) and how many are in use.
+    Tabla<modGeneral::Byte> ParesEstrellas;
+    Integer TotalParesEstrellas = 0;
     virtual void Calcular();
+    // Runs the filters of the active rows 0..9; eliminadas receives the total removed.
+    void AplicarFiltros(Long& eliminadas);
+    Integer CargarEstrellasMarcadas();
+    void AsignarEstrellas();
     virtual void GuardarApuestasEUR();
     virtual void GuardarBaseXML();
+    // The text of the base file for the current setup.
+    std::string GenerarXMLBase() const;
+    // The marked numbers and stars, ascending.
+    std::vector<modGeneral::Byte> NumerosMarcados() const;
+    std::vector<modGeneral::Byte> EstrellasMarcadas() const;
+    // The reduction window frmVentanaProceso, shown modally by Calcular on the state it built.
+    virtual void AbrirVentanaProceso();
+
+    // ---- operations filled in by their own units (frmPrincipal_pendiente.cpp) ----
     virtual void AbrirBaseXML();
     virtual void ImportarApuestasDesdeArchivo();
     virtual void InformeResumenFiltros();

@@ -3,15 +3,6 @@
 // mode combo, filter list) already run their own checks and questions.
 #include "main/frmPrincipal.h"
 
-// The calculation: combinations of the base, filters, reduction, stars, optional save.
-void frmPrincipal::Calcular() {}
-
-// Saves the bets of the last calculation as a .EUR file with its base file beside it.
-void frmPrincipal::GuardarApuestasEUR() {}
-
-// Asks for a name and stores the whole setup as a base file.
-void frmPrincipal::GuardarBaseXML() {}
-
 // Asks for a base file and puts its setup into the window and the shared tables.
 void frmPrincipal::AbrirBaseXML() {}
 

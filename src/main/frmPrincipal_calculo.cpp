@@ -1,0 +1,277 @@
+// The calculation road of the main window: the calculation driver and its filter step, the
+// star assignment, saving the bets as a .EUR file with the base file beside it, and saving
+// the base file alone. The computing steps live in modCalculo, modEstrellas and modXML; here
+// they meet the controls, the lock, the blinking status and the messages.
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "common/modCommonDialog.h"
+#include "common/modEncriptarFichero.h"
+#include "main/frmPrincipal.h"
+#include "main/modCalculo.h"
+#include "main/modEstrellas.h"
+#include "main/modXML.h"
+#include "platform/DocumentoXML.h"
+#include "platform/Plataforma.h"
+
+using namespace modGeneral;
+
+namespace {
+
+QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
+
+// Above this many bets the save asks first.
+constexpr Long LimiteApuestasSinPregunta = 3000000;
+
+const char* const FiltroDialogoEUR = "Fichero de TORNAVENTURA (*.EUR)|*.EUR|Todos los archivos (*.*)|*.*|";
+const char* const FiltroDialogoBase =
+    "Fichero BASE de TORNAVENTURA (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
+
+std::string DescripcionDe(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception& x) {
+        return modCalculo::DescripcionError(x);
+    } catch (...) {
+        return "Error desconocido";
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- what the grids hold
+
+std::vector<Byte> frmPrincipal::NumerosMarcados() const {
+    std::vector<Byte> v;
+    for (std::size_t i = 0; i < lblNumero.size(); ++i)
+        if (EtiquetaMarcada(lblNumero[i])) v.push_back(static_cast<Byte>(i + 1));
+    return v;
+}
+
+std::vector<Byte> frmPrincipal::EstrellasMarcadas() const {
+    std::vector<Byte> v;
+    for (std::size_t i = 0; i < lblEstrella.size(); ++i)
+        if (EtiquetaMarcada(lblEstrella[i])) v.push_back(static_cast<Byte>(i + 1));
+    return v;
+}
+
+// ---------------------------------------------------------------- calculation
+
+void frmPrincipal::Calcular() {
+    Plataforma& plataforma = Plataforma::Activa();
+    try {
+        const Integer N = ContarNumerosMarcados();
+        TotalNumerosBase = N;
+        if (N < 5) {
+            plataforma.MsgBox("AVISO: DEBE SELECCIONAR MINIMO 5 NUMEROS", EstiloMensaje::Exclamacion);
+            return;
+        }
+        if (ContarEstrellasMarcadas() < 2) {
+            plataforma.MsgBox("AVISO: DEBE SELECCIONAR MINIMO 2 ESTRELLAS", EstiloMensaje::Exclamacion);
+            return;
+        }
+        Ocupado = true;
+        BaseGuardada = false;
+        lblApuestasReducidas->SetCaption(QStringLiteral("0"));
+        lblTOTALReducidasAUX->SetCaption(QStringLiteral("0"));
+        VectorActual.ReDim(1, N);
+        CargarNumerosMarcados();
+
+        Long eliminadas = 0;
+        Long condicionadas = 0;
+        if (!ModoDesdeArchivo()) {
+            Timer1->SetInterval(5);
+            Timer1->SetEnabled(true);
+            BloquearControles();
+            plataforma.DoEvents();
+            modCalculo::FormarCombinacionesGeneradas();
+            AplicarFiltros(eliminadas);
+            SistemaDirecto = eliminadas == 0;
+            condicionadas = TotalCombinaciones - eliminadas;
+        } else {
+            if (txtFicheroASCII->Text().trimmed().isEmpty()) {
+                plataforma.MsgBox("ERROR: NO HAY NINGUN FICHERO ASCII CARGADO", EstiloMensaje::Critico);
+                Ocupado = false;
+                return;
+            }
+            Timer1->SetInterval(5);
+            Timer1->SetEnabled(true);
+            BloquearControles();
+            plataforma.DoEvents();
+            modCalculo::FormarCombinacionesImportadas();
+            AplicarFiltros(eliminadas);
+            SistemaDirecto = false;
+            condicionadas = TotalImportadas - eliminadas;
+        }
+        lblApuestasCondicionadas->SetCaption(Cuenta(condicionadas));
+        lblTOTALCondicionadasAUX->SetCaption(
+            Cuenta(LeerContador(lblApuestasCondicionadas) * LeerContador(lblEstrellasCondicionadasAUX)));
+
+        DesbloquearControles();
+        ActualizarColumnasFiltros();
+        lblTOTALCondicionadasAUX->SetForeColor(0);
+        Timer1->SetEnabled(false);
+        if (condicionadas == 0) {
+            plataforma.MsgBox("ERROR: Se han generado 0 apuestas despu\xC3\xA9s de condicionar, cambie las condiciones",
+                              EstiloMensaje::Critico);
+            Ocupado = false;
+            return;
+        }
+
+        const Long filas = modCalculo::CondicionarApuestas();
+        if (modCalculo::HayQueReducir(FilaActiva(FilaReduccion))) {
+            AbrirVentanaProceso();
+        } else {
+            modCalculo::PasarCondicionadasAReducidas();
+            lblApuestasReducidas->SetCaption(Cuenta(filas));
+        }
+        AsignarEstrellas();
+        if (chkGuardarAutomaticamente->Value() == 1) GuardarApuestasEUR();
+        chkGuardarAutomaticamente->SetValue(0);
+        Ocupado = false;
+        ActualizarContadoresApuestas();
+    } catch (...) {
+        const std::string descripcion = DescripcionDe(std::current_exception());
+        lblTOTALCondicionadasAUX->SetForeColor(0);
+        lblApuestasCondicionadas->SetCaption(QStringLiteral("0"));
+        lblTOTALCondicionadasAUX->SetCaption(QStringLiteral("0"));
+        lblApuestasReducidas->SetCaption(QStringLiteral("0"));
+        lblTOTALReducidasAUX->SetCaption(QStringLiteral("0"));
+        Timer1->SetEnabled(false);
+        DesbloquearControles();
+        Ocupado = false;
+        ActualizarContadoresApuestas();
+        plataforma.MsgBox("ERROR: " + descripcion, EstiloMensaje::Critico);
+    }
+}
+
+void frmPrincipal::AplicarFiltros(Long& eliminadas) {
+    EliminadasPorFiltro.fill(0);
+    ActualizarColumnasFiltros();
+    modCalculo::FilasActivas activas{};
+    for (int k = 0; k < modCalculo::FilasFiltros; ++k) activas[static_cast<std::size_t>(k)] = FilaActiva(k);
+    eliminadas = modCalculo::AplicarFiltros(activas, Evaluadores, EliminadasPorFiltro,
+                                            [this](int, const char* estado) {
+                                                lblTOTALCondicionadasAUX->SetCaption(QString::fromUtf8(estado));
+                                            });
+}
+
+// The reduction window: it works on the shared state Calcular has just built and leaves the
+// reduced number-bets in ApuestasReducidas and their count in lblApuestasReducidas. Until it
+// exists nothing is reduced and the calculation ends with no bets.
+void frmPrincipal::AbrirVentanaProceso() {}
+
+// ---------------------------------------------------------------- stars
+
+Integer frmPrincipal::CargarEstrellasMarcadas() {
+    return modEstrellas::CargarEstrellasMarcadas(EstrellasMarcadas(), Reduccion.Estrellas, ParesEstrellas);
+}
+
+void frmPrincipal::AsignarEstrellas() {
+    TotalParesEstrellas = CargarEstrellasMarcadas();
+    const Long n = CLng(LeerContador(lblApuestasReducidas));
+    modEstrellas::AsignarEstrellas(ParesEstrellas, TotalParesEstrellas, n, Reduccion.Estrellas);
+}
+
+// ---------------------------------------------------------------- saving the bets
+
+void frmPrincipal::GuardarApuestasEUR() {
+    Plataforma& plataforma = Plataforma::Activa();
+    const Long total = CLng(LeerContador(lblTOTALReducidasAUX));
+    if (total <= 0) {
+        plataforma.MsgBox("ERROR: No se han generado apuestas", EstiloMensaje::Critico);
+        return;
+    }
+    // Bets built before the star treatment changed are not what the counters announce.
+    if (!modEstrellas::ApuestasCorrespondenAContadores(total, Reduccion.Estrellas)) {
+        plataforma.MsgBox(modEstrellas::MensajeApuestasDesfasadas, EstiloMensaje::Exclamacion);
+        return;
+    }
+    if (total > LimiteApuestasSinPregunta &&
+        plataforma.MsgBox("Se han generado m\xC3\xA1s de 3.000.000 de apuestas, \xC2\xBF desea guardar ?",
+                          EstiloMensaje::PreguntaSiNo) != RespuestaMensaje::Si)
+        return;
+    const std::string cabecera = modEstrellas::CabeceraEUR(NumerosMarcados(), EstrellasMarcadas());
+
+    auto recomponer = [this] {
+        ApuestasGrabacion.Erase();
+        DesbloquearControles();
+        picVentanaEspera->hide();
+        Ocupado = false;
+    };
+    try {
+        modEstrellas::CopiarApuestasGrabacion(total);
+        modCommonDialog::FiltroDialogo = FiltroDialogoEUR;
+        modCommonDialog::IndiceFiltro = 1;
+        modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
+        modCommonDialog::FicheroDialogo = modXML::CambiarExtension(NombreFicheroBase().toStdString(), ".EUR");
+        NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+        if (!NombreFichero.empty()) {
+            NombreFichero = modXML::CambiarExtension(NombreFichero, ".EUR");
+            BloquearControles();
+            lblProgressBar->SetAnchoTwips(0);
+            picVentanaEspera->show();
+            picVentanaEspera->raise();
+            Ocupado = true;
+            plataforma.DoEvents();
+            const bool apuestasEscritas = modEncriptarFichero::GuardarFicheroEUR(
+                NombreFichero, cabecera, total, [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
+            DocumentoXML documento;
+            if (!documento.loadXML(GenerarXMLBase())) throw modCalculo::ErrorCalculo(documento.parseError().reason);
+            if (!documento.save(modXML::CambiarExtension(NombreFichero, ".xml")))
+                throw modCalculo::ErrorCalculo(documento.errorGuardar());
+            // The writer reported its own failure; the setup counts as saved only with its bets.
+            if (apuestasEscritas) BaseGuardada = true;
+        }
+        recomponer();
+    } catch (...) {
+        const std::string descripcion = DescripcionDe(std::current_exception());
+        recomponer();
+        plataforma.MsgBox("ERROR AL GUARDAR EL FICHERO CON LA REDUCCION (" + descripcion + ")",
+                          EstiloMensaje::Critico);
+    }
+}
+
+// ---------------------------------------------------------------- base file
+
+std::string frmPrincipal::GenerarXMLBase() const {
+    modXML::DatosBaseXML datos;
+    for (const Etiqueta* l : lblNumero)
+        if (EtiquetaMarcada(l)) datos.numeros.push_back(l->Caption().toInt());
+    for (const Etiqueta* l : lblEstrella)
+        if (EtiquetaMarcada(l)) datos.estrellas.push_back(l->Caption().toInt());
+    datos.baseASCII = txtFicheroASCII->toolTip().toStdString();
+    for (int k = 0; k < modCalculo::FilasFiltros; ++k) datos.filtrosActivos[static_cast<std::size_t>(k)] = FilaActiva(k);
+    const QLocale regional = QLocale::system();
+    datos.fecha = regional.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    datos.hora = regional.toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
+    return modXML::GenerarXMLBase(datos);
+}
+
+void frmPrincipal::GuardarBaseXML() {
+    modCommonDialog::FiltroDialogo = FiltroDialogoBase;
+    modCommonDialog::FicheroDialogo = NombreFicheroBase().toStdString();
+    modCommonDialog::TituloDialogo = "Guardar Fichero BASE en XML";
+    NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+    if (NombreFichero.empty()) return;
+    NombreFichero = modXML::CambiarExtension(NombreFichero, ".xml");
+    std::string fallo;
+    try {
+        DocumentoXML documento;
+        if (!documento.loadXML(GenerarXMLBase())) fallo = documento.parseError().reason;
+        else if (!documento.save(NombreFichero)) fallo = documento.errorGuardar();
+    } catch (...) {
+        fallo = DescripcionDe(std::current_exception());
+    }
+    if (!fallo.empty()) {
+        // Caption and saved flag keep their values: nothing was stored.
+        Plataforma::Activa().MsgBox("ERROR AL GUARDAR EL FICHERO BASE EN XML (" + fallo + ")", EstiloMensaje::Critico);
+        return;
+    }
+    PonerTitulo(QString::fromStdString(modXML::NombreSinCarpeta(NombreFichero)));
+    BaseGuardada = true;
+}
