@@ -21,10 +21,11 @@ using namespace modGeneral;
 
 namespace {
 // Window size and the main blocks of the layout, in pixels.
-constexpr int AnchoVentana = 1134;
+using DisposicionPrincipal::ArribaBloques;
+using DisposicionPrincipal::XContadores;
+constexpr int MargenIzquierdo = DisposicionPrincipal::Margen;
+constexpr int AnchoVentana = 1134 + DisposicionPrincipal::AnchoContadores - 226;
 constexpr int AltoVentana = 476;
-constexpr int MargenIzquierdo = 12;
-constexpr int ArribaBloques = 122;   // first row under the toolbar
 
 const char* const PreguntaContinuar =
     "NO HA GUARDADO LA COMBINACION ACTUAL EN XML, \xC2\xBF DESEA CONTINUAR DE TODAS FORMAS ?";
@@ -160,7 +161,7 @@ void frmPrincipal::ConstruirRejillas() {
     picNumeros->setObjectName(QStringLiteral("picNumeros"));
     picNumeros->setStyleSheet(
         QStringLiteral("QFrame#picNumeros{background:#ffffff; border:1px solid #9aa4b4;}"));
-    picNumeros->setGeometry(MargenIzquierdo, ArribaBloques, 392, 314);
+    picNumeros->setGeometry(MargenIzquierdo, ArribaBloques, DisposicionPrincipal::AnchoRejillas, 314);
 
     constexpr int ancho = 32, alto = 26, paso = 34, pasoFila = 29;
     constexpr int x0 = 26, y0 = 24;          // number grid
@@ -250,8 +251,8 @@ void frmPrincipal::ConstruirRejillas() {
 
 void frmPrincipal::ConstruirContadores() {
     // Three boxes, one under the other: number-bets x star pairs = total.
-    const int x = MargenIzquierdo + 392 + 14;
-    const int ancho = 226;
+    const int x = XContadores;
+    const int ancho = DisposicionPrincipal::AnchoContadores;
     QFont fuente = font();
     fuente.setBold(true);
     auto crear = [&](Boton*& titulo, const QString& texto, Etiqueta*& numero, Etiqueta*& estrellas,
@@ -275,15 +276,17 @@ void frmPrincipal::ConstruirContadores() {
             l->setGeometry(xv, 34, av, 24);
             return l;
         };
-        numero = valor(4, 76, Qt::AlignRight);
+        // Wide enough for 2.118.760 bets, 139.838.160 in total, and the longest status text
+        // that the total of the conditioned box shows during a calculation.
+        numero = valor(4, 96, Qt::AlignRight);
         auto* por = new QLabel(QStringLiteral("x"), caja);
         por->setAlignment(Qt::AlignCenter);
-        por->setGeometry(80, 34, 14, 24);
-        estrellas = valor(94, 32, Qt::AlignHCenter);
+        por->setGeometry(100, 34, 14, 24);
+        estrellas = valor(114, 32, Qt::AlignHCenter);
         auto* igual = new QLabel(QStringLiteral("="), caja);
         igual->setAlignment(Qt::AlignCenter);
-        igual->setGeometry(126, 34, 14, 24);
-        total = valor(140, ancho - 144, Qt::AlignRight);
+        igual->setGeometry(146, 34, 14, 24);
+        total = valor(160, ancho - 164, Qt::AlignRight);
     };
     crear(cmdCuadroApuDirecto, QStringLiteral("Apuestas en Directo"), lblApuestasIniciales,
           lblEstrellasInicialesAUX, lblTOTALInicialesAUX, ArribaBloques);
@@ -297,10 +300,11 @@ void frmPrincipal::ConstruirContadores() {
 }
 
 void frmPrincipal::ConstruirModo() {
-    const int x = MargenIzquierdo + 392 + 14;
+    const int x = XContadores;
+    const int ancho = DisposicionPrincipal::AnchoContadores;
     const int y = ArribaBloques + 220;
     auto* titulo = new QLabel(QStringLiteral("Tipo de combinación:"), this);
-    titulo->setGeometry(x, y, 226, 18);
+    titulo->setGeometry(x, y, ancho, 18);
     cboTipoCombinacion = new Combo(this);
     cboTipoCombinacion->setObjectName(QStringLiteral("cboTipoCombinacion"));
     cboTipoCombinacion->AddItem(QStringLiteral("Manual"));
@@ -308,15 +312,15 @@ void frmPrincipal::ConstruirModo() {
     cboTipoCombinacion->AddItem(QStringLiteral("Desde Archivo"));
     // No selection until the load sets "Manual", so that setting it raises the change event.
     cboTipoCombinacion->setCurrentIndex(-1);
-    cboTipoCombinacion->setGeometry(x, y + 20, 226, 26);
+    cboTipoCombinacion->setGeometry(x, y + 20, ancho, 26);
 
     auto* tituloFichero = new QLabel(QStringLiteral("Fichero de apuestas importado:"), this);
-    tituloFichero->setGeometry(x, y + 52, 226, 18);
+    tituloFichero->setGeometry(x, y + 52, ancho, 18);
     txtFicheroASCII = new CajaTexto(this);
     txtFicheroASCII->setObjectName(QStringLiteral("txtFicheroASCII"));
     txtFicheroASCII->setReadOnly(true);
     txtFicheroASCII->setEnabled(false);
-    txtFicheroASCII->setGeometry(x, y + 72, 226, 24);
+    txtFicheroASCII->setGeometry(x, y + 72, ancho, 24);
 
     chkGuardarAutomaticamente = new Casilla(QStringLiteral("Guardar apuestas automáticamente"), this);
     chkGuardarAutomaticamente->setObjectName(QStringLiteral("chkGuardarAutomaticamente"));

@@ -21,6 +21,18 @@ class QMenu;
 class QMenuBar;
 class ProcVentanaLista;
 
+// Where the main blocks of the window stand, in pixels: the grids, the counter column and
+// the filter list, left to right under the toolbar.
+namespace DisposicionPrincipal {
+inline constexpr int Margen = 12;
+inline constexpr int AnchoRejillas = 392;
+inline constexpr int AnchoContadores = 310;
+inline constexpr int Separacion = 14;
+inline constexpr int XContadores = Margen + AnchoRejillas + Separacion;
+inline constexpr int XLista = XContadores + AnchoContadores + Separacion;
+inline constexpr int ArribaBloques = 122;   // first row under the toolbar
+}  // namespace DisposicionPrincipal
+
 class frmPrincipal : public Ventana {
     Q_OBJECT
 public:

@@ -79,10 +79,10 @@ void frmPrincipal::ConstruirListaFiltros() {
     const int alto = fm.height();
     const int espacio = 3;   // around each row
 
-    const int x = 12 + 392 + 14 + 226 + 14;
+    const int x = DisposicionPrincipal::XLista;
     const int margen = 4 + espacio;   // frame, spacing and text margin before a row's text
     const int anchoLista = CaracteresFila * ancho + 2 * margen + 2;
-    const int y = 122;
+    const int y = DisposicionPrincipal::ArribaBloques;
 
     static const char* const cabeceras[4] = {"ACT ", "CONDICION             ", "NºACT   ", "   ELIMINAN"};
     static const int columnas[5] = {0, 5, 5 + 22, 5 + 22 + 8, CaracteresFila};
