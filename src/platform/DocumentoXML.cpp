@@ -160,13 +160,7 @@ bool DocumentoXML::load(const std::string& ruta) {
         ok = d_->doc.setContent(QString::fromLatin1(bytes), &mensaje, &linea, &columna);
     else
         ok = d_->doc.setContent(bytes, false, &mensaje, &linea, &columna);
-    if (!ok) {
-        d_ = std::make_shared<DatosDocumentoXML>();
-        error_.errorCode = ErrorMalFormado;
-        error_.reason = S(mensaje);
-        error_.line = linea;
-        error_.linepos = columna;
-    }
+    if (!ok) AnotarMalFormado(S(mensaje), linea, columna);
     return ok;
 }
 
@@ -177,14 +171,19 @@ bool DocumentoXML::loadXML(const std::string& texto) {
     int linea = 0, columna = 0;
     // The text is already decoded: an encoding named in its declaration does not apply.
     if (!d_->doc.setContent(Q(texto), &mensaje, &linea, &columna)) {
-        d_ = std::make_shared<DatosDocumentoXML>();
-        error_.errorCode = ErrorMalFormado;
-        error_.reason = S(mensaje);
-        error_.line = linea;
-        error_.linepos = columna;
+        AnotarMalFormado(S(mensaje), linea, columna);
         return false;
     }
     return true;
+}
+
+void DocumentoXML::AnotarMalFormado(const std::string& mensaje, int linea, int columna) {
+    // A failed parse leaves the document empty, as if nothing had been loaded.
+    d_ = std::make_shared<DatosDocumentoXML>();
+    error_.errorCode = ErrorMalFormado;
+    error_.reason = mensaje;
+    error_.line = linea;
+    error_.linepos = columna;
 }
 
 namespace {

@@ -151,6 +151,7 @@ public:
     bool hasChildNodes() const;
 
 private:
+    void AnotarMalFormado(const std::string& mensaje, int linea, int columna);
     std::shared_ptr<DatosDocumentoXML> d_;
     ErrorAnalisisXML error_;
     std::string errorGuardar_;
