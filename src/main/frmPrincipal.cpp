@@ -415,6 +415,27 @@ QString frmPrincipal::NombreFicheroBase() const {
     return dos < 0 ? QString() : t.mid(dos + 2);
 }
 
+VistaPrincipal frmPrincipal::Vista() {
+    VistaPrincipal v;
+    v.cboTipoCombinacion = cboTipoCombinacion;
+    v.chkGuardarAutomaticamente = chkGuardarAutomaticamente;
+    v.lstFiltros = lstFiltros;
+    v.lblApuestasIniciales = lblApuestasIniciales;
+    v.lblEstrellasInicialesAUX = lblEstrellasInicialesAUX;
+    v.lblTOTALInicialesAUX = lblTOTALInicialesAUX;
+    v.lblApuestasCondicionadas = lblApuestasCondicionadas;
+    v.lblEstrellasCondicionadasAUX = lblEstrellasCondicionadasAUX;
+    v.lblTOTALCondicionadasAUX = lblTOTALCondicionadasAUX;
+    v.lblApuestasReducidas = lblApuestasReducidas;
+    v.lblEstrellasReducidasAUX = lblEstrellasReducidasAUX;
+    v.lblTOTALReducidasAUX = lblTOTALReducidasAUX;
+    v.NumerosMarcados = [this] { return NumerosMarcados(); };
+    v.EstrellasMarcadas = [this] { return EstrellasMarcadas(); };
+    v.NombreFicheroBase = [this] { return NombreFicheroBase().toStdString(); };
+    v.ActualizarContadores = [this] { ActualizarContadoresApuestas(); };
+    return v;
+}
+
 void frmPrincipal::Form_Load() {
     Ocupado = false;
     BaseGuardada = true;

@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "common/VistaPrincipal.h"
 #include "common/modGeneral.h"
 #include "main/modCalculo.h"
 #include "platform/Controles.h"
@@ -174,6 +175,8 @@ public:
     static double LeerContador(const Etiqueta* etiqueta);
     // The base file's name as the caption shows it: the text after its first ":", less one blank.
     QString NombreFicheroBase() const;
+    // What the reduction, guarantees, analysis and tool windows see of this window.
+    VistaPrincipal Vista();
 
     // ---- filter list ----
     void InicializarListaFiltros();
@@ -245,13 +248,17 @@ public:
     // The reduction window frmVentanaProceso, shown modally by Calcular on the state it built.
     virtual void AbrirVentanaProceso();
 
-    // ---- operations filled in by their own units (frmPrincipal_pendiente.cpp) ----
+    // ---- operations of their own units (frmPrincipal_ficheros, _ventanas, _reduccion, _utilidades) ----
     virtual void AbrirBaseXML();
     virtual void ImportarApuestasDesdeArchivo();
     virtual void InformeResumenFiltros();
     virtual void InformeApuestasEliminadas();
-    // The settings window of filter-list row k (0..11), shown modally.
+    // The settings window of filter-list row k (0..11), shown modally: rows 0..9 through
+    // AbrirVentanaFiltro, row 10 frmEstrellas, row 11 frmReduccion.
     virtual void AbrirVentanaFila(int fila);
+    virtual void AbrirVentanaFiltro(int fila);
+    virtual void AbrirVentanaEstrellas();
+    virtual void AbrirVentanaReduccion();
     virtual void AbrirVentanaEscrutar(Long numApuestas);
     virtual void AbrirVentanaVisualizar();
     virtual void AbrirVentanaGarantias();

@@ -160,11 +160,6 @@ void frmPrincipal::AplicarFiltros(Long& eliminadas) {
                                             });
 }
 
-// The reduction window: it works on the shared state Calcular has just built and leaves the
-// reduced number-bets in ApuestasReducidas and their count in lblApuestasReducidas. Until it
-// exists nothing is reduced and the calculation ends with no bets.
-void frmPrincipal::AbrirVentanaProceso() {}
-
 // ---------------------------------------------------------------- stars
 
 Integer frmPrincipal::CargarEstrellasMarcadas() {
