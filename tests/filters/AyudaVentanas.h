@@ -51,8 +51,10 @@ protected:
     template <typename V>
     void Abrir(std::function<void(V&)> accion) {
         V w(lista);
-        guion.alMostrar[w.objectName().toStdString()] = [&accion](Ventana& v) { accion(static_cast<V&>(v)); };
+        const std::string clave = w.objectName().toStdString();
+        guion.alMostrar[clave] = [&accion](Ventana& v) { accion(static_cast<V&>(v)); };
         guion.MostrarModal(w);
+        guion.alMostrar.erase(clave);
     }
     // The recorded critical messages.
     std::vector<std::string> Errores() const {
