@@ -89,6 +89,14 @@ void frmFiltroGRUPOS::CargarControles() {
     setWindowTitle(windowTitle() + QStringLiteral(" (Máx. ") + QString::number(TotalGrupos) + QStringLiteral(")"));
     MostrarNumerosGrupos();
     MostrarAciertosGrupos();
+    // The opener always starts on page 1, whose titles are the designed ones; written from
+    // the page all the same so they can never disagree with the groups shown.
+    MostrarTitulos();
+}
+
+void frmFiltroGRUPOS::MostrarTitulos() {
+    for (int s = 0; s < 3; ++s)
+        lblTitGrupo[static_cast<std::size_t>(s)]->setText(QStringLiteral("GRUPO %1").arg(BaseGrupos + s + 1));
 }
 
 void frmFiltroGRUPOS::AplicarReglaPaginas() {
@@ -124,8 +132,7 @@ void frmFiltroGRUPOS::CambiarPagina(int paso) {
     CalcularBase();
     MostrarNumerosGrupos();
     MostrarAciertosGrupos();
-    for (int s = 0; s < 3; ++s)
-        lblTitGrupo[static_cast<std::size_t>(s)]->setText(QStringLiteral("GRUPO %1").arg(BaseGrupos + s + 1));
+    MostrarTitulos();
     AplicarReglaPaginas();
 }
 

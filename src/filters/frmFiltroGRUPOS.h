@@ -55,6 +55,7 @@ public:
 private:
     void CalcularBase();
     void AplicarReglaPaginas();
+    void MostrarTitulos();
     void CambiarPagina(int paso);
 
     RejillaNumeros::Etiquetas numerosBase_;

@@ -126,6 +126,17 @@ void frmFiltroGRURELACIONADOS::CargarControles() {
     setWindowTitle(windowTitle() + QStringLiteral(" (Máx. ") + QString::number(TotalGrupos) + QStringLiteral(")"));
     MostrarNumerosSubgrupos();
     MostrarCondiciones();
+    // The opener always starts on group 1, whose titles are the designed ones; written from
+    // the page all the same so they can never disagree with the group shown.
+    MostrarTitulos();
+}
+
+void frmFiltroGRURELACIONADOS::MostrarTitulos() {
+    lblNumeroGrupo->setText(QStringLiteral("GRUPO %1").arg(PaginaGruposRelacionados));
+    // Each subgroup by its number among all 160.
+    for (int s = 1; s <= 4; ++s)
+        lblTitGrupo[static_cast<std::size_t>(s - 1)]->setText(
+            QStringLiteral("SUBGRUPO %1").arg(SubgruposPorGrupo * (PaginaGruposRelacionados - 1) + s));
 }
 
 void frmFiltroGRURELACIONADOS::AplicarReglaPaginas() {
@@ -160,10 +171,7 @@ void frmFiltroGRURELACIONADOS::CambiarPagina(int paso) {
     CalcularPrimeraFila();
     MostrarNumerosSubgrupos();
     MostrarCondiciones();
-    lblNumeroGrupo->setText(QStringLiteral("GRUPO %1").arg(PaginaGruposRelacionados));
-    for (int s = 1; s <= 4; ++s)
-        lblTitGrupo[static_cast<std::size_t>(s - 1)]->setText(
-            QStringLiteral("SUBGRUPO %1").arg(SubgruposPorGrupo * (PaginaGruposRelacionados - 1) + s));
+    MostrarTitulos();
     AplicarReglaPaginas();
 }
 

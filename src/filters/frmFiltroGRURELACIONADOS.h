@@ -64,6 +64,7 @@ protected:
 private:
     void CalcularPrimeraFila();
     void AplicarReglaPaginas();
+    void MostrarTitulos();
     void CambiarPagina(int paso);
 
     RejillaNumeros::Etiquetas numerosBase_;
