@@ -238,6 +238,31 @@ void frmFiltroGRURELACIONADOS::EmpaquetarSubgrupos() {
     }
 }
 
+void frmFiltroGRURELACIONADOS::EmpaquetarGrupos() {
+    DimensionarTablasFijas();
+    int destino = 1;
+    for (int g = 1; g <= TotalGrupos; ++g) {
+        const int primera = SubgruposPorGrupo * (g - 1) + 1;
+        bool enUso = false;
+        for (int s = 0; s < SubgruposPorGrupo && !enUso; ++s) enUso = SubgrupoLleno(primera + s);
+        if (!enUso) continue;
+        if (g != destino) {
+            const int nueva = SubgruposPorGrupo * (destino - 1) + 1;
+            for (int s = 0; s < SubgruposPorGrupo; ++s) {
+                for (int n = 1; n <= 50; ++n) {
+                    SubgruposNumeros(nueva + s, n) = SubgruposNumeros(primera + s, n);
+                    SubgruposNumeros(primera + s, n) = 0;
+                }
+                for (int k = 0; k <= 5; ++k) {
+                    CondicionesAciertos(nueva + s, k) = CondicionesAciertos(primera + s, k);
+                    CondicionesAciertos(primera + s, k) = 0;
+                }
+            }
+        }
+        ++destino;
+    }
+}
+
 void frmFiltroGRURELACIONADOS::imgVolver_Click() {
     const std::string error = ComprobarGruposRelacionados();
     if (!error.empty()) {
@@ -245,6 +270,7 @@ void frmFiltroGRURELACIONADOS::imgVolver_Click() {
         return;
     }
     EmpaquetarSubgrupos();
+    EmpaquetarGrupos();
     Descargar(MotivoCierre::Codigo);
 }
 

@@ -2,7 +2,8 @@
 // of hit counts (filter-list row 4), one group shown at a time. Every edit is written into
 // SubgruposNumeros and CondicionesAciertos at once. The window is left only through imgVolver,
 // which checks all 40 groups and, when they pass, moves the non-empty subgroups of every group
-// to its front (the evaluator reads only the first ones); the close box is refused.
+// to its front and the groups in use to the front of the 40 (the evaluator reads only the
+// first ones of each); the close box is refused.
 #pragma once
 
 #include <QLabel>
@@ -56,6 +57,11 @@ public:
     // Moves the non-empty subgroups of every group to its front, in their order; the rows
     // freed at the back become empty. The condition rows stay where they are.
     static void EmpaquetarSubgrupos();
+    // Moves the groups in use (with a non-empty subgroup) to the front, in their order, each
+    // with its condition rows: the evaluator stops at the first group without numbers, so a
+    // group left after a gap would otherwise be ignored. Called once the check has passed,
+    // when a group not in use has no ticked condition either.
+    static void EmpaquetarGrupos();
 
 protected:
     // The window is left only through imgVolver, which checks the groups first.

@@ -1,6 +1,7 @@
 // The related-groups window: grids enabled by the base, paging and its bounds, edits written at
 // once and activating row 4, the check in imgVolver and its order, the refused close box, the
-// packing of the subgroups on a good close, and a calculation with what the window stored.
+// packing of the subgroups and of the groups in use on a good close, and calculations with
+// what the window stored.
 #include <gtest/gtest.h>
 
 #include "filters/AyudaFiltros.h"
@@ -165,8 +166,12 @@ TEST_F(Relacionados, ElCierreCompruebaEnImgVolverYNoEmpaquetaSiFalla) {
     EXPECT_FALSE(w.Cargada());
     EXPECT_EQ(Numeros(SubgruposNumeros, FilaDe(1, 1)), (V{1}));
     EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(1, 2)).empty());
-    EXPECT_EQ(Numeros(SubgruposNumeros, FilaDe(12, 1)), (V{2}));
     EXPECT_EQ(CondicionesAciertos(FilaDe(1, 4), 2), 1) << "the condition rows keep their places";
+    // Group 12, the next in use, closes the gap after group 1.
+    EXPECT_EQ(Numeros(SubgruposNumeros, FilaDe(2, 1)), (V{2}));
+    EXPECT_EQ(CondicionesAciertos(FilaDe(2, 1), 1), 1);
+    EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(12, 3)).empty());
+    EXPECT_EQ(CondicionesAciertos(FilaDe(12, 1), 1), 0);
 }
 
 TEST_F(Relacionados, LaCasillaDeCierreNoCierraNiComprueba) {
@@ -206,8 +211,47 @@ TEST_F(Relacionados, UnCierreBuenoEmpaquetaLosSubgrupos) {
     EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(1, 3)).empty());
     EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(1, 4)).empty());
     EXPECT_EQ(CondicionesAciertos(FilaDe(1, 3), 1), 1);
-    EXPECT_EQ(Numeros(SubgruposNumeros, FilaDe(7, 1)), (V{44}));
-    for (int s = 2; s <= 4; ++s) EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(7, s)).empty());
+    // Group 7 packed, and moved up to group 2 with its condition.
+    EXPECT_EQ(Numeros(SubgruposNumeros, FilaDe(2, 1)), (V{44}));
+    for (int s = 2; s <= 4; ++s) EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(2, s)).empty());
+    EXPECT_EQ(CondicionesAciertos(FilaDe(2, 1), 0), 1);
+    for (int s = 1; s <= 4; ++s) EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(7, s)).empty());
+    EXPECT_EQ(CondicionesAciertos(FilaDe(7, 1), 0), 0);
+}
+
+TEST_F(Relacionados, UnGrupoTrasUnHuecoNoQuedaSinEfecto) {
+    // The evaluator stops at the first group without numbers: the close moves group 3 up to
+    // group 2 so that both groups set in the window are applied.
+    const std::vector<int> numeros = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    MarcarBase({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    frmFiltroGRURELACIONADOS w(lista, base);
+    w.Cargar();
+    w.lblNumero_Click(0, 0);   // group 1: exactly one of {1, 2}
+    w.lblNumero_Click(0, 1);
+    ResponderAciertos({1});
+    w.cmdModificar_Click(0);
+    w.cmdMASBloque_Click();
+    w.cmdMASBloque_Click();   // group 3: none of {9}
+    w.lblNumero_Click(2, 8);
+    ResponderAciertos({0});
+    w.cmdModificar_Click(3);
+    w.imgVolver_Click();
+    ASSERT_FALSE(w.Cargada());
+    EXPECT_EQ(Numeros(SubgruposNumeros, FilaDe(2, 1)), (V{9}));
+    EXPECT_EQ(CondicionesAciertos(FilaDe(2, 4), 0), 1) << "each condition row keeps its place in its group";
+    EXPECT_TRUE(Numeros(SubgruposNumeros, FilaDe(3, 3)).empty());
+
+    ayuda::PrepararBase(numeros);
+    Long esperadas = 0;
+    for (Long c = 1; c <= TotalCombinaciones; ++c) {
+        int a = 0, b = 0;
+        for (int x : ayuda::NumerosDeFila(c)) {
+            a += x == 1 || x == 2;
+            b += x == 9;
+        }
+        esperadas += a != 1 || b != 0;
+    }
+    EXPECT_EQ(modFiltros::FiltrarGruposRelacionados(5), esperadas);
 }
 
 TEST_F(Relacionados, ElCalculoQuitaLoQueDiceElEvaluador) {
