@@ -63,8 +63,9 @@ void VentanaFiltro::ColocarMarco(int x, int y) {
     // imgActivar is wider than tall (a switch): 48x32; imgVolver 32x32 to its right.
     imgActivar->setGeometry(x, y, 48, 32);
     imgVolver->setGeometry(x + 56, y, 32, 32);
-    ShapeBorde[1]->setGeometry(x - 3, y - 3, 54, 38);
-    ShapeBorde[0]->setGeometry(x + 53, y - 3, 38, 38);
+    // Each border lies on its image's edge, where the image draws its own hover frame.
+    ShapeBorde[1]->setGeometry(imgActivar->geometry());
+    ShapeBorde[0]->setGeometry(imgVolver->geometry());
     ShapeBorde[0]->raise();
     ShapeBorde[1]->raise();
 }

@@ -43,7 +43,7 @@ frmAciertos::frmAciertos(QWidget* padre) : Ventana(padre) {
     imgNinguno->setGeometry(60, 66, 32, 32);
 
     ShapeBorde = new Forma(this);
-    ShapeBorde->setGeometry(247, 63, 38, 38);
+    ShapeBorde->setGeometry(250, 66, 32, 32);
     imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Cerrar"));

@@ -46,6 +46,16 @@ protected:
     void AlDialogo(std::function<void(frmAciertos&)> accion) {
         guion.alMostrar["frmAciertos"] = [accion](Ventana& v) { accion(static_cast<frmAciertos&>(v)); };
     }
+    // Shows a window of this list modally through the platform; `accion` plays the user while
+    // it is open (the platform closes it from code afterwards if it is still loaded).
+    template <typename V>
+    void Abrir(std::function<void(V&)> accion) {
+        V w(lista);
+        const std::string clave = w.objectName().toStdString();
+        guion.alMostrar[clave] = [&accion](Ventana& v) { accion(static_cast<V&>(v)); };
+        guion.MostrarModal(w);
+        guion.alMostrar.erase(clave);
+    }
     // The recorded critical messages.
     std::vector<std::string> Errores() const {
         std::vector<std::string> r;
