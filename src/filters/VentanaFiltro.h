@@ -61,7 +61,8 @@ public:
     void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) override;
     void Form_MouseMove() override;
     void imgActivar_Click();
-    void imgVolver_Click();
+    // Unloads the window; the related-groups window checks its groups first.
+    virtual void imgVolver_Click();
     void imgVolver_MouseMove();
     void imgActivar_MouseMove();
 

@@ -1,7 +1,11 @@
 // The settings windows of the filter-list rows, opened by a double-click on the row.
 #include "filters/frmFiltroALTOSBAJOS.h"
 #include "filters/frmFiltroDECENAS.h"
+#include "filters/frmFiltroDISTANCIAS.h"
+#include "filters/frmFiltroGRUPOS.h"
+#include "filters/frmFiltroGRURELACIONADOS.h"
 #include "filters/frmFiltroPARESIMPARES.h"
+#include "filters/frmFiltroPOSICIONES.h"
 #include "filters/frmFiltroSEGUIDOS.h"
 #include "filters/frmFiltroSUMAS.h"
 #include "filters/frmFiltroTERMINACIONES.h"
@@ -21,6 +25,12 @@ void MostrarFiltro(ListaTexto& lista, QWidget* padre) {
     Ventana ventana(lista, padre);
     Plataforma::Activa().MostrarModal(ventana);
 }
+// The windows with number grids also read the base combination from the main grid.
+template <typename Ventana>
+void MostrarFiltroRejillas(ListaTexto& lista, const std::array<Etiqueta*, 50>& numeros, QWidget* padre) {
+    Ventana ventana(lista, numeros, padre);
+    Plataforma::Activa().MostrarModal(ventana);
+}
 }  // namespace
 
 // The settings window of a filter row, shown modally.
@@ -29,12 +39,14 @@ void frmPrincipal::AbrirVentanaFiltro(int fila) {
     switch (fila) {
     case 0: MostrarFiltro<frmFiltroALTOSBAJOS>(*lstFiltros, this); break;
     case 1: MostrarFiltro<frmFiltroDECENAS>(*lstFiltros, this); break;
+    case 2: MostrarFiltro<frmFiltroDISTANCIAS>(*lstFiltros, this); break;
+    case 3: MostrarFiltroRejillas<frmFiltroGRUPOS>(*lstFiltros, lblNumero, this); break;
+    case 4: MostrarFiltroRejillas<frmFiltroGRURELACIONADOS>(*lstFiltros, lblNumero, this); break;
     case 5: MostrarFiltro<frmFiltroPARESIMPARES>(*lstFiltros, this); break;
     case 6: MostrarFiltro<frmFiltroSEGUIDOS>(*lstFiltros, this); break;
     case 7: MostrarFiltro<frmFiltroSUMAS>(*lstFiltros, this); break;
     case 8: MostrarFiltro<frmFiltroTERMINACIONES>(*lstFiltros, this); break;
-    // 2 frmFiltroDISTANCIAS, 3 frmFiltroGRUPOS, 4 frmFiltroGRURELACIONADOS and
-    // 9 frmFiltroPOSICIONES come with their windows.
+    case 9: MostrarFiltroRejillas<frmFiltroPOSICIONES>(*lstFiltros, lblNumero, this); break;
     default: break;
     }
 }
