@@ -276,6 +276,7 @@ private:
     void ConstruirListaFiltros();
     void ConstruirPanelEspera();
     void ConectarEventos();
+    void PrepararTeclado();
     void InstalarProcedimientosVentana();
     void RestaurarProcedimientosVentana();
     void PonerTitulo(const QString& fichero);
