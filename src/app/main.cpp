@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/tornaventura.svg")));
+    // Qt's dialogs and every format in Spanish, whatever the system's language.
+    PrepararIdiomaEspanol();
     PlataformaQt plataforma;
     Plataforma::Instalar(&plataforma);
     frmPrincipal ventana;

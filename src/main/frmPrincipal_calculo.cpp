@@ -241,7 +241,7 @@ std::string frmPrincipal::GenerarXMLBase() const {
         if (EtiquetaMarcada(l)) datos.estrellas.push_back(l->Caption().toInt());
     datos.baseASCII = txtFicheroASCII->toolTip().toStdString();
     for (int k = 0; k < modCalculo::FilasFiltros; ++k) datos.filtrosActivos[static_cast<std::size_t>(k)] = FilaActiva(k);
-    const QLocale regional = QLocale::system();
+    const QLocale regional;  // the program's locale: Spanish, whatever the system's
     datos.fecha = regional.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
     datos.hora = regional.toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
     return modXML::GenerarXMLBase(datos);
