@@ -284,7 +284,7 @@ void frmPrincipal::ConstruirContadores() {
             l->setFont(fuente);
             l->SetBackStyle(1);
             l->SetBackColor(0xF8'F4'F0);
-            l->SetForeColor(0x60'30'00);
+            l->SetForeColor(ColorContadores);
             l->SetEstiloBase(QStringLiteral("border:1px solid #c4cad4; padding:0 3px;"));
             l->setAlignment(alin | Qt::AlignVCenter);
             l->setGeometry(xv, 34, av, 24);
