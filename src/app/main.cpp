@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
     // The pictures live in a static library: register them before any window needs one.
     Q_INIT_RESOURCE(recursos);
+    PrepararEntornoEspanol();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/tornaventura.svg")));

@@ -108,6 +108,43 @@ int FiltroElegido(const QFileDialog& dlg, const QStringList& filtros, const Peti
 
 }  // namespace
 
+namespace {
+// Texts of Qt's file dialogs that its Spanish translation leaves in English.
+class TraduccionesQueFaltan : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contexto, const char* texto, const char* desambiguacion,
+                      int n) const override {
+        (void)desambiguacion;
+        (void)n;
+        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0 && qstrcmp(contexto, "QFileSystemModel") != 0)
+            return QString();
+        static const char* const pares[][2] = {{"Folder", "Carpeta"},
+                                               {"File Folder", "Carpeta de archivos"},
+                                               {"Drive", "Unidad"},
+                                               {"Shortcut", "Acceso directo"},
+                                               {"Alias", "Alias"},
+                                               {"Unknown", "Desconocido"}};
+        for (const auto& par : pares)
+            if (qstrcmp(texto, par[0]) == 0) return QString::fromUtf8(par[1]);
+        return QString();
+    }
+};
+}  // namespace
+
+void PrepararEntornoEspanol() {
+    // Qt reads the system's locale from the environment once, at its first use: it is read
+    // now under a Spanish environment, which is then put back before the application (and
+    // with it the C library's locale) starts.
+    const QByteArray todas = qgetenv("LC_ALL");
+    const bool habia = qEnvironmentVariableIsSet("LC_ALL");
+    qputenv("LC_ALL", "es_ES.UTF-8");
+    (void)QLocale::system().name();
+    if (habia) qputenv("LC_ALL", todas);
+    else qunsetenv("LC_ALL");
+}
+
 bool PrepararIdiomaEspanol() {
     static bool hecho = false;
     static bool traducido = false;
@@ -115,6 +152,8 @@ bool PrepararIdiomaEspanol() {
     QLocale::setDefault(espanol);
     if (hecho || !QCoreApplication::instance()) return traducido;
     hecho = true;
+    // Asked last: only for what Qt's own translation leaves untranslated.
+    QCoreApplication::installTranslator(new TraduccionesQueFaltan(QCoreApplication::instance()));
     auto* traductor = new QTranslator(QCoreApplication::instance());
     if (traductor->load(espanol, QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&

@@ -13,6 +13,10 @@
 // application object exists; later calls only set the locale again. True when Qt's translation was
 // found and installed (without it Qt's own texts stay in English; the program's do not).
 bool PrepararIdiomaEspanol();
+// Before the application object exists: the formats Qt's own dialogs take from the system
+// (the dates and sizes of a file dialog) become Spanish too. The C library's locale and the
+// environment are left as they were.
+void PrepararEntornoEspanol();
 
 class PlataformaQt : public Plataforma {
 public:

@@ -279,7 +279,8 @@ TEST(IdiomaEspanol, TextosDeQtYFormatosEnEspanolSeaCualSeaElSistema) {
 TEST_F(DialogoFicheroTest, LosBotonesYConsejosDelDialogoEnEspanol) {
     PrepararIdiomaEspanol();
     QStringList abrir, guardar;
-    QString atras, nueva, columna;
+    QString atras, nueva, columna, tipoCarpeta;
+    ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("sub")));
     conductor.acciones.push_back([&](QWidget* w) {
         auto* d = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(d, nullptr);
@@ -287,7 +288,15 @@ TEST_F(DialogoFicheroTest, LosBotonesYConsejosDelDialogoEnEspanol) {
         atras = Consejo(d, "backButton");
         nueva = Consejo(d, "newFolderButton");
         auto* arbol = d->findChild<QTreeView*>(QStringLiteral("treeView"));
-        if (arbol) columna = arbol->model()->headerData(0, Qt::Horizontal).toString();
+        ASSERT_NE(arbol, nullptr);
+        columna = arbol->model()->headerData(0, Qt::Horizontal).toString();
+        d->setDirectory(carpeta.path());
+        Listados(d);
+        auto* lista = d->findChild<QListView*>(QStringLiteral("listView"));
+        const QModelIndex raiz = lista->rootIndex();
+        for (int f = 0; f < lista->model()->rowCount(raiz); ++f)
+            if (lista->model()->index(f, 0, raiz).data().toString() == QStringLiteral("sub"))
+                tipoCarpeta = lista->model()->index(f, 2, raiz).data().toString();
         d->reject();
     });
     plataforma.DialogoFichero(Peticion(false));
@@ -304,6 +313,7 @@ TEST_F(DialogoFicheroTest, LosBotonesYConsejosDelDialogoEnEspanol) {
     EXPECT_EQ(atras, QStringLiteral("Atrás"));
     EXPECT_EQ(nueva, QStringLiteral("Crear nueva carpeta"));
     EXPECT_EQ(columna, QStringLiteral("Nombre"));
+    EXPECT_EQ(tipoCarpeta, QStringLiteral("Carpeta"));  // a text Qt's translation leaves in English
 }
 
 TEST_F(DialogoFicheroTest, ElPrimeroAbreEnDocumentosYLuegoEnLaUltimaCarpetaUsada) {
