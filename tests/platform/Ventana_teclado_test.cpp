@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <vector>
 
 #include "platform/Controles.h"
+#include "platform/PlataformaQt.h"
 #include "platform/Ventana.h"
 #include "support/PlataformaGuion.h"
 #include "support/Raton.h"
@@ -207,6 +209,38 @@ TEST(ListaTextoTeclado, IntroYMenuSoloCuandoAlguienLosAtiende) {
     EXPECT_EQ(menus, 2);
     EXPECT_EQ(predeterminada, 1);
     EXPECT_EQ(lista->ListIndex(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VentanaModal, EscTerminaLaVentanaModalDeLaPlataformaQt) {
+    PlataformaQt plataforma;
+    VentanaPrueba v;
+    v.PonerAccionPredeterminada(v.aceptar);
+    bool porSeguridad = false;
+    int pulsaciones = 0;
+    // Enter first (the default action, the window stays), then Esc (it closes).
+    QTimer reloj;
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w != &v) return;
+        PulsarTecla(QApplication::focusWidget() ? QApplication::focusWidget() : w,
+                    pulsaciones == 0 ? Qt::Key_Return : Qt::Key_Escape);
+        ++pulsaciones;
+    });
+    reloj.start(20);
+    QTimer::singleShot(5000, [&] {
+        porSeguridad = v.Cargada();
+        if (porSeguridad) v.Descargar();
+    });
+    plataforma.MostrarModal(v);
+    EXPECT_FALSE(porSeguridad);
+    EXPECT_EQ(v.accion, 1);
+    ASSERT_EQ(v.consultas.size(), 1u);
+    EXPECT_EQ(v.consultas[0], MotivoCierre::Usuario);
+    EXPECT_FALSE(v.Cargada());
 }
 
 }  // namespace
