@@ -116,7 +116,7 @@ bool LeerCasos(const std::string& texto, std::vector<Caso>& casos) {
         if (filtro != "completo") {
             auto it = Filtros().find(filtro);
             if (it == Filtros().end()) return false;
-            if (dos == std::string::npos || v != it->second.first) return false;
+            if (dos == std::string::npos) return false;
         }
         if (v < 5 || v > 50) return false;
         casos.push_back({g, v, filtro, filtro == "completo" ? MejorConocida(g, v) : 0});
