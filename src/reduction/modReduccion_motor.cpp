@@ -444,10 +444,10 @@ public:
             const bool seguir = PonerApuesta(c, +1);
             control_.estado.ApuestasElegidas = static_cast<Long>(apuestas_.size());
             control_.estado.Cubiertos = escenarios - noCubiertos_;
-            control_.estado.Fraccion =
-                porCubiertos_ ? static_cast<double>(control_.estado.Cubiertos) /
-                                    static_cast<double>(std::max<Long>(1, objetivoCubiertos))
-                              : static_cast<double>(apuestas_.size()) / static_cast<double>(maxApuestas);
+            control_.estado.Fraccion = std::min(
+                1.0, porCubiertos_ ? static_cast<double>(control_.estado.Cubiertos) /
+                                         static_cast<double>(std::max<Long>(1, objetivoCubiertos))
+                                   : static_cast<double>(apuestas_.size()) / static_cast<double>(maxApuestas));
             if (!seguir) return false;
         }
         monton_.clear();
@@ -717,7 +717,15 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     }
 
     const bool mejora = par.Ciclos && par.MejoraLocal && g < 5;
+    // A bet meets at most this many scenarios: fewer bets than the target needs by that count
+    // are never tried, and a result that reaches the bound ends the cycles.
+    std::int64_t vecindad = 0;
+    for (int j = g; j <= 5; ++j) vecindad += std::int64_t{Binomio.c[5][j]} * Binomio.c[N - 5][5 - j];
     Solucion mejor;
+    auto Optimo = [&] {
+        return mejor.cubiertos >= objetivoCubiertos &&
+               static_cast<std::int64_t>(mejor.apuestas.size() - 1) * vecindad < objetivoCubiertos;
+    };
     auto Mejor = [&](const std::vector<Mascara>& ap, Long cub) {
         if (mejor.cubiertos < 0) return true;
         const bool cumple = cub >= objetivoCubiertos, cumpleMejor = mejor.cubiertos >= objetivoCubiertos;
@@ -790,11 +798,6 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
             if (reducir && motor.NoCubiertos() <= permitidos) {
                 motor.QuitarRedundantes(permitidos);
                 Registrar(motor.Apuestas(), motor.Cubiertos());
-                // A bet meets at most this many scenarios: fewer bets than the target needs
-                // by that count are not tried.
-                std::int64_t vecindad = 0;
-                for (int j = g; j <= 5; ++j)
-                    vecindad += std::int64_t{Binomio.c[5][j]} * Binomio.c[N - 5][5 - j];
                 while (!control.Parar() && motor.Apuestas().size() > 1 &&
                        static_cast<std::int64_t>(motor.Apuestas().size() - 1) * vecindad >= objetivoCubiertos) {
                     motor.QuitarLaMenosUtil();
@@ -806,7 +809,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 }
             }
         }
-        if (control.Parar()) break;
+        if (control.Parar() || Optimo()) break;
         ciclosSinMejora = mejoroCiclo ? 0 : ciclosSinMejora + 1;
         if (par.CiclosSinMejora > 0 && ciclosSinMejora >= par.CiclosSinMejora) break;
         res.Ciclos = ciclo;

@@ -118,7 +118,9 @@ void Verificar(const std::vector<Posiciones>& esc, const ResultadoReduccion& r, 
     if (r.Detenido) return;
     if (p.ModoNuApuestas) {
         EXPECT_LE(static_cast<Long>(r.Apuestas.size()), p.NuApuestas);
-        if (static_cast<Long>(r.Apuestas.size()) < p.NuApuestas) EXPECT_EQ(cubiertos, r.Escenarios);
+        if (static_cast<Long>(r.Apuestas.size()) < p.NuApuestas) {
+            EXPECT_EQ(cubiertos, r.Escenarios);
+        }
     } else {
         EXPECT_GE(cubiertos * 100, static_cast<Long>(esc.size()) * p.Porcentaje);
     }
@@ -277,6 +279,32 @@ TEST(Reduccion, DetenerConservaElMejorResultado) {
             EXPECT_EQ(r.Cubiertos, r.Escenarios);
             EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), mejorVisto);
         }
+    }
+}
+
+// What the window shows: counts that add up, a share within 0..1, the end reported last.
+TEST(Reduccion, ProgresoCoherente) {
+    const auto esc = Filtradas(14, 0.6, 4);
+    const Tabla<Byte> t = ATabla(esc);
+    for (bool modoApuestas : {false, true}) {
+        auto p = Parametros(3, modoApuestas, 95, 6, true);
+        std::vector<ProgresoReduccion> vistos;
+        const auto r = Reducir(14, t, t, p, nullptr, [&](const ProgresoReduccion& pr) { vistos.push_back(pr); });
+        ASSERT_FALSE(vistos.empty());
+        for (const auto& pr : vistos) {
+            if (pr.fase == ProgresoReduccion::Fase::Preparando && pr.Escenarios == 0) continue;  // not read yet
+            EXPECT_EQ(pr.Escenarios, static_cast<Long>(esc.size()));
+            EXPECT_EQ(pr.Objetivo, modoApuestas ? 6 : (static_cast<Long>(esc.size()) * 95 + 99) / 100);
+            EXPECT_GE(pr.Fraccion, 0.0);
+            EXPECT_LE(pr.Fraccion, 1.0);
+            EXPECT_LE(pr.Cubiertos, pr.Escenarios);
+            EXPECT_LE(pr.MejorCubiertos, pr.Escenarios);
+            EXPECT_GE(pr.Ciclo, 1);
+        }
+        EXPECT_EQ(vistos.back().fase, ProgresoReduccion::Fase::Terminado);
+        EXPECT_EQ(vistos.back().MejorApuestas, static_cast<Long>(r.Apuestas.size()));
+        EXPECT_EQ(vistos.back().MejorCubiertos, r.Cubiertos);
+        EXPECT_EQ(r.Objetivo, vistos.back().Objetivo);
     }
 }
 
