@@ -9,6 +9,7 @@
 
 #include "common/modGeneral.h"
 #include "reduction/modReduccion.h"
+#include "support/PlataformaGuion.h"
 
 using namespace modReduccion;
 using modGeneral::Byte;
@@ -335,6 +336,7 @@ TEST(Reduccion, ContarCubiertosComoLaFuerzaBruta) {
 // The shared state: the conditioned system in, the numbers of the bets out.
 TEST(Reduccion, SobreElEstadoCompartido) {
     using namespace modGeneral;
+    PlataformaGuion plataforma;  // the combination generator yields
     TotalNumerosBase = 8;
     CombinacionBase.ReDim(1, 8);
     const Byte numeros[8] = {3, 7, 11, 19, 24, 30, 41, 50};
