@@ -588,8 +588,9 @@ public:
         // moves, falls by kAlfa every kPaso moves and, below kFin of its start, heats again.
         // An attempt gives up after a number of moves without a lower count, growing with the
         // bets and the numbers (and scaled by the caller's effort).
-        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.15;
+        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.15, kFrio = 1.0 / 3;
         constexpr std::uint64_t kPaso = 100;
+        bool calido = true;
         const double paciencia = esfuerzo_ * std::clamp(3000.0 * static_cast<double>(k) * N_, 2e6, 2e7);
         Long mejor = noCubiertos_;
         std::uint64_t sinMejora = 0;
@@ -605,7 +606,12 @@ public:
             ++iter;
             if (T0 > 0 && iter % kPaso == 0) {
                 T *= kAlfa;
-                if (T < T0 * kFin) T = T0;
+                if (T < T0 * kFin) {
+                    // Heats again, alternately to the full start and to a cooler one: small
+                    // systems like the first, large ones the second.
+                    calido = !calido;
+                    T = calido ? T0 : T0 * kFrio;
+                }
             }
             const Mascara s = mascaraLista_[azar.Hasta(static_cast<std::uint32_t>(lista_.size()))];
             const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, elegibles.data());
