@@ -1,0 +1,61 @@
+// Fuzz target of the base-file reader: the input is a base file, read by the XML document as
+// it reads a file from disk and walked into the shared tables, in both combination modes.
+// Checks besides the sanitizers: the error list is made of whole "section : text" lines, and
+// a document that loaded serialises and loads again.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "apoyo/PlataformaMuda.h"
+#include "common/modGeneral.h"
+#include "main/modXML.h"
+#include "platform/DocumentoXML.h"
+
+namespace {
+
+void Exigir(bool condicion) {
+    if (!condicion) std::abort();
+}
+
+void Reiniciar() {
+    modGeneral::InicializarFiltros();
+    for (int i = 1; i <= 7; ++i) modGeneral::CombinacionGanadora[i] = 0;
+    modXML::ErroresXML.clear();
+}
+
+void ComprobarErrores(const std::string& errores) {
+    std::size_t p = 0;
+    while (p < errores.size()) {
+        const std::size_t fin = errores.find("\r\n", p);
+        Exigir(fin != std::string::npos);
+        Exigir(errores.find(" : ", p) < fin);
+        p = fin + 2;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam) {
+    static PlataformaMuda plataforma;
+    const std::string bytes(reinterpret_cast<const char*>(datos), tam);
+    DocumentoXML documento;
+    const bool cargado = documento.cargarBytes(bytes);
+    Exigir(cargado == (documento.parseError().errorCode == 0));
+    for (bool desdeArchivo : {false, true}) {
+        Reiniciar();
+        modXML::LecturaBaseXML lectura;
+        lectura.desdeArchivo = desdeArchivo;
+        modXML::LeerBaseXML(documento, lectura);
+        ComprobarErrores(modXML::ErroresXML);
+        Exigir(!cargado || modXML::ErroresXML.find("FICHERO : ") == std::string::npos);
+        Exigir(cargado || modXML::ErroresXML == "FICHERO : ERROR AL ABRIR EL FICHERO\r\n");
+        if (desdeArchivo) Exigir(!lectura.combinacionLeida && !lectura.avisoImportado);
+        Exigir(modGeneral::Reduccion.Estrellas == 0 || lectura.filaEstrellas);
+    }
+    if (cargado) {
+        DocumentoXML copia;
+        Exigir(copia.loadXML(documento.xml()));
+    }
+    Reiniciar();
+    return 0;
+}
