@@ -29,13 +29,18 @@ std::string Mayusculas(std::string s) {
     return s;
 }
 
-// A value as a failure names it: at most 20 characters, never cut inside a character.
+// A value as a failure names it: at most 20 characters, never cut inside a character, and
+// control characters (a line end would break the list) shown as blanks.
 std::string Extracto(std::string_view texto) {
     constexpr std::size_t Maximo = 20;
-    if (texto.size() <= Maximo) return "'" + std::string(texto) + "'";
-    std::size_t n = Maximo;
-    while (n > 0 && (static_cast<unsigned char>(texto[n]) & 0xC0) == 0x80) --n;
-    return "'" + std::string(texto.substr(0, n)) + "...'";
+    std::size_t n = texto.size();
+    if (n > Maximo) {
+        n = Maximo;
+        while (n > 0 && (static_cast<unsigned char>(texto[n]) & 0xC0) == 0x80) --n;
+    }
+    std::string s = "'";
+    for (std::size_t i = 0; i < n; ++i) s += static_cast<unsigned char>(texto[i]) < 0x20 ? ' ' : texto[i];
+    return s + (n < texto.size() ? "...'" : "'");
 }
 
 // The failures of one part of the file: the last one is remembered and listed when the part

@@ -322,6 +322,9 @@ TEST_F(LecturaBase, ValoresQueLasTablasNoPuedenGuardar) {
     // Several failures of one Filtro make one line: the last one.
     EXPECT_EQ(Leer(Base(Filtro("POSICIONES", "<Bola id='9' valores='1'/><Bola id='1' valores='x'/>"))),
               Lista{"POSICIONES : VALOR NO NUMERICO: 'x'"});
+    // A value is shown on one line: its line ends become blanks.
+    EXPECT_EQ(Leer(Base(Filtro("DISTANCIAS", "<Distancia12Minima valor='1&#13;&#10;2'/>"))),
+              Lista{"DISTANCIAS : VALOR NO NUMERICO: '1  2'"});
     // A long value is shown cut short.
     EXPECT_EQ(Leer(Base(Filtro("DISTANCIAS", "<Distancia12Minima valor='" + std::string(500, '9') + "'/>"))),
               Lista{"DISTANCIAS : NUMERO FUERA DE LIMITES: '" + std::string(20, '9') + "...'"});
