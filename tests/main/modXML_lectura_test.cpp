@@ -339,3 +339,28 @@ TEST_F(LecturaBase, UnFicheroQueNoSeLeeDejaElReinicio) {
         EXPECT_EQ(Reduccion.Tipo, 0);
     }
 }
+
+// The largest setup the program can write stays far inside the document's limits.
+TEST_F(LecturaBase, LaMayorBaseCabeEnLosLimitesDelDocumento) {
+    for (int r = 1; r <= 120; ++r)
+        for (int c = 0; c <= 50; ++c) {
+            if (c >= 1) GruposNumeros(r, c) = 1;
+            if (c <= 5) GruposAciertos(r, c) = 1;
+        }
+    for (int r = 1; r <= 160; ++r)
+        for (int c = 0; c <= 50; ++c) {
+            if (c >= 1) SubgruposNumeros(r, c) = 1;
+            if (c <= 5) CondicionesAciertos(r, c) = 1;
+        }
+    DatosBaseXML datos;
+    for (int n = 1; n <= 50; ++n) datos.numeros.push_back(n);
+    for (int n = 1; n <= 12; ++n) datos.estrellas.push_back(n);
+    datos.baseASCII = "/" + std::string(4000, 'x');
+    const std::string texto = GenerarXMLBase(datos);
+    EXPECT_LT(texto.size(), 200u * 1024);
+    DocumentoXML doc;
+    ASSERT_TRUE(doc.loadXML(texto)) << doc.parseError().reason;
+    LeerBaseXML(doc, l);
+    EXPECT_EQ(ErroresXML, "");
+    EXPECT_EQ(MarcasTabla(SubgruposNumeros, 160, 1, 50), 160 * 50);
+}
