@@ -1,6 +1,6 @@
 // Opening a base file with every filter in use: all 120 number groups (25 numbers and three
 // hit counts each) and all 40 related groups (four subgroups of 10 numbers, four conditions),
-// written by the program itself (about 110 KB on disk).
+// written by the program itself (about 40 KB on disk).
 // - LeerBaseXML: the document loads the file and the reader walks it into the tables.
 // - AbrirBaseXMLVentana: "ABRIR" as the main window runs it, shown offscreen: the dialog
 //   (answered at once), the reset, the reading, the grids, the filter list and the counters.
