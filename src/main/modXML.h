@@ -9,6 +9,9 @@
 
 #include "common/modGeneral.h"
 
+class DocumentoXML;
+class ListaNodosXML;
+
 namespace modXML {
 
 // Load errors of the last base file read, one "section : text" line each, CR LF ended.
@@ -44,5 +47,37 @@ std::string NombreSinCarpeta(const std::string& ruta);
 std::string CambiarExtension(const std::string& ruta, const std::string& extension);
 // The base file name a window caption names: the text after its first ":" less one blank.
 std::string NombreFicheroDesdeTitulo(const std::string& titulo);
+
+// ---- Reading a base file ----
+// What a base file sets besides the shared tables (which the reader fills directly, together
+// with Reduccion and CombinacionGanadora): the marks of the grids, the filter-list rows to
+// activate or rebuild and the imported-file notice. The main window applies it. Every value
+// the reader stores lies within its table; one that does not fit is a failure of its section.
+struct LecturaBaseXML {
+    bool desdeArchivo = false;               // in: the mode combo is on "Desde Archivo"
+    bool combinacionLeida = false;           // a Combinacion was read: mark and refresh counters
+    std::array<bool, 51> numeros{};          // [v]: number v (1..50) is marked
+    std::array<bool, 13> estrellas{};        // [v]: star v (1..12) is marked
+    std::array<bool, 10> filtrosActivos{};   // list rows 0..9 to begin "Sí"
+    bool filaGrupos = false;                 // rows 3 and 4 rebuilt with the group summaries
+    bool filaGruposRelacionados = false;
+    bool filaEstrellas = false;              // row 10 rebuilt from Estrellas (counters refresh)
+    bool filaReduccion = false;              // row 11 rebuilt from Tipo
+    bool avisoImportado = false;             // the file names an imported bet file
+    std::string ficheroImportado;
+};
+
+// Appends "seccion : texto" and CR LF to ErroresXML; an empty texto adds nothing.
+void AnadirErrorXML(const std::string& texto, const std::string& seccion);
+
+// Walks a loaded base file (three levels: any element, any element, then Combinacion,
+// CombinacionGanadora, BaseASCII, Reduccion and Filtros by name without case) into the
+// shared tables and lectura, reporting failures by section into ErroresXML; a document that
+// failed to load adds the "FICHERO" line. Starts from whatever the tables hold (the caller
+// resets them first) and overwrites only what the file names.
+void LeerBaseXML(const DocumentoXML& documento, LecturaBaseXML& lectura);
+
+// The Filtro elements: filter tables and the activation of rows 0..9.
+void LeerFiltrosXML(const ListaNodosXML& filtros, LecturaBaseXML& lectura);
 
 }  // namespace modXML

@@ -94,7 +94,9 @@ void Etiqueta::AplicarAspecto() {
     // A disabled label shows greyed, whatever its colour.
     css += isEnabled() ? QStringLiteral("color:%1;").arg(NombreColor(foreColor_))
                        : QStringLiteral("color:#a0a0a0;");
-    setStyleSheet(QStringLiteral("QLabel{%1}").arg(css));
+    // Setting the same sheet again re-polishes the label for nothing (resets touch every label).
+    const QString hoja = QStringLiteral("QLabel{%1}").arg(css);
+    if (hoja != styleSheet()) setStyleSheet(hoja);
 }
 
 void Etiqueta::changeEvent(QEvent* e) {

@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QString>
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 struct DatosDocumentoXML {
     QDomDocument doc;
@@ -57,6 +58,56 @@ bool EsUtf8Valido(const QByteArray& bytes) {
     QString descartado = decodificador.decode(bytes);
     (void)descartado;
     return !decodificador.hasError();
+}
+
+// What a first, streaming pass over the text finds, before any tree is built: a code other
+// than 0 refuses the document. Well-formedness is left to the parser, which reports it.
+struct Medida {
+    long codigo = 0;
+    std::string motivo;
+};
+
+Medida MedirDocumento(QXmlStreamReader& lector) {
+    // As the parser reads it: no namespace processing.
+    lector.setNamespaceProcessing(false);
+    int profundidad = 0;
+    long nodos = 0;
+    long long caracteres = 0;
+    while (!lector.atEnd()) {
+        switch (lector.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            if (++profundidad > DocumentoXML::ProfundidadMaximo)
+                return {DocumentoXML::ErrorDemasiadoProfundo,
+                        "Los elementos del documento XML se anidan más de " +
+                            std::to_string(DocumentoXML::ProfundidadMaximo) + " niveles"};
+            const QXmlStreamAttributes atributos = lector.attributes();
+            nodos += 1 + atributos.size();
+            for (const QXmlStreamAttribute& a : atributos) caracteres += a.value().size();
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            --profundidad;
+            break;
+        case QXmlStreamReader::Characters:
+        case QXmlStreamReader::Comment:
+        case QXmlStreamReader::DTD:
+        case QXmlStreamReader::ProcessingInstruction:
+        case QXmlStreamReader::EntityReference:
+            ++nodos;
+            caracteres += lector.text().size() + lector.processingInstructionData().size();
+            break;
+        default:
+            break;
+        }
+        if (nodos > DocumentoXML::NodosMaximos || caracteres > DocumentoXML::CaracteresMaximos)
+            return {DocumentoXML::ErrorDemasiadoGrande, "El documento XML es demasiado grande"};
+    }
+    return {};
+}
+
+std::string TextoTamano() {
+    return "El fichero es demasiado grande (más de " +
+           std::to_string(DocumentoXML::TamanoMaximo / (1024 * 1024)) + " MB)";
 }
 
 }  // namespace
@@ -147,19 +198,43 @@ bool DocumentoXML::load(const std::string& ruta) {
         error_.reason = "No se puede abrir el fichero: " + S(f.errorString());
         return false;
     }
-    QByteArray bytes = f.readAll();
+    // One byte past the limit is enough to refuse: a huge file or a device is never swallowed.
+    const QByteArray bytes = f.read(TamanoMaximo + 1);
     if (f.error() != QFileDevice::NoError) {
         error_.errorCode = ErrorFicheroNoLeido;
         error_.reason = "No se puede leer el fichero: " + S(f.errorString());
         return false;
     }
+    if (bytes.size() > TamanoMaximo) {
+        AnotarRechazo(ErrorDemasiadoGrande, TextoTamano());
+        return false;
+    }
+    return cargarBytes(bytes.toStdString());
+}
+
+bool DocumentoXML::cargarBytes(const std::string& datos) {
+    d_ = std::make_shared<DatosDocumentoXML>();
+    error_ = ErrorAnalisisXML();
+    if (static_cast<long long>(datos.size()) > TamanoMaximo) {
+        AnotarRechazo(ErrorDemasiadoGrande, TextoTamano());
+        return false;
+    }
+    const QByteArray bytes = QByteArray::fromRawData(datos.data(), static_cast<qsizetype>(datos.size()));
+    // Without a declared encoding, a text that is not valid UTF-8 is Latin-1.
+    const bool comoLatin1 = !DeclaraCodificacion(bytes) && !EsUtf8Valido(bytes);
+    const QString texto = comoLatin1 ? QString::fromLatin1(bytes) : QString();
+    {
+        QXmlStreamReader porTexto(texto), porBytes(bytes);
+        const Medida m = MedirDocumento(comoLatin1 ? porTexto : porBytes);
+        if (m.codigo != 0) {
+            AnotarRechazo(m.codigo, m.motivo);
+            return false;
+        }
+    }
     QString mensaje;
     int linea = 0, columna = 0;
-    bool ok;
-    if (!DeclaraCodificacion(bytes) && !EsUtf8Valido(bytes))
-        ok = d_->doc.setContent(QString::fromLatin1(bytes), &mensaje, &linea, &columna);
-    else
-        ok = d_->doc.setContent(bytes, false, &mensaje, &linea, &columna);
+    const bool ok = comoLatin1 ? d_->doc.setContent(texto, &mensaje, &linea, &columna)
+                               : d_->doc.setContent(bytes, false, &mensaje, &linea, &columna);
     if (!ok) AnotarMalFormado(S(mensaje), linea, columna);
     return ok;
 }
@@ -167,14 +242,34 @@ bool DocumentoXML::load(const std::string& ruta) {
 bool DocumentoXML::loadXML(const std::string& texto) {
     d_ = std::make_shared<DatosDocumentoXML>();
     error_ = ErrorAnalisisXML();
+    if (static_cast<long long>(texto.size()) > TamanoMaximo) {
+        AnotarRechazo(ErrorDemasiadoGrande, "El texto XML es demasiado grande");
+        return false;
+    }
+    const QString q = Q(texto);
+    {
+        QXmlStreamReader lector(q);
+        const Medida m = MedirDocumento(lector);
+        if (m.codigo != 0) {
+            AnotarRechazo(m.codigo, m.motivo);
+            return false;
+        }
+    }
     QString mensaje;
     int linea = 0, columna = 0;
     // The text is already decoded: an encoding named in its declaration does not apply.
-    if (!d_->doc.setContent(Q(texto), &mensaje, &linea, &columna)) {
+    if (!d_->doc.setContent(q, &mensaje, &linea, &columna)) {
         AnotarMalFormado(S(mensaje), linea, columna);
         return false;
     }
     return true;
+}
+
+void DocumentoXML::AnotarRechazo(long codigo, const std::string& mensaje) {
+    d_ = std::make_shared<DatosDocumentoXML>();
+    error_ = ErrorAnalisisXML();
+    error_.errorCode = codigo;
+    error_.reason = mensaje;
 }
 
 void DocumentoXML::AnotarMalFormado(const std::string& mensaje, int linea, int columna) {

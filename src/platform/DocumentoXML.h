@@ -9,6 +9,14 @@
 // load() reads a file in the encoding its declaration names (UTF-8 when it names none; a
 // file without a declaration that is not valid UTF-8 is read as Latin-1). Text nodes made of
 // blanks only are dropped when parsing.
+//
+// Limits: a document comes from files a user hands us, so before anything is parsed it is
+// refused (errorCode ErrorDemasiadoGrande or ErrorDemasiadoProfundo, nothing loaded) when the
+// file or text exceeds TamanoMaximo bytes, when its elements nest deeper than
+// ProfundidadMaximo, or when it would expand to more than NodosMaximos nodes or
+// CaracteresMaximos characters of text and attribute values (entity references included).
+// A base file the program writes is under 200 KB and 7 elements deep. Because every tree
+// the document can hold is that shallow, nothing that walks it can run out of stack.
 #pragma once
 
 #include <memory>
@@ -121,6 +129,13 @@ public:
     // errorCode values.
     static constexpr long ErrorFicheroNoLeido = 1;  // the file could not be opened or read
     static constexpr long ErrorMalFormado = 2;      // the text is not well-formed XML
+    static constexpr long ErrorDemasiadoGrande = 3; // above the size, node or character limit
+    static constexpr long ErrorDemasiadoProfundo = 4;  // elements nested beyond the limit
+
+    static constexpr long long TamanoMaximo = 4LL * 1024 * 1024;
+    static constexpr int ProfundidadMaximo = 16;
+    static constexpr long NodosMaximos = 200000;
+    static constexpr long long CaracteresMaximos = 4LL * 1024 * 1024;
 
     DocumentoXML();
     ~DocumentoXML();
@@ -131,6 +146,8 @@ public:
     // false and parseError() says why.
     bool load(const std::string& ruta);
     bool loadXML(const std::string& texto);
+    // The bytes of a file, read as load() reads them (for readers that hold the file in memory).
+    bool cargarBytes(const std::string& bytes);
 
     // Writes the document to ruta (an existing file is replaced as a whole, or kept intact
     // when the write fails). Returns false, with errorGuardar() saying why, when the file
@@ -152,6 +169,7 @@ public:
 
 private:
     void AnotarMalFormado(const std::string& mensaje, int linea, int columna);
+    void AnotarRechazo(long codigo, const std::string& mensaje);
     std::shared_ptr<DatosDocumentoXML> d_;
     ErrorAnalisisXML error_;
     std::string errorGuardar_;
