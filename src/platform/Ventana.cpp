@@ -110,8 +110,17 @@ void Ventana::keyPressEvent(QKeyEvent* e) {
 
 void Ventana::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (primerFoco_ && primerFoco_->isEnabled() && primerFoco_->focusPolicy() != Qt::NoFocus)
-        primerFoco_->setFocus(Qt::TabFocusReason);
+    // The first control of the order or, while it cannot take the focus (a page button on the
+    // first page), the next one in the order that can.
+    QWidget* c = primerFoco_;
+    for (int i = 0; c && i < 1000; ++i) {
+        if (c->window() == this && c->isEnabled() && c->isVisibleTo(this) && (c->focusPolicy() & Qt::TabFocus)) {
+            c->setFocus(Qt::TabFocusReason);
+            break;
+        }
+        c = c->nextInFocusChain();
+        if (c == primerFoco_) break;
+    }
 }
 
 void Ventana::mouseMoveEvent(QMouseEvent* e) {
