@@ -74,13 +74,19 @@ public:
 class FuenteFichero : public Fuente {
 public:
     explicit FuenteFichero(const std::string& ruta) {
+        // Only a regular file is read: a folder, a pipe or a device (which may never end, or
+        // block the window on opening) is refused before it is opened.
+        struct stat antes {};
+        errno = 0;
+        if (stat(ruta.c_str(), &antes) != 0) throw ErrorEjecucion(DescripcionErrorLectura(errno ? errno : EIO));
+        if (!S_ISREG(antes.st_mode)) throw ErrorEjecucion(DescripcionErrorLectura(EISDIR));
         errno = 0;
         f_ = std::fopen(ruta.c_str(), "rb");
         if (!f_) throw ErrorEjecucion(DescripcionErrorLectura(errno ? errno : EIO));
         std::setvbuf(f_, nullptr, _IONBF, 0);  // we read in large pieces ourselves
         struct stat st {};
         if (fstat(fileno(f_), &st) == 0) {
-            if (S_ISDIR(st.st_mode)) {
+            if (!S_ISREG(st.st_mode)) {
                 std::fclose(f_);
                 f_ = nullptr;
                 throw ErrorEjecucion(DescripcionErrorLectura(EISDIR));

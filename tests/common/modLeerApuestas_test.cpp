@@ -177,9 +177,12 @@ TEST_F(LeerApuestasTest, FicherosQueNoSePuedenLeer) {
 
     l = LeerFicheroApuestas(Ruta("no existe.TXT"));
     EXPECT_EQ(l.error, "No se ha encontrado el archivo");
-    l = LeerFicheroApuestas(plataforma.carpeta);
-    EXPECT_EQ(l.resultado, Resultado::Error);
-    EXPECT_FALSE(l.error.empty());
+    // Folders and devices are no bet files (/dev/zero would never end).
+    for (std::string ruta : {plataforma.carpeta, std::string("/dev/zero"), std::string("/dev/null")}) {
+        l = LeerFicheroApuestas(ruta);
+        EXPECT_EQ(l.resultado, Resultado::Error) << ruta;
+        EXPECT_EQ(l.error, "Error de acceso a la ruta o al archivo") << ruta;
+    }
 }
 
 TEST_F(LeerApuestasTest, LaTablaCreceCuandoLasLineasSonMasCortasDeLoPrevisto) {
