@@ -468,4 +468,13 @@ TEST_F(LeerApuestasTest, EliminarRepetidasConservaLaPrimeraSinMirarLasEstrellas)
     for (int c = 1; c <= 5; ++c) mala(1, c) = static_cast<Byte>(6 - c);
     EXPECT_THROW(EliminarRepetidas(mala, 1, destino), std::out_of_range);
     EXPECT_THROW(EliminarRepetidas(mala, 2, destino), std::out_of_range) << "rows that do not exist";
+
+    // Tables freed while the pass yields (a window closed meanwhile) end it without a read.
+    std::string t;
+    for (int i = 0; i < 6000; ++i) t += "01020304050607\n";
+    l = Texto(t);
+    destino.ReDim(1, l.total, 1, 7);
+    plataforma.alCederControl = [&] { destino.Erase(); };
+    EXPECT_THROW(EliminarRepetidas(l.apuestas, l.total, destino), std::out_of_range);
+    plataforma.alCederControl = nullptr;
 }
