@@ -6,7 +6,8 @@
 //   with the file given by the dialog): reading, the grids, the repeated-bets pass, the
 //   counters and the stars. Its counter pico_MB is the peak of the process's resident memory
 //   during the import, above what it held before (Linux: VmHWM after resetting it); the
-//   figure to read is PicoImportarEUR's, taken with large tables always given back.
+//   figure to read is PicoImportarEUR's run alone (--benchmark_filter=Pico): a fresh
+//   process with large tables always given back.
 // Layouts: 1 "0102030405*0607", 2 "01,02,03,04,05+06,07", 3 "01 02 03 04 05 06 07",
 // 4 "01020304050607", each line ending in CR LF.
 #include <benchmark/benchmark.h>
