@@ -255,7 +255,7 @@ std::vector<std::string> TextoInforme(const ResultadoNivel& r, const DatosInform
     l.push_back(std::string("Sistema : ") + NombreSistema(d.sistema));
     std::string base = "Base : " + std::to_string(d.base.size()) + " n\xC3\xBAmeros :";
     for (Byte n : d.base) {
-        char b[4];
+        char b[8];
         std::snprintf(b, sizeof b, " %02d", n);
         base += b;
     }
