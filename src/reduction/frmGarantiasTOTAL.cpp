@@ -237,7 +237,10 @@ void frmGarantiasTOTAL::CalcularGarantias() {
                                    .arg(AyudaVentanas::Cuenta(NumeroCombinaciones(N, k))));
             plataforma.DoEvents();
             GenerarCombinaciones(k, 5);
-            if (Detenido) break;
+            if (Detenido) {
+                TodasCombinaciones.Erase();
+                break;
+            }
             const int hechosNiveles = 5 - k;
             auto avance = [&](const modGarantias::Avance& a) {
                 double fraccion = a.total > 0 ? static_cast<double>(a.hechos) / static_cast<double>(a.total) : 1;
