@@ -125,7 +125,7 @@ void frmAnalisis::Form_Activate() {
             estrellas.push_back({QStringLiteral("%1").arg(e, 2, 10, QLatin1Char('0')),
                                  f.estrellas[static_cast<std::size_t>(e)], f.PorcentajeEstrella(e)});
     picEstrellas->PonerFilas(std::move(estrellas), escala, 0x2E9BD7);
-    if (!f.conEstrellas) lblEstrellas->setText(QStringLiteral("ESTRELLAS   (las apuestas no tienen estrellas)"));
+    if (!f.conEstrellas) lblEstrellas->setText(QStringLiteral("ESTRELLAS   (no hay estrellas)"));
 
     // The most and the least played of the numbers in use.
     int masJugado = 0, menosJugado = 0;

@@ -109,7 +109,7 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
 void frmGarantiasTOTAL::Form_Load() {
     numeroApuestas_ = vista_.lblApuestasReducidas ? CLng(LeerCuenta(vista_.lblApuestasReducidas->Caption().toStdString())) : 0;
     totalApuestas_ = vista_.lblTOTALReducidasAUX ? CLng(LeerCuenta(vista_.lblTOTALReducidasAUX->Caption().toStdString())) : 0;
-    const int N = TotalNumerosBase;
+    const int N = TamanoBase();
     QString base = QStringLiteral("Base : %1 números  ").arg(N);
     for (int p = 1; p <= N && p <= CombinacionBase.UBound(); ++p)
         base += QStringLiteral(" %1").arg(CombinacionBase(p), 2, 10, QLatin1Char('0'));
@@ -128,6 +128,14 @@ void frmGarantiasTOTAL::Form_Load() {
     // The bets were reduced to cover the conditioned system: that is the first thing to check.
     optSistema[hayCondicionado ? 1 : (hayImportado ? 2 : 0)]->setChecked(true);
     Bloquear(false);
+}
+
+int frmGarantiasTOTAL::TamanoBase() {
+    // The base the bets were made on. A later calculation refused for too few numbers leaves
+    // its count in TotalNumerosBase but not its base.
+    if (CombinacionBase.LBound() == 1 && CombinacionBase.UBound() >= 5 && CombinacionBase.UBound() <= 50)
+        return static_cast<int>(CombinacionBase.UBound());
+    return TotalNumerosBase;
 }
 
 void frmGarantiasTOTAL::Form_Activate() {
@@ -210,7 +218,14 @@ void frmGarantiasTOTAL::CalcularGarantias() {
         for (int c = 1; c < 8; ++c) grdGarantias->item(fila, c)->setText(QString());
     prgProgreso->setValue(0);
 
-    const int N = TotalNumerosBase;
+    const int N = TamanoBase();
+    // The generator reads the base size from the shared state; it is put back afterwards.
+    const Integer tamanoAnterior = TotalNumerosBase;
+    TotalNumerosBase = static_cast<Integer>(N);
+    struct Restaurar {
+        Integer valor;
+        ~Restaurar() { TotalNumerosBase = valor; }
+    } restaurar{tamanoAnterior};
     const SistemaEscenarios sistema = SistemaElegido();
     const QString fecha = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
     std::string errorInforme;

@@ -55,6 +55,8 @@ public:
     modGarantias::SistemaEscenarios SistemaElegido() const;
     // Row of the table of level k (level 5 on top).
     static int FilaDeNivel(int k) { return 5 - k; }
+    // Positions of the base the current bets were made on.
+    static int TamanoBase();
 
 private:
     void CalcularGarantias();

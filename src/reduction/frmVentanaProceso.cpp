@@ -170,6 +170,7 @@ void frmVentanaProceso::EjecutarReduccion() {
     Plataforma& plataforma = Plataforma::Activa();
     Detenido = false;
     Resultado = {};
+    ++Ejecuciones;
     Bloquear(true);
     prgProgreso->setValue(0);
     lblMejor->setText(QString());

@@ -25,8 +25,9 @@ public:
     // Set by the stop image; read by the engine after every progress call.
     bool Detenido = false;
     bool Calculando = false;
-    // The last result.
+    // The last result, and how many reductions this window has run.
     modReduccion::ResultadoReduccion Resultado;
+    int Ejecuciones = 0;
 
     QGroupBox* fraSistema = nullptr;
     QLabel* lblSistema = nullptr;

@@ -234,6 +234,27 @@ TEST_F(VentanaGarantias, DetenerMientrasSeGeneranLosEscenariosLibraLaTabla) {
     f.menuGarantias_Click();
 }
 
+TEST_F(VentanaGarantias, UnCalculoRechazadoDespuesNoCambiaLaBaseDeLasApuestas) {
+    // A calculation refused for too few marked numbers leaves their count behind.
+    f.lblNumero_Click(0);
+    f.lblNumero_Click(1);
+    f.lblEstrella_Click(0);
+    f.lblEstrella_Click(1);
+    f.Calcular();
+    ASSERT_EQ(guion.UltimoMensaje(), "AVISO: DEBE SELECCIONAR MINIMO 5 NUMEROS");
+    ASSERT_EQ(TotalNumerosBase, 2);
+    guion.alMostrar["frmGarantiasTOTAL"] = [this](Ventana& v) {
+        auto& g = static_cast<frmGarantiasTOTAL&>(v);
+        g.optSistema[0]->SetValue(true);
+        g.cmdCalcular_Click();
+        ComprobarNiveles(g, nullptr);
+    };
+    f.lblApuestasReducidas->SetCaption(QStringLiteral("3"));
+    f.menuGarantias_Click();
+    EXPECT_EQ(guion.mensajes.size(), 1u) << guion.UltimoMensaje();
+    EXPECT_EQ(TotalNumerosBase, 2) << "put back";
+}
+
 TEST_F(VentanaGarantias, SinApuestasNoSeAbre) {
     f.lblApuestasReducidas->SetCaption(QStringLiteral("0"));
     f.menuGarantias_Click();
