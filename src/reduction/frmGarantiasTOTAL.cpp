@@ -61,7 +61,7 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
         QStringLiteral("Porcentaje de escenarios en que la mejor apuesta tiene al menos estos aciertos :"), this);
     rotuloTabla->setGeometry(16, 120, 690, 20);
     grdGarantias = new QTableWidget(5, 8, this);
-    grdGarantias->setGeometry(16, 142, 688, 184);
+    grdGarantias->setGeometry(16, 142, 688, 180);
     grdGarantias->setHorizontalHeaderLabels({QStringLiteral("Nivel"), QStringLiteral("Escenarios"),
                                              QStringLiteral("Garantía"), QStringLiteral("5"), QStringLiteral("4"),
                                              QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")});
@@ -81,7 +81,6 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
     }
     grdGarantias->setToolTip(QStringLiteral("si k : k de los números sorteados están en la base. "
                                             "Doble clic: ver el informe del nivel"));
-    grdGarantias->selectRow(0);
 
     prgProgreso = new QProgressBar(this);
     prgProgreso->setGeometry(16, 338, 688, 20);
@@ -197,7 +196,8 @@ void frmGarantiasTOTAL::MostrarNivel(const ResultadoNivel& r) {
     };
     const QString parcial = r.completo ? QString() : QStringLiteral(" *");
     poner(ColumnaEscenarios, AyudaVentanas::Cuenta(r.escenarios) + parcial);
-    poner(ColumnaGarantia, r.garantia >= 0 ? QStringLiteral("%1 aciertos").arg(r.garantia) : QStringLiteral("-"), false,
+    poner(ColumnaGarantia, r.garantia >= 0 ? QStringLiteral("%1 acierto%2").arg(r.garantia).arg(r.garantia == 1 ? "" : "s")
+                                     : QStringLiteral("-"), false,
           true);
     for (int h = 5; h >= 1; --h) {
         if (h > r.nivel || r.escenarios == 0) {

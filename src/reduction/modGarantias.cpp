@@ -265,7 +265,8 @@ std::vector<std::string> TextoInforme(const ResultadoNivel& r, const DatosInform
     if (!r.completo) l.push_back("C\xC3\x81LCULO DETENIDO : resultados parciales");
     l.push_back("");
     if (r.garantia >= 0)
-        l.push_back("GARANT\xC3\x8D" "A M\xC3\x8DNIMA : " + std::to_string(r.garantia) + " aciertos");
+        l.push_back("GARANT\xC3\x8D" "A M\xC3\x8DNIMA : " + std::to_string(r.garantia) +
+                    (r.garantia == 1 ? " acierto" : " aciertos"));
     else
         l.push_back("GARANT\xC3\x8D" "A M\xC3\x8DNIMA : sin escenarios");
     l.push_back("");

@@ -192,7 +192,8 @@ TEST_F(Garantias, InformeDeUnNivel) {
     EXPECT_TRUE(contiene("Sistema : Condicionado"));
     EXPECT_TRUE(contiene(" 01 07 23"));
     EXPECT_TRUE(contiene("1.500 (con estrellas : 4.500)"));
-    EXPECT_TRUE(contiene("M\xC3\x8DNIMA : 1 aciertos"));
+    EXPECT_TRUE(contiene("M\xC3\x8DNIMA : 1 acierto"));
+    EXPECT_FALSE(contiene("1 aciertos"));
     // The line of 2 hits: 600 scenarios, 50 %, and 75 % with at least 2.
     EXPECT_TRUE(contiene("50,00 %"));
     EXPECT_TRUE(contiene("75,00 %"));
