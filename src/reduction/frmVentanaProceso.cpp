@@ -42,7 +42,7 @@ QLabel* Rotulo(QWidget* padre, int x, int y, int ancho) {
 frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre) : Ventana(padre), vista_(vista) {
     setObjectName(QStringLiteral("frmVentanaProceso"));
     setWindowTitle(QStringLiteral("Cálculo del sistema"));
-    setFixedSize(560, 430);
+    setFixedSize(560, 410);
 
     fraSistema = new QGroupBox(QStringLiteral("Sistema"), this);
     fraSistema->setGeometry(16, 8, 528, 86);
