@@ -46,12 +46,14 @@ struct ParametrosReduccion {
     bool Aleatorio = false;        // cycles seeded from the clock instead of fixed seeds
     // With cycles: end after this many cycles in a row without a better result (0: only the
     // stop flag or the time limit end them).
-    int CiclosSinMejora = 8;
+    int CiclosSinMejora = 4;
     // Wall-clock budget in seconds for the whole reduction (0: none); the best result found
     // when it runs out is kept. The window leaves it at 0; the quality table uses it.
     double SegundosMaximos = 0;
-    // The improvement step inside each cycle (local search after the greedy pass).
+    // The improvement step inside each cycle (local search after the greedy pass), and how
+    // long each of its attempts insists before giving up (1: the program's own measure).
     bool MejoraLocal = true;
+    double Esfuerzo = 1;
 };
 
 // The engine's parameters from the reduction settings (Tipo, Porcentaje, NuApuestas,

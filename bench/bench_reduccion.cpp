@@ -1,0 +1,126 @@
+// The reduction engine, one greedy pass over full systems (every combination of the base is a
+// scenario and a candidate):
+//   Al4_20  "al 4" on 20 numbers (15,504 combinations)     target: at most 0.3 s
+//   Al4_30  "al 4" on 30 numbers (142,506 combinations)    target: at most 3 s
+//   Al4_50, Al3_50, Al2_50  on 50 numbers (2,118,760)      target: each at most 60 s, with
+//           progress calls no more than 0.2 s apart (counter intervalo_max_ms)
+//   Detener_Al3_50  the stop flag set 3 s into the pass: time until the engine returns with
+//           the bets chosen so far (counter respuesta_ms, target: under 200 ms)
+// Counters: apuestas (bets of the result), llamadas (progress calls), intervalo_max_ms (the
+// longest stretch without a progress call, so without a chance to stop), memoria_mb (growth
+// of the process's peak resident memory during the pass: the engine's own tables).
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <memory>
+
+#include "common/Tabla.h"
+#include "reduction/modReduccion.h"
+
+using modGeneral::Byte;
+using namespace modReduccion;
+using Reloj = std::chrono::steady_clock;
+
+namespace {
+
+// Every 5-subset of 1..N in lexicographic order, as the calculation leaves them.
+const Tabla<Byte>& Sistema(int N) {
+    static std::map<int, std::unique_ptr<Tabla<Byte>>> cache;
+    auto& t = cache[N];
+    if (!t) {
+        t = std::make_unique<Tabla<Byte>>();
+        long filas = 0;
+        for (int a = 1; a <= N; ++a)
+            for (int b = a + 1; b <= N; ++b)
+                for (int c = b + 1; c <= N; ++c)
+                    for (int d = c + 1; d <= N; ++d) filas += N - d;
+        t->ReDim(1, filas, 1, 5, false);
+        long f = 0;
+        for (int a = 1; a <= N; ++a)
+            for (int b = a + 1; b <= N; ++b)
+                for (int c = b + 1; c <= N; ++c)
+                    for (int d = c + 1; d <= N; ++d)
+                        for (int e = d + 1; e <= N; ++e) {
+                            ++f;
+                            (*t)(f, 1) = Byte(a);
+                            (*t)(f, 2) = Byte(b);
+                            (*t)(f, 3) = Byte(c);
+                            (*t)(f, 4) = Byte(d);
+                            (*t)(f, 5) = Byte(e);
+                        }
+    }
+    return *t;
+}
+
+double PicoMemoriaMB() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return static_cast<double>(r.ru_maxrss) / 1024.0;
+}
+
+void UnPase(benchmark::State& estado, int N, int g) {
+    const Tabla<Byte>& t = Sistema(N);
+    ParametrosReduccion p;
+    p.Garantia = g;
+    ResultadoReduccion r;
+    double intervaloMax = 0, llamadas = 0;
+    const double memoriaAntes = PicoMemoriaMB();
+    for (auto _ : estado) {
+        auto ultimo = Reloj::now();
+        r = Reducir(N, t, t, p, nullptr, [&](const ProgresoReduccion&) {
+            const auto ahora = Reloj::now();
+            intervaloMax = std::max(intervaloMax, std::chrono::duration<double, std::milli>(ahora - ultimo).count());
+            ultimo = ahora;
+            ++llamadas;
+        });
+        intervaloMax = std::max(intervaloMax, std::chrono::duration<double, std::milli>(Reloj::now() - ultimo).count());
+    }
+    estado.counters["apuestas"] = static_cast<double>(r.Apuestas.size());
+    estado.counters["cubiertos"] = static_cast<double>(r.Cubiertos);
+    estado.counters["llamadas"] = llamadas / static_cast<double>(estado.iterations());
+    estado.counters["intervalo_max_ms"] = intervaloMax;
+    estado.counters["memoria_mb"] = PicoMemoriaMB() - memoriaAntes;
+}
+
+void Al4_20(benchmark::State& s) { UnPase(s, 20, 4); }
+void Al4_30(benchmark::State& s) { UnPase(s, 30, 4); }
+void Al4_50(benchmark::State& s) { UnPase(s, 50, 4); }
+void Al3_50(benchmark::State& s) { UnPase(s, 50, 3); }
+void Al2_50(benchmark::State& s) { UnPase(s, 50, 2); }
+
+void Detener_Al3_50(benchmark::State& estado) {
+    const Tabla<Byte>& t = Sistema(50);
+    ParametrosReduccion p;
+    p.Garantia = 3;
+    double respuesta = 0;
+    ResultadoReduccion r;
+    for (auto _ : estado) {
+        bool detener = false;
+        const auto inicio = Reloj::now();
+        Reloj::time_point pedido{};
+        r = Reducir(50, t, t, p, &detener, [&](const ProgresoReduccion&) {
+            if (!detener && Reloj::now() - inicio > std::chrono::seconds(3)) {
+                detener = true;
+                pedido = Reloj::now();
+            }
+        });
+        respuesta = std::max(respuesta, std::chrono::duration<double, std::milli>(Reloj::now() - pedido).count());
+    }
+    estado.counters["respuesta_ms"] = respuesta;
+    estado.counters["apuestas"] = static_cast<double>(r.Apuestas.size());
+    estado.counters["detenido"] = r.Detenido;
+}
+
+}  // namespace
+
+BENCHMARK(Al4_20)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(Al4_30)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(Al4_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Detener_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
+
+BENCHMARK_MAIN();
