@@ -41,16 +41,18 @@ QTableWidgetItem* Celda(const QString& texto, Qt::Alignment alineacion = Qt::Ali
 frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre) : Ventana(padre), vista_(vista) {
     setObjectName(QStringLiteral("frmGarantiasTOTAL"));
     setWindowTitle(QStringLiteral("Garantías y porcentajes"));
-    setFixedSize(720, 440);
+    setFixedSize(720, 458);
 
     lblBase = new QLabel(this);
-    lblBase->setGeometry(16, 10, 690, 20);
+    lblBase->setGeometry(16, 6, 690, 36);
+    lblBase->setWordWrap(true);
+    lblBase->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblBase->setStyleSheet(QStringLiteral("font-weight:bold; color:#1b2a6b;"));
     lblApuestas = new QLabel(this);
-    lblApuestas->setGeometry(16, 32, 690, 20);
+    lblApuestas->setGeometry(16, 50, 690, 20);
 
     fraSistema = new QGroupBox(QStringLiteral("Escenarios: las combinaciones del sistema"), this);
-    fraSistema->setGeometry(16, 58, 688, 54);
+    fraSistema->setGeometry(16, 76, 688, 54);
     const char* const nombres[3] = {"Total", "Condicionado", "Importado"};
     for (int i = 0; i < 3; ++i) {
         optSistema[static_cast<std::size_t>(i)] = new Opcion(QString::fromUtf8(nombres[i]), fraSistema);
@@ -59,9 +61,9 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
 
     auto* rotuloTabla = new QLabel(
         QStringLiteral("Porcentaje de escenarios en que la mejor apuesta tiene al menos estos aciertos :"), this);
-    rotuloTabla->setGeometry(16, 120, 690, 20);
+    rotuloTabla->setGeometry(16, 138, 690, 20);
     grdGarantias = new QTableWidget(5, 8, this);
-    grdGarantias->setGeometry(16, 142, 688, 180);
+    grdGarantias->setGeometry(16, 160, 688, 180);
     grdGarantias->setHorizontalHeaderLabels({QStringLiteral("Nivel"), QStringLiteral("Escenarios"),
                                              QStringLiteral("Garantía"), QStringLiteral("5"), QStringLiteral("4"),
                                              QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")});
@@ -83,20 +85,20 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
                                             "Doble clic: ver el informe del nivel"));
 
     prgProgreso = new QProgressBar(this);
-    prgProgreso->setGeometry(16, 338, 688, 20);
+    prgProgreso->setGeometry(16, 356, 688, 20);
     prgProgreso->setRange(0, 1000);
     prgProgreso->setTextVisible(false);
     lblEstado = new QLabel(this);
-    lblEstado->setGeometry(16, 360, 688, 20);
+    lblEstado->setGeometry(16, 378, 688, 20);
 
     cmdCalcular = new Boton(QStringLiteral("Calcular"), this);
-    cmdCalcular->setGeometry(16, 392, 110, 32);
+    cmdCalcular->setGeometry(16, 410, 110, 32);
     cmdDetener = new Boton(QStringLiteral("Detener"), this);
-    cmdDetener->setGeometry(136, 392, 110, 32);
+    cmdDetener->setGeometry(136, 410, 110, 32);
     cmdInforme = new Boton(QStringLiteral("Ver informe"), this);
-    cmdInforme->setGeometry(256, 392, 110, 32);
+    cmdInforme->setGeometry(256, 410, 110, 32);
     imgVolver = AyudaVentanas::CrearBotonImagen(this, QStringLiteral(":/iconos/volver.svg"), QStringLiteral("Cerrar"),
-                                                672, 392);
+                                                672, 410);
 
     connect(cmdCalcular, &Boton::Click, this, [this] { cmdCalcular_Click(); });
     connect(cmdDetener, &Boton::Click, this, [this] { cmdDetener_Click(); });

@@ -46,11 +46,11 @@ frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre
 
     fraSistema = new QGroupBox(QStringLiteral("Sistema"), this);
     fraSistema->setGeometry(16, 8, 528, 86);
-    lblSistema = Rotulo(fraSistema, 12, 22, 250);
-    lblCondicionadas = Rotulo(fraSistema, 12, 42, 250);
-    lblCiclos = Rotulo(fraSistema, 12, 62, 250);
-    lblTipo = Rotulo(fraSistema, 270, 22, 250);
-    lblObjetivo = Rotulo(fraSistema, 270, 42, 250);
+    lblSistema = Rotulo(fraSistema, 12, 22, 270);
+    lblCondicionadas = Rotulo(fraSistema, 12, 42, 270);
+    lblCiclos = Rotulo(fraSistema, 12, 62, 270);
+    lblTipo = Rotulo(fraSistema, 290, 22, 230);
+    lblObjetivo = Rotulo(fraSistema, 290, 42, 230);
 
     fraProgreso = new QGroupBox(QStringLiteral("Reducción"), this);
     fraProgreso->setGeometry(16, 100, 528, 158);
@@ -61,7 +61,7 @@ frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre
     lblFase = Rotulo(fraProgreso, 12, 50, 504);
     lblFase->setStyleSheet(QStringLiteral("color:#1b2a6b; font-weight:bold;"));
     lblApuestasElegidas = Rotulo(fraProgreso, 12, 76, 250);
-    lblCobertura = Rotulo(fraProgreso, 270, 76, 250);
+    lblCobertura = Rotulo(fraProgreso, 290, 76, 230);
     lblCiclo = Rotulo(fraProgreso, 12, 100, 250);
     lblMejor = Rotulo(fraProgreso, 12, 126, 504);
     lblMejor->setStyleSheet(QStringLiteral("color:#d7262e; font-weight:bold;"));
@@ -113,7 +113,7 @@ void frmVentanaProceso::Form_Load() {
     const auto p = modReduccion::ParametrosDesde(Reduccion);
     lblObjetivo->setText(p.ModoNuApuestas
                              ? QStringLiteral("Objetivo : %1 apuestas").arg(AyudaVentanas::Cuenta(p.NuApuestas))
-                             : QStringLiteral("Objetivo : %1 % de las combinaciones").arg(p.Porcentaje));
+                             : QStringLiteral("Objetivo : cubrir el %1 %").arg(p.Porcentaje));
     lblCiclos->setText(!p.Ciclos ? QStringLiteral("Ciclos : no (una pasada)")
                                  : (p.Aleatorio ? QStringLiteral("Ciclos : sí, aleatorios")
                                                 : QStringLiteral("Ciclos : sí, con semillas fijas")));
@@ -211,7 +211,7 @@ void frmVentanaProceso::EjecutarReduccion() {
         lblMejor->setText(QStringLiteral("Mejor resultado : %1 apuestas, cobertura %2")
                               .arg(AyudaVentanas::Cuenta(n), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios)));
     lblResultado->setText(
-        n > 0 ? QStringLiteral("%1 apuestas cubren %2 de %3 combinaciones (%4)")
+        n > 0 ? QStringLiteral("%1 apuestas\ncubren %2 de %3 combinaciones (%4)")
                     .arg(AyudaVentanas::Cuenta(n), AyudaVentanas::Cuenta(Resultado.Cubiertos),
                          AyudaVentanas::Cuenta(Resultado.Escenarios), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios))
               : QStringLiteral("No se ha obtenido ninguna apuesta"));

@@ -172,6 +172,38 @@ TEST_F(VentanaProceso, GarantiasNoRepiteLaReduccionYCalculoDefinitivoGuarda) {
     EXPECT_TRUE(BaseGuardada);
 }
 
+TEST_F(VentanaProceso, DesdeArchivoReduceLasApuestasImportadasQueQuedan) {
+    // What an import leaves: its numbers marked, the bets, the file's name.
+    Base(10, 2);
+    const Long m = 120;
+    ApuestasImportadas.ReDim(1, m, 1, 5);
+    TotalImportadas = m;
+    TotalNumerosBase = 10;
+    GenerarCombinaciones(5, 5);   // the first 120 combinations of 1..10 as the file's bets
+    for (Long i = 1; i <= m; ++i)
+        for (int c = 1; c <= 5; ++c) ApuestasImportadas(i, c) = TodasCombinaciones(i, c);
+    f.txtFicheroASCII->SetText(QStringLiteral("importado.txt"));
+    f.cboTipoCombinacion->setCurrentIndex(2);
+    Reducir(1);
+    guion.alMostrar["frmVentanaProceso"] = [&](Ventana& v) {
+        auto& p = static_cast<frmVentanaProceso&>(v);
+        EXPECT_EQ(p.lblSistema->text(), QStringLiteral("Sistema : Importado"));
+        EXPECT_EQ(p.lblCondicionadas->text(), QStringLiteral("Combinaciones condicionadas : 120"));
+        EXPECT_FALSE(SistemaDirecto);
+        EXPECT_EQ(TotalCombinaciones, m);
+        EXPECT_EQ(p.Resultado.Escenarios, m);
+        EXPECT_EQ(p.Resultado.Cubiertos, m);
+        const Long n = static_cast<Long>(p.Resultado.Apuestas.size());
+        EXPECT_LT(n, m);
+        EXPECT_EQ(Cubiertas(n, 4), m);
+    };
+    f.Calcular();
+    EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_EQ(guion.modalesMostrados, (std::vector<std::string>{"frmVentanaProceso"}));
+    ApuestasImportadas.Erase();
+    TotalImportadas = 0;
+}
+
 TEST_F(VentanaProceso, ConLaCasillaMarcadaSeCierraAlTerminar) {
     Base(8, 2);
     Reducir(1);
