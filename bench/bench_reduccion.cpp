@@ -6,6 +6,7 @@
 //           progress calls no more than 0.2 s apart (counter intervalo_max_ms)
 //   Detener_Al3_50  the stop flag set 3 s into the pass: time until the engine returns with
 //           the bets chosen so far (counter respuesta_ms, target: under 200 ms)
+//   Detener_Ciclos_Al4_30  the same 3 s into cycles with local search on 30 numbers
 // Counters: apuestas (bets of the result), llamadas (progress calls), intervalo_max_ms (the
 // longest stretch without a progress call, so without a chance to stop), memoria_mb (growth
 // of the process's peak resident memory during the pass: the engine's own tables).
@@ -91,17 +92,19 @@ void Al4_50(benchmark::State& s) { UnPase(s, 50, 4); }
 void Al3_50(benchmark::State& s) { UnPase(s, 50, 3); }
 void Al2_50(benchmark::State& s) { UnPase(s, 50, 2); }
 
-void Detener_Al3_50(benchmark::State& estado) {
-    const Tabla<Byte>& t = Sistema(50);
+void Detener(benchmark::State& estado, int N, int g, bool ciclos) {
+    const Tabla<Byte>& t = Sistema(N);
     ParametrosReduccion p;
-    p.Garantia = 3;
+    p.Garantia = g;
+    p.Ciclos = ciclos;
+    p.CiclosSinMejora = 0;
     double respuesta = 0;
     ResultadoReduccion r;
     for (auto _ : estado) {
         bool detener = false;
         const auto inicio = Reloj::now();
         Reloj::time_point pedido{};
-        r = Reducir(50, t, t, p, &detener, [&](const ProgresoReduccion&) {
+        r = Reducir(N, t, t, p, &detener, [&](const ProgresoReduccion&) {
             if (!detener && Reloj::now() - inicio > std::chrono::seconds(3)) {
                 detener = true;
                 pedido = Reloj::now();
@@ -113,6 +116,8 @@ void Detener_Al3_50(benchmark::State& estado) {
     estado.counters["apuestas"] = static_cast<double>(r.Apuestas.size());
     estado.counters["detenido"] = r.Detenido;
 }
+void Detener_Al3_50(benchmark::State& s) { Detener(s, 50, 3, false); }
+void Detener_Ciclos_Al4_30(benchmark::State& s) { Detener(s, 30, 4, true); }
 
 }  // namespace
 
@@ -122,5 +127,6 @@ BENCHMARK(Al4_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Detener_Ciclos_Al4_30)->Unit(benchmark::kSecond)->Iterations(1);
 
 BENCHMARK_MAIN();

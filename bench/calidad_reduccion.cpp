@@ -47,23 +47,36 @@ int Pares(const Posiciones& p) {
     return n;
 }
 
-// The filtered systems: a rule on the five numbers of the base 1..v.
-const std::map<std::string, std::pair<int, Filtro>>& Filtros() {
-    static const std::map<std::string, std::pair<int, Filtro>> f = {
+// The filters of the filtered systems: a rule on the five numbers (of a base 1..v).
+const std::map<std::string, Filtro>& Filtros() {
+    static const std::map<std::string, Filtro> f = {
         // 2 or 3 even numbers
-        {"paresimpares", {20, [](const Posiciones& p) { int e = Pares(p); return e == 2 || e == 3; }}},
+        {"paresimpares", [](const Posiciones& p) { int e = Pares(p); return e == 2 || e == 3; }},
         // sum of the five numbers between 50 and 80
-        {"sumas", {25, [](const Posiciones& p) {
+        {"sumas", [](const Posiciones& p) {
              int s = 0;
              for (Byte x : p) s += x;
              return s >= 50 && s <= 80;
-         }}},
+         }},
         // 2 or 3 numbers from 1..15
-        {"bajosaltos", {30, [](const Posiciones& p) {
+        {"bajosaltos", [](const Posiciones& p) {
              int b = 0;
              for (Byte x : p) b += x <= 15;
              return b == 2 || b == 3;
-         }}},
+         }},
+        // no two consecutive numbers
+        {"seguidos", [](const Posiciones& p) {
+             for (int i = 1; i < 5; ++i)
+                 if (p[static_cast<std::size_t>(i)] == p[static_cast<std::size_t>(i - 1)] + 1) return false;
+             return true;
+         }},
+        // at most 2 numbers in each decade (1-9, 10-19, ...)
+        {"decenas", [](const Posiciones& p) {
+             int d[6] = {};
+             for (Byte x : p)
+                 if (++d[x / 10] > 2) return false;
+             return true;
+         }},
     };
     return f;
 }
@@ -95,9 +108,9 @@ std::vector<Caso> CasosPorDefecto() {
     for (int v = 10; v <= 16; ++v) c.push_back({4, v, "completo", MejorConocida(4, v)});
     for (int v = 12; v <= 20; ++v) c.push_back({3, v, "completo", MejorConocida(3, v)});
     for (int v = 9; v <= 23; ++v) c.push_back({2, v, "completo", MejorConocida(2, v)});
+    c.push_back({4, 20, "decenas", 0});
+    c.push_back({3, 22, "seguidos", 0});
     c.push_back({4, 20, "paresimpares", 0});
-    c.push_back({3, 25, "sumas", 0});
-    c.push_back({3, 30, "bajosaltos", 0});
     return c;
 }
 
@@ -113,11 +126,7 @@ bool LeerCasos(const std::string& texto, std::vector<Caso>& casos) {
         const auto dos = resto.find(':');
         const int v = std::atoi(resto.substr(0, dos).c_str());
         std::string filtro = dos == std::string::npos ? "completo" : resto.substr(dos + 1);
-        if (filtro != "completo") {
-            auto it = Filtros().find(filtro);
-            if (it == Filtros().end()) return false;
-            if (dos == std::string::npos || v != it->second.first) return false;
-        }
+        if (filtro != "completo" && !Filtros().count(filtro)) return false;
         if (v < 5 || v > 50) return false;
         casos.push_back({g, v, filtro, filtro == "completo" ? MejorConocida(g, v) : 0});
     }
@@ -126,7 +135,7 @@ bool LeerCasos(const std::string& texto, std::vector<Caso>& casos) {
 
 std::vector<Posiciones> Escenarios(const Caso& caso) {
     Filtro f;
-    if (caso.filtro != "completo") f = Filtros().at(caso.filtro).second;
+    if (caso.filtro != "completo") f = Filtros().at(caso.filtro);
     std::vector<Posiciones> v;
     const int n = caso.v;
     for (int a = 1; a <= n; ++a)

@@ -17,7 +17,8 @@
 //
 // Plain C++, no window: long work calls the progress function often (about every 40 ms), which
 // the window uses to yield, to show progress and to set the stop flag; the engine reads the
-// flag right after each call and ends with the best result found.
+// flag right after each call and ends with the best result found (stopped during the first
+// pass, the bets chosen until then).
 #pragma once
 
 #include <array>
@@ -64,7 +65,7 @@ ParametrosReduccion ParametrosDesde(const modGeneral::TipoReduccion& reduccion);
 struct ProgresoReduccion {
     enum class Fase { Preparando, Voraz, Mejora, Terminado };
     Fase fase = Fase::Preparando;
-    Long Escenarios = 0;        // scenarios of the system
+    Long Escenarios = 0;        // scenarios of the system (0 while they are being read)
     Long Objetivo = 0;          // scenarios to cover (percentage target) or bets (bets target)
     Long Ciclo = 1;             // current cycle, from 1
     Long ApuestasElegidas = 0;  // bets of the current pass

@@ -88,6 +88,40 @@ struct RangosSub {
     }
 };
 
+// The bets sharing most positions with s: their indices into elegibles (sized for all bets,
+// count in the result's high half), the positions shared in the low half.
+template <typename Contar>
+inline std::uint64_t MasCercanasCon(const Mascara* apuestas, std::size_t k, Mascara s,
+                                    std::uint32_t* elegibles, Contar contar) {
+    int maximo = -1;
+    std::uint32_t n = 0;
+    for (std::size_t i = 0; i < k; ++i) {
+        const int c = contar(apuestas[i] & s);
+        if (c > maximo) {
+            maximo = c;
+            n = 0;
+        }
+        if (c == maximo) elegibles[n++] = static_cast<std::uint32_t>(i);
+    }
+    return (std::uint64_t{n} << 32) | static_cast<std::uint32_t>(maximo);
+}
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target("popcnt"))) std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s,
+                                                                    std::uint32_t* e) {
+    return MasCercanasCon(a, k, s, e, [](Mascara m) { return __builtin_popcountll(m); });
+}
+const bool HayPopcnt = __builtin_cpu_supports("popcnt");
+#else
+std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s, std::uint32_t* e) {
+    return MasCercanasCon(a, k, s, e, Bits);
+}
+const bool HayPopcnt = false;
+#endif
+// The scan runs at every move of the local search: the processor's popcount where there is one.
+inline std::uint64_t MasCercanas(const Mascara* a, std::size_t k, Mascara s, std::uint32_t* e) {
+    return HayPopcnt ? MasCercanasPopcnt(a, k, s, e) : MasCercanasCon(a, k, s, e, Bits);
+}
+
 // Calls f(mask) for every k-subset of elems[0..n) joined to base.
 template <typename F>
 void Combinar(const int* elems, int n, int k, Mascara base, F&& f) {
@@ -410,10 +444,10 @@ public:
             const bool seguir = PonerApuesta(c, +1);
             control_.estado.ApuestasElegidas = static_cast<Long>(apuestas_.size());
             control_.estado.Cubiertos = escenarios - noCubiertos_;
-            control_.estado.Fraccion =
-                porCubiertos_ ? static_cast<double>(control_.estado.Cubiertos) /
-                                    static_cast<double>(std::max<Long>(1, objetivoCubiertos))
-                              : static_cast<double>(apuestas_.size()) / static_cast<double>(maxApuestas);
+            control_.estado.Fraccion = std::min(
+                1.0, porCubiertos_ ? static_cast<double>(control_.estado.Cubiertos) /
+                                         static_cast<double>(std::max<Long>(1, objetivoCubiertos))
+                                   : static_cast<double>(apuestas_.size()) / static_cast<double>(maxApuestas));
             if (!seguir) return false;
         }
         monton_.clear();
@@ -551,7 +585,7 @@ public:
         // moves, falls by kAlfa every kPaso moves and, below kFin of its start, heats again.
         // An attempt gives up after a number of moves without a lower count, growing with the
         // bets and the numbers (and scaled by the caller's effort).
-        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.3;
+        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.15;
         constexpr std::uint64_t kPaso = 100;
         const double paciencia = esfuerzo_ * std::max(2e6, 3000.0 * static_cast<double>(k) * N_);
         Long mejor = noCubiertos_;
@@ -561,8 +595,7 @@ public:
         int subidas = 0;
         double T0 = 0;
         std::uint64_t iter = 0;
-        std::vector<std::uint32_t> elegibles;
-        elegibles.reserve(k);
+        std::vector<std::uint32_t> elegibles(k);
         while (noCubiertos_ > permitidos) {
             if (control_.Latido()) return false;
             if (static_cast<double>(++sinMejora) > paciencia) return false;
@@ -572,17 +605,10 @@ public:
                 if (T < T0 * kFin) T = T0;
             }
             const Mascara s = mascaraLista_[azar.Hasta(static_cast<std::uint32_t>(lista_.size()))];
-            int maxComun = -1;
-            elegibles.clear();
-            for (std::size_t i = 0; i < k; ++i) {
-                const int c = Bits(apuestas_[i] & s);
-                if (c > maxComun) {
-                    maxComun = c;
-                    elegibles.clear();
-                }
-                if (c == maxComun) elegibles.push_back(static_cast<std::uint32_t>(i));
-            }
-            const std::size_t i = elegibles[azar.Hasta(static_cast<std::uint32_t>(elegibles.size()))];
+            const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, elegibles.data());
+            const int maxComun = static_cast<int>(static_cast<std::uint32_t>(cercanas));
+            const std::uint32_t nElegibles = static_cast<std::uint32_t>(cercanas >> 32);
+            const std::size_t i = elegibles[azar.Hasta(nElegibles)];
             const Mascara b = apuestas_[i];
             const unsigned libres = static_cast<unsigned>(5 - maxComun);
             const int x = BitNumero(b & ~s, azar.Hasta(libres));
@@ -691,7 +717,15 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     }
 
     const bool mejora = par.Ciclos && par.MejoraLocal && g < 5;
+    // A bet meets at most this many scenarios: fewer bets than the target needs by that count
+    // are never tried, and a result that reaches the bound ends the cycles.
+    std::int64_t vecindad = 0;
+    for (int j = g; j <= 5; ++j) vecindad += std::int64_t{Binomio.c[5][j]} * Binomio.c[N - 5][5 - j];
     Solucion mejor;
+    auto Optimo = [&] {
+        return mejor.cubiertos >= objetivoCubiertos &&
+               static_cast<std::int64_t>(mejor.apuestas.size() - 1) * vecindad < objetivoCubiertos;
+    };
     auto Mejor = [&](const std::vector<Mascara>& ap, Long cub) {
         if (mejor.cubiertos < 0) return true;
         const bool cumple = cub >= objetivoCubiertos, cumpleMejor = mejor.cubiertos >= objetivoCubiertos;
@@ -764,11 +798,6 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
             if (reducir && motor.NoCubiertos() <= permitidos) {
                 motor.QuitarRedundantes(permitidos);
                 Registrar(motor.Apuestas(), motor.Cubiertos());
-                // A bet meets at most this many scenarios: fewer bets than the target needs
-                // by that count are not tried.
-                std::int64_t vecindad = 0;
-                for (int j = g; j <= 5; ++j)
-                    vecindad += std::int64_t{Binomio.c[5][j]} * Binomio.c[N - 5][5 - j];
                 while (!control.Parar() && motor.Apuestas().size() > 1 &&
                        static_cast<std::int64_t>(motor.Apuestas().size() - 1) * vecindad >= objetivoCubiertos) {
                     motor.QuitarLaMenosUtil();
@@ -780,7 +809,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 }
             }
         }
-        if (control.Parar()) break;
+        if (control.Parar() || Optimo()) break;
         ciclosSinMejora = mejoroCiclo ? 0 : ciclosSinMejora + 1;
         if (par.CiclosSinMejora > 0 && ciclosSinMejora >= par.CiclosSinMejora) break;
         res.Ciclos = ciclo;

@@ -9,6 +9,7 @@
 
 #include "common/modGeneral.h"
 #include "reduction/modReduccion.h"
+#include "support/PlataformaGuion.h"
 
 using namespace modReduccion;
 using modGeneral::Byte;
@@ -118,7 +119,9 @@ void Verificar(const std::vector<Posiciones>& esc, const ResultadoReduccion& r, 
     if (r.Detenido) return;
     if (p.ModoNuApuestas) {
         EXPECT_LE(static_cast<Long>(r.Apuestas.size()), p.NuApuestas);
-        if (static_cast<Long>(r.Apuestas.size()) < p.NuApuestas) EXPECT_EQ(cubiertos, r.Escenarios);
+        if (static_cast<Long>(r.Apuestas.size()) < p.NuApuestas) {
+            EXPECT_EQ(cubiertos, r.Escenarios);
+        }
     } else {
         EXPECT_GE(cubiertos * 100, static_cast<Long>(esc.size()) * p.Porcentaje);
     }
@@ -280,6 +283,32 @@ TEST(Reduccion, DetenerConservaElMejorResultado) {
     }
 }
 
+// What the window shows: counts that add up, a share within 0..1, the end reported last.
+TEST(Reduccion, ProgresoCoherente) {
+    const auto esc = Filtradas(14, 0.6, 4);
+    const Tabla<Byte> t = ATabla(esc);
+    for (bool modoApuestas : {false, true}) {
+        auto p = Parametros(3, modoApuestas, 95, 6, true);
+        std::vector<ProgresoReduccion> vistos;
+        const auto r = Reducir(14, t, t, p, nullptr, [&](const ProgresoReduccion& pr) { vistos.push_back(pr); });
+        ASSERT_FALSE(vistos.empty());
+        for (const auto& pr : vistos) {
+            if (pr.fase == ProgresoReduccion::Fase::Preparando && pr.Escenarios == 0) continue;  // not read yet
+            EXPECT_EQ(pr.Escenarios, static_cast<Long>(esc.size()));
+            EXPECT_EQ(pr.Objetivo, modoApuestas ? 6 : (static_cast<Long>(esc.size()) * 95 + 99) / 100);
+            EXPECT_GE(pr.Fraccion, 0.0);
+            EXPECT_LE(pr.Fraccion, 1.0);
+            EXPECT_LE(pr.Cubiertos, pr.Escenarios);
+            EXPECT_LE(pr.MejorCubiertos, pr.Escenarios);
+            EXPECT_GE(pr.Ciclo, 1);
+        }
+        EXPECT_EQ(vistos.back().fase, ProgresoReduccion::Fase::Terminado);
+        EXPECT_EQ(vistos.back().MejorApuestas, static_cast<Long>(r.Apuestas.size()));
+        EXPECT_EQ(vistos.back().MejorCubiertos, r.Cubiertos);
+        EXPECT_EQ(r.Objetivo, vistos.back().Objetivo);
+    }
+}
+
 TEST(Reduccion, FilasNoValidasYRepetidas) {
     std::vector<Posiciones> esc = {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 4, 5}, {3, 2, 1, 4, 5},
                                    {1, 2, 3, 4, 9}, {0, 2, 3, 4, 5}, {2, 3, 4, 5, 6}};
@@ -307,6 +336,7 @@ TEST(Reduccion, ContarCubiertosComoLaFuerzaBruta) {
 // The shared state: the conditioned system in, the numbers of the bets out.
 TEST(Reduccion, SobreElEstadoCompartido) {
     using namespace modGeneral;
+    PlataformaGuion plataforma;  // the combination generator yields
     TotalNumerosBase = 8;
     CombinacionBase.ReDim(1, 8);
     const Byte numeros[8] = {3, 7, 11, 19, 24, 30, 41, 50};
