@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "main/frmPrincipal.h"
+#include "reduction/frmAnalisis.h"
+#include "reduction/frmGarantiasTOTAL.h"
 #include "reduction/frmVentanaProceso.h"
 #include "support/LectorEUR.h"
 #include "support/PlataformaGuion.h"
@@ -86,6 +88,33 @@ TEST(ReduccionDesdeElCalculo, SistemaFiltradoReducidoYGuardado) {
         cubiertasLeidas += std::any_of(numeros.begin(), numeros.end(), [s](Mascara a) { return std::popcount(a & s) >= 3; });
     EXPECT_EQ(cubiertasLeidas, cubiertos);
     EXPECT_TRUE(BaseGuardada);
+
+    // The guarantees of the same bets: at level 5 over the conditioned system, the share with
+    // at least 3 hits is the coverage the reduction window reported.
+    guion.alMostrar["frmGarantiasTOTAL"] = [&](Ventana& v) {
+        auto& g = static_cast<frmGarantiasTOTAL&>(v);
+        ASSERT_EQ(g.SistemaElegido(), modGarantias::SistemaEscenarios::Condicionado);
+        const auto& r = g.Resultados[5];
+        ASSERT_TRUE(r.completo);
+        EXPECT_EQ(r.escenarios, escenarios);
+        EXPECT_EQ(r.porAciertos[3] + r.porAciertos[4] + r.porAciertos[5], cubiertos);
+    };
+    f.menuGarantias_Click();
+    // The analysis counts every saved bet: five numbers and two stars each.
+    guion.alMostrar["frmAnalisis"] = [&](Ventana& v) {
+        auto& a = static_cast<frmAnalisis&>(v);
+        EXPECT_EQ(a.Frecuencias.apuestas, 3 * apuestas);
+        Long numeros = 0, estrellas = 0;
+        for (Long c : a.Frecuencias.numeros) numeros += c;
+        for (Long c : a.Frecuencias.estrellas) estrellas += c;
+        EXPECT_EQ(numeros, 15 * apuestas);
+        EXPECT_EQ(estrellas, 6 * apuestas);
+        EXPECT_EQ(a.Frecuencias.estrellas[3], 2 * apuestas) << "star 3 is in two of the three pairs";
+    };
+    f.lblMenu_Click(5);
+    EXPECT_EQ(guion.modalesMostrados,
+              (std::vector<std::string>{"frmVentanaProceso", "frmGarantiasTOTAL", "frmAnalisis"}));
+    EXPECT_EQ(guion.mensajes.size(), 0u) << guion.UltimoMensaje();
     InicializarFiltros();
 }
 

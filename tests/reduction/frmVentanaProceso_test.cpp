@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
 #include <algorithm>
 #include <bit>
 #include <string>
@@ -113,11 +115,15 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
     Reducir(1);  // al 4 over 15,504 combinations, in cycles until stopped
     Reduccion.ActivarCiclos = 1;
     int cesiones = 0;
-    bool cierreRechazado = false, volverMientras = false;
+    bool cierreRechazado = false, volverMientras = false, progresoVisto = false;
     guion.alCederControl = [&] {
         frmVentanaProceso* p = VentanaProcesoAbierta();
         if (!p || !p->Calculando) return;
         ++cesiones;
+        // Live progress: the phase, the bets chosen so far and the bar.
+        if (p->lblFase->text() == QStringLiteral("Eligiendo apuestas ...") && p->prgProgreso->value() > 0 &&
+            p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0"))
+            progresoVisto = true;
         if (cesiones == 3) {
             cierreRechazado = !p->Descargar(MotivoCierre::Usuario);
             p->imgVolver_Click();
@@ -149,6 +155,7 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
     f.lblMenu_Click(4);
     EXPECT_TRUE(cierreRechazado);
     EXPECT_TRUE(volverMientras) << "the back button waits for the stop";
+    EXPECT_TRUE(progresoVisto);
 }
 
 TEST_F(VentanaProceso, GarantiasNoRepiteLaReduccionYCalculoDefinitivoGuarda) {
