@@ -55,8 +55,9 @@ std::string Linea(const char* rotulo, int v, Long cuenta, double pct, double max
     char b[16];
     std::snprintf(b, sizeof b, "%s %02d", rotulo, v);
     const int largo = maximo > 0 ? static_cast<int>(pct / maximo * 40.0 + 0.5) : 0;
-    return std::string(b) + "   " + Derecha(FormatoMiles(static_cast<double>(cuenta)), 12) + "   " + Pct(pct) + "   " +
-           std::string(static_cast<std::size_t>(largo), '#');
+    std::string l = std::string(b) + "   " + Derecha(FormatoMiles(static_cast<double>(cuenta)), 12) + "   " + Pct(pct);
+    if (largo > 0) l += "   " + std::string(static_cast<std::size_t>(largo), '#');
+    return l;
 }
 }  // namespace
 
@@ -71,11 +72,13 @@ std::vector<std::string> TextoInforme(const Frecuencias& f, const std::string& f
     for (int n = 1; n <= 50; ++n) maximo = std::max(maximo, f.PorcentajeNumero(n));
     for (int e = 1; e <= 12; ++e) maximo = std::max(maximo, f.PorcentajeEstrella(e));
     l.push_back("");
-    l.push_back("N\xC3\x9aMEROS          Veces   Porcentaje");
+    // Headings over the columns of Linea: an 11-character label, the count, the share.
+    const std::string columnas = "   " + Derecha("Veces", 12) + "   " + Derecha("Porcent.", 8);
+    l.push_back("N\xC3\x9aMEROS    " + columnas);
     for (int n = 1; n <= 50; ++n)
         l.push_back(Linea("N\xC3\xBAmero  ", n, f.numeros[static_cast<std::size_t>(n)], f.PorcentajeNumero(n), maximo));
     l.push_back("");
-    l.push_back("ESTRELLAS         Veces   Porcentaje");
+    l.push_back("ESTRELLAS  " + columnas);
     if (!f.conEstrellas) l.push_back("(las apuestas no tienen estrellas)");
     else
         for (int e = 1; e <= 12; ++e)

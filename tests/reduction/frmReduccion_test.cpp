@@ -125,6 +125,16 @@ TEST_F(DialogosReduccion, UnTipoQueNingunaOpcionOfreceSeConserva) {
     EXPECT_EQ(Reduccion.ActivarCiclos, 0);
 }
 
+TEST_F(DialogosReduccion, MasApuestasDeLasQueHaySeQuedanEnElSistemaMayor) {
+    AlMostrarReduccion([](frmReduccion& r) {
+        r.txtNColumnas->SetText(QString());
+        for (int i = 0; i < 9; ++i) r.txtNColumnas->Teclear('9');
+        EXPECT_EQ(r.txtNColumnas->Text(), QStringLiteral("9999999")) << "seven digits at most";
+    });
+    DobleClic(11);
+    EXPECT_EQ(Reduccion.NuApuestas, MaximoCombinaciones);
+}
+
 TEST_F(DialogosReduccion, LaCajaDeCierreGuardaComoVolver) {
     AlMostrarReduccion([](frmReduccion& r) {
         r.cboTipoReduccion->SetListIndex(3);
