@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 paquetes=(cmake ninja-build g++ qt6-base-dev libqt6svg6-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core)
+          libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")

@@ -7,9 +7,12 @@
 int main(int argc, char** argv) {
     // The pictures live in a static library: register them before any window needs one.
     Q_INIT_RESOURCE(recursos);
+    PrepararEntornoEspanol();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/tornaventura.svg")));
+    // Qt's dialogs and every format in Spanish, whatever the system's language.
+    PrepararIdiomaEspanol();
     PlataformaQt plataforma;
     Plataforma::Instalar(&plataforma);
     frmPrincipal ventana;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #ifdef TV_COMPROBAR_LIMITES
 #define TV_LIMITE(cond) assert(cond)
@@ -28,8 +29,16 @@ public:
         }
         return *this;
     }
-    Tabla(Tabla&&) noexcept = default;
-    Tabla& operator=(Tabla&&) noexcept = default;
+    // Moving hands the storage over without a copy and leaves the source empty.
+    Tabla(Tabla&& o) noexcept { *this = std::move(o); }
+    Tabla& operator=(Tabla&& o) noexcept {
+        if (this != &o) {
+            datos_ = std::move(o.datos_);
+            fil0_ = o.fil0_; fil1_ = o.fil1_; col0_ = o.col0_; col1_ = o.col1_; filas_ = o.filas_;
+            o.Erase();
+        }
+        return *this;
+    }
 
     // Re-dimensions to (fil0 To fil1, col0 To col1). With limpiar every element becomes 0;
     // without it the contents are undefined (for writers that fill every element).
@@ -100,8 +109,15 @@ public:
         }
         return *this;
     }
-    Arreglo(Arreglo&&) noexcept = default;
-    Arreglo& operator=(Arreglo&&) noexcept = default;
+    Arreglo(Arreglo&& o) noexcept { *this = std::move(o); }
+    Arreglo& operator=(Arreglo&& o) noexcept {
+        if (this != &o) {
+            datos_ = std::move(o.datos_);
+            lb_ = o.lb_; ub_ = o.ub_;
+            o.Erase();
+        }
+        return *this;
+    }
 
     void ReDim(long lb, long ub, bool limpiar = true) {
         std::size_t n = ub >= lb ? static_cast<std::size_t>(ub - lb + 1) : 0;

@@ -70,6 +70,11 @@ frmAcercaDe::frmAcercaDe(QWidget* padre) : Ventana(padre) {
     tmrAnimacion = new Temporizador(this);
     tmrAnimacion->SetInterval(IntervaloFotograma);
 
+    // The links are reachable by Tab; Enter elsewhere closes the box, as Esc does.
+    lblLinkVelodaro->SetTeclado(true);
+    lblLinkZafirana->SetTeclado(true);
+    PonerAccionPredeterminada(nullptr, [this] { close(); });
+
     connect(lblLinkVelodaro, &Etiqueta::Click, this, &frmAcercaDe::lblLinkVelodaro_Click);
     connect(lblLinkZafirana, &Etiqueta::Click, this, &frmAcercaDe::lblLinkZafirana_Click);
     connect(tmrAnimacion, &Temporizador::Timer, this, &frmAcercaDe::tmrAnimacion_Timer);

@@ -36,6 +36,10 @@ frmAlazar::frmAlazar(frmPrincipal& principal, QWidget* padre) : Ventana(padre), 
     imgVolver->installEventFilter(this);
     ShapeBorde->raise();
 
+    // Enter draws, Esc closes; Tab goes down the window and ends on the close image.
+    PonerAccionPredeterminada(cmdAlazar);
+    OrdenTabulacion({cboNumeros, cboEstrellas, cmdAlazar, imgVolver});
+
     connect(cmdAlazar, &Boton::Click, this, [this] { cmdAlazar_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
 }

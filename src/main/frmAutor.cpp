@@ -41,6 +41,11 @@ frmAutor::frmAutor(QWidget* padre) : Ventana(padre) {
 
     setFixedSize(ancho, picICONOS->geometry().bottom() + 1);
 
+    // Enter and Space on the back button, as well as Esc, go back.
+    cmdVolver->SetTeclado(true);
+    PonerAccionPredeterminada(cmdVolver);
+    OrdenTabulacion({cmdVolver});
+
     connect(cmdVolver, &Etiqueta::MouseMove, this, &frmAutor::cmdVolver_MouseMove);
     connect(picICONOS, &Etiqueta::MouseMove, this, &frmAutor::picICONOS_MouseMove);
     connect(cmdVolver, &Etiqueta::Click, this, &frmAutor::cmdVolver_Click);

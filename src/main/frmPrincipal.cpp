@@ -57,6 +57,7 @@ frmPrincipal::frmPrincipal(QWidget* padre) : Ventana(padre) {
     ConstruirPanelEspera();
     Timer1 = new Temporizador(this);
     ConectarEventos();
+    PrepararTeclado();
 }
 
 frmPrincipal::~frmPrincipal() {
@@ -68,40 +69,53 @@ frmPrincipal::~frmPrincipal() {
 // ---------------------------------------------------------------- construction
 
 void frmPrincipal::ConstruirMenus() {
+    // Each caption carries its Alt letter after "&": shown underlined, never as a character.
     barraMenus = new QMenuBar(this);
     barraMenus->setNativeMenuBar(false);
 
-    menuArchivo = barraMenus->addMenu(QStringLiteral("Archivo"));
-    menuNuevo = menuArchivo->addAction(QStringLiteral("Nuevo fichero XML"));
-    menuAbrir = menuArchivo->addAction(QStringLiteral("Abrir fichero XML"));
-    menuGuardar = menuArchivo->addAction(QStringLiteral("Guardar fichero XML"));
+    menuArchivo = barraMenus->addMenu(QStringLiteral("&Archivo"));
+    menuNuevo = menuArchivo->addAction(QStringLiteral("&Nuevo fichero XML"));
+    menuAbrir = menuArchivo->addAction(QStringLiteral("&Abrir fichero XML"));
+    menuGuardar = menuArchivo->addAction(QStringLiteral("&Guardar fichero XML"));
     menuSeparacion1 = menuArchivo->addSeparator();
-    menuSalir = menuArchivo->addAction(QStringLiteral("Salir"));
+    menuSalir = menuArchivo->addAction(QStringLiteral("&Salir"));
 
-    menuDatos = barraMenus->addMenu(QStringLiteral("Datos"));
-    menuVerResumenFiltros = menuDatos->addAction(QStringLiteral("Ver Resumen de Filtros"));
-    menuInformeApuestasEliminadas = menuDatos->addAction(QStringLiteral("Ver Informe Apuestas Eliminadas"));
+    menuDatos = barraMenus->addMenu(QStringLiteral("&Datos"));
+    menuVerResumenFiltros = menuDatos->addAction(QStringLiteral("&Ver Resumen de Filtros"));
+    menuInformeApuestasEliminadas = menuDatos->addAction(QStringLiteral("Ver &Informe Apuestas Eliminadas"));
 
-    menuUtilidades = barraMenus->addMenu(QStringLiteral("Utilidades"));
-    menuEscrutinioApuestas = menuUtilidades->addAction(QStringLiteral("Escrutador"));
-    menuVisualizarArchivo = menuUtilidades->addAction(QStringLiteral("Visualizar Archivo"));
+    menuUtilidades = barraMenus->addMenu(QStringLiteral("&Utilidades"));
+    menuEscrutinioApuestas = menuUtilidades->addAction(QStringLiteral("&Escrutador"));
+    menuVisualizarArchivo = menuUtilidades->addAction(QStringLiteral("&Visualizar Archivo"));
     menuSeparacion2 = menuUtilidades->addSeparator();
-    menuGarantias = menuUtilidades->addAction(QStringLiteral("Garantías"));
-    menusSistemasPropios = menuUtilidades->addAction(QStringLiteral("Sistemas Propios"));
+    menuGarantias = menuUtilidades->addAction(QStringLiteral("&Garantías"));
+    menusSistemasPropios = menuUtilidades->addAction(QStringLiteral("&Sistemas Propios"));
     menuSeparacion3 = menuUtilidades->addSeparator();
     menuGeneradorAleatoriasXNumero =
-        menuUtilidades->addAction(QStringLiteral("Generador Apuestas Aleatorias por Números"));
+        menuUtilidades->addAction(QStringLiteral("Generador Apuestas Aleatorias por &Números"));
     menuGeneradorAleatoriasXPorcentaje =
-        menuUtilidades->addAction(QStringLiteral("Generador Apuestas Aleatorias por Porcentajes"));
+        menuUtilidades->addAction(QStringLiteral("Generador Apuestas Aleatorias por &Porcentajes"));
 
-    menuAyuda = barraMenus->addMenu(QStringLiteral("Ayuda"));
-    menuAyudaOnline = menuAyuda->addAction(QStringLiteral("Ayuda Online"));
-    menuProgramacion = menuAyuda->addAction(QStringLiteral("Programación : ") +
+    menuAyuda = barraMenus->addMenu(QStringLiteral("A&yuda"));
+    menuAyudaOnline = menuAyuda->addAction(QStringLiteral("Ayuda &Online"));
+    menuProgramacion = menuAyuda->addAction(QStringLiteral("&Programación : ") +
                                             QString::fromLatin1(DireccionesWeb::SitioFabricante));
-    menuGentileza = menuAyuda->addAction(QStringLiteral("Gentileza de : ") +
+    menuGentileza = menuAyuda->addAction(QStringLiteral("&Gentileza de : ") +
                                          QString::fromLatin1(DireccionesWeb::SitioAgencia));
     menuSeparacion4 = menuAyuda->addSeparator();
-    menuAcercaDe = menuAyuda->addAction(QStringLiteral("Acerca de TORNAVENTURA ..."));
+    menuAcercaDe = menuAyuda->addAction(QStringLiteral("&Acerca de TORNAVENTURA ..."));
+
+    // The usual keys of the system for the four file entries; where the system names none,
+    // the common Ctrl+letter.
+    auto atajo = [](QAction* entrada, QKeySequence::StandardKey clave, QKeyCombination comun) {
+        QList<QKeySequence> teclas = QKeySequence::keyBindings(clave);
+        if (teclas.isEmpty()) teclas << QKeySequence(comun);
+        entrada->setShortcuts(teclas);
+    };
+    atajo(menuNuevo, QKeySequence::New, Qt::CTRL | Qt::Key_N);
+    atajo(menuAbrir, QKeySequence::Open, Qt::CTRL | Qt::Key_O);
+    atajo(menuGuardar, QKeySequence::Save, Qt::CTRL | Qt::Key_S);
+    atajo(menuSalir, QKeySequence::Quit, Qt::CTRL | Qt::Key_Q);
 
     barraMenus->setGeometry(0, 0, AnchoVentana, barraMenus->sizeHint().height());
 }
@@ -270,7 +284,7 @@ void frmPrincipal::ConstruirContadores() {
             l->setFont(fuente);
             l->SetBackStyle(1);
             l->SetBackColor(0xF8'F4'F0);
-            l->SetForeColor(0x60'30'00);
+            l->SetForeColor(ColorContadores);
             l->SetEstiloBase(QStringLiteral("border:1px solid #c4cad4; padding:0 3px;"));
             l->setAlignment(alin | Qt::AlignVCenter);
             l->setGeometry(xv, 34, av, 24);
@@ -399,6 +413,25 @@ void frmPrincipal::ConectarEventos() {
     connect(lstFiltros, &ListaTexto::MouseDown, this,
             [this](int b, int m, double x, double y) { lstFiltros_MouseDown(b, m, x, y); });
     connect(Timer1, &Temporizador::Timer, this, [this] { Timer1_Timer(); });
+}
+
+void frmPrincipal::PrepararTeclado() {
+    // The program lives as long as this window: Esc must not end it.
+    SetCerrarConEsc(false);
+    // The toolbar is reachable by Tab (Space or Enter runs an entry); the grids stay mouse
+    // only, as do their row and column buttons.
+    for (auto* l : lblMenu) l->SetTeclado(true);
+    for (auto* b : imgINIFila) b->setFocusPolicy(Qt::NoFocus);
+    for (auto* b : imgINIColumna) b->setFocusPolicy(Qt::NoFocus);
+    for (auto* b : imgINIFilaEstrellas) b->setFocusPolicy(Qt::NoFocus);
+    // The mode combo first (it has the focus at start), then the toolbar after the list.
+    OrdenTabulacion({cboTipoCombinacion, txtFicheroASCII, chkGuardarAutomaticamente, lstFiltros, lblMenu[0],
+                     lblMenu[1], lblMenu[2], lblMenu[3], lblMenu[4], lblMenu[5], lblMenu[6]});
+    // On the filter list Enter opens the selected row's settings, as a double click does, and
+    // the context-menu key turns the row on or off, as the right button does.
+    connect(lstFiltros, &ListaTexto::TeclaIntro, this, [this] { lstFiltros_DblClick(); });
+    connect(lstFiltros, &ListaTexto::TeclaMenu, this,
+            [this] { lstFiltros_MouseDown(BotonDerecho, 0, 0, 0); });
 }
 
 // ---------------------------------------------------------------- window life

@@ -54,6 +54,9 @@ public:
     // Looks of a grid label (0xBBGGRR).
     static constexpr long ColorRojo = 0x0000FF;
     static constexpr long ColorBlanco = 0xFFFFFF;
+    // Text of every counter, at start and after each calculation (the blinking status ends
+    // in it too).
+    static constexpr long ColorContadores = 0x000000;
 
     explicit frmPrincipal(QWidget* padre = nullptr);
     ~frmPrincipal() override;
@@ -276,6 +279,7 @@ private:
     void ConstruirListaFiltros();
     void ConstruirPanelEspera();
     void ConectarEventos();
+    void PrepararTeclado();
     void InstalarProcedimientosVentana();
     void RestaurarProcedimientosVentana();
     void PonerTitulo(const QString& fichero);

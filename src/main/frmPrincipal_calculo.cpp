@@ -78,6 +78,9 @@ void frmPrincipal::Calcular() {
         BaseGuardada = false;
         lblApuestasReducidas->SetCaption(QStringLiteral("0"));
         lblTOTALReducidasAUX->SetCaption(QStringLiteral("0"));
+        // The counters no longer announce the old bets: their table (up to 979 MB) goes now,
+        // not when the new one replaces it.
+        ApuestasReducidas.Erase();
         VectorActual.ReDim(1, N);
         CargarNumerosMarcados();
 
@@ -113,7 +116,7 @@ void frmPrincipal::Calcular() {
 
         DesbloquearControles();
         ActualizarColumnasFiltros();
-        lblTOTALCondicionadasAUX->SetForeColor(0);
+        lblTOTALCondicionadasAUX->SetForeColor(ColorContadores);
         Timer1->SetEnabled(false);
         if (condicionadas == 0) {
             plataforma.MsgBox("ERROR: Se han generado 0 apuestas despu\xC3\xA9s de condicionar, cambie las condiciones",
@@ -129,6 +132,7 @@ void frmPrincipal::Calcular() {
             modCalculo::PasarCondicionadasAReducidas();
             lblApuestasReducidas->SetCaption(Cuenta(filas));
         }
+        modCalculo::LiberarTablasIntermedias();
         AsignarEstrellas();
         if (chkGuardarAutomaticamente->Value() == 1) GuardarApuestasEUR();
         chkGuardarAutomaticamente->SetValue(0);
@@ -136,7 +140,7 @@ void frmPrincipal::Calcular() {
         ActualizarContadoresApuestas();
     } catch (...) {
         const std::string descripcion = DescripcionDe(std::current_exception());
-        lblTOTALCondicionadasAUX->SetForeColor(0);
+        lblTOTALCondicionadasAUX->SetForeColor(ColorContadores);
         lblApuestasCondicionadas->SetCaption(QStringLiteral("0"));
         lblTOTALCondicionadasAUX->SetCaption(QStringLiteral("0"));
         lblApuestasReducidas->SetCaption(QStringLiteral("0"));
@@ -193,13 +197,16 @@ void frmPrincipal::GuardarApuestasEUR() {
     const std::string cabecera = modEstrellas::CabeceraEUR(NumerosMarcados(), EstrellasMarcadas());
 
     auto recomponer = [this] {
+        // The bets go back where they were: they stay the current bets after the save.
+        modEstrellas::DevolverApuestasGrabacion();
         ApuestasGrabacion.Erase();
         DesbloquearControles();
         picVentanaEspera->hide();
         Ocupado = false;
     };
     try {
-        modEstrellas::CopiarApuestasGrabacion(total);
+        // The writer gets the table itself, not a copy of it.
+        modEstrellas::PrestarApuestasGrabacion(total);
         modCommonDialog::FiltroDialogo = FiltroDialogoEUR;
         modCommonDialog::IndiceFiltro = 1;
         modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
@@ -241,7 +248,7 @@ std::string frmPrincipal::GenerarXMLBase() const {
         if (EtiquetaMarcada(l)) datos.estrellas.push_back(l->Caption().toInt());
     datos.baseASCII = txtFicheroASCII->toolTip().toStdString();
     for (int k = 0; k < modCalculo::FilasFiltros; ++k) datos.filtrosActivos[static_cast<std::size_t>(k)] = FilaActiva(k);
-    const QLocale regional = QLocale::system();
+    const QLocale regional;  // the program's locale: Spanish, whatever the system's
     datos.fecha = regional.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
     datos.hora = regional.toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
     return modXML::GenerarXMLBase(datos);

@@ -128,6 +128,7 @@ Long PasarCondicionadasAReducidas() {
     for (long p = CombinacionBase.LBound(); p <= CombinacionBase.UBound(); ++p)
         numero[p & 0xFF] = CombinacionBase(p);
 
+    ApuestasReducidas.Erase();  // the old bets go before the new table is made
     ApuestasReducidas.ReDim(1, n, 1, 7, false);
     if (n == 0) return 0;
     for (int c = 1; c <= 5; ++c) {
@@ -138,6 +139,17 @@ Long PasarCondicionadasAReducidas() {
     std::memset(ApuestasReducidas.Columna(6), 0, static_cast<std::size_t>(n));
     std::memset(ApuestasReducidas.Columna(7), 0, static_cast<std::size_t>(n));
     return n;
+}
+
+void LiberarTablasIntermedias() {
+    TodasCombinaciones.Erase();
+    Eliminadas.Erase();
+    ApuestasCondicionadas.Erase();
+    Matriz.Erase();
+    Orden.Erase();
+    PesosIniciales.Erase();
+    Codigos.Erase();
+    Pesos.Erase();
 }
 
 }  // namespace modCalculo

@@ -120,18 +120,26 @@ bool ApuestasCorrespondenAContadores(Long totalApuestas, Integer tratamientoActu
            ApuestasReducidas.UBound1() == totalApuestas;
 }
 
-void CopiarApuestasGrabacion(Long total) {
+namespace {
+bool apuestasPrestadas = false;
+}  // namespace
+
+void PrestarApuestasGrabacion(Long total) {
     if (total < 0) total = 0;
     if (total > 0 && (ApuestasReducidas.Vacia() || ApuestasReducidas.LBound1() > 1 ||
                       ApuestasReducidas.UBound1() < total || ApuestasReducidas.LBound2() > 1 ||
                       ApuestasReducidas.UBound2() < 7))
         throw ErrorCalculo("No existen las " + std::to_string(total) + " apuestas que se quieren grabar");
-    ApuestasGrabacion.ReDim(1, total, 1, 7, false);
-    if (total == 0) return;
-    const long desde = 1 - ApuestasReducidas.LBound1();
-    for (int c = 1; c <= 7; ++c)
-        std::memcpy(ApuestasGrabacion.Columna(c), ApuestasReducidas.Columna(c) + desde,
-                    static_cast<std::size_t>(total));
+    DevolverApuestasGrabacion();
+    // The writer reads rows 1..total of whatever bounds the table has.
+    ApuestasGrabacion = std::move(ApuestasReducidas);
+    apuestasPrestadas = true;
+}
+
+void DevolverApuestasGrabacion() {
+    if (!apuestasPrestadas) return;
+    ApuestasReducidas = std::move(ApuestasGrabacion);
+    apuestasPrestadas = false;
 }
 
 std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas) {

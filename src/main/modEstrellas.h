@@ -53,9 +53,14 @@ Long AsignarEstrellas(const Tabla<Byte>& pares, Integer totalPares, Long n, Inte
 // seven-byte rows built with the current star treatment.
 bool ApuestasCorrespondenAContadores(Long totalApuestas, Integer tratamientoActual);
 
-// ApuestasGrabacion := (1 To total, 1 To 7), rows 1..total of ApuestasReducidas. Refuses
-// (ErrorCalculo) rather than read rows that do not exist.
-void CopiarApuestasGrabacion(Long total);
+// Hands the bets of ApuestasReducidas to the writer as ApuestasGrabacion without copying
+// them (the largest table can hold 139,838,160 bets, 979 MB): the table itself moves over and
+// ApuestasReducidas is empty until DevolverApuestasGrabacion. Refuses (ErrorCalculo), moving
+// nothing, when rows 1..total with seven columns do not exist.
+void PrestarApuestasGrabacion(Long total);
+// Moves the lent table back into ApuestasReducidas, as it was; ApuestasGrabacion ends empty.
+// Does nothing when nothing is lent.
+void DevolverApuestasGrabacion();
 
 // Header of the bet file: the base numbers then the stars, two digits each, with "+"
 // between the two runs ("0317254048+0211").

@@ -1,6 +1,7 @@
 #include "platform/Controles.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -34,6 +35,26 @@ int MayusDesdeQt(Qt::KeyboardModifiers m) {
 
 static QString NombreColor(long bgr) { return ColorDesdeBGR(bgr).name(); }
 
+namespace {
+// Space, Enter or Return with no modifier but the keypad's: the keys that press a button.
+bool TeclaPulsar(const QKeyEvent* e) {
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+bool TeclaIntroSola(const QKeyEvent* e) {
+    return (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter);
+}
+// The dotted frame of a control that has the focus.
+void DibujarFoco(QWidget* w, const QColor& color) {
+    QPainter p(w);
+    QPen pluma(color, 1, Qt::DotLine);
+    p.setPen(pluma);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(w->rect().adjusted(1, 1, -2, -2));
+}
+}  // namespace
+
 // ---- Etiqueta ----
 Etiqueta::Etiqueta(const QString& texto, QWidget* padre) : QLabel(texto, padre) {
     setMouseTracking(true);
@@ -44,6 +65,22 @@ void Etiqueta::SetBackStyle(int estilo) { backStyle_ = estilo ? 1 : 0; AplicarAs
 void Etiqueta::SetBackColor(long bgr) { backColor_ = bgr; AplicarAspecto(); }
 void Etiqueta::SetForeColor(long bgr) { foreColor_ = bgr; AplicarAspecto(); }
 void Etiqueta::SetEstiloBase(const QString& css) { estiloBase_ = css; AplicarAspecto(); }
+
+void Etiqueta::SetTeclado(bool teclado) { setFocusPolicy(teclado ? Qt::TabFocus : Qt::NoFocus); }
+
+void Etiqueta::keyPressEvent(QKeyEvent* e) {
+    if (focusPolicy() != Qt::NoFocus && TeclaPulsar(e)) {
+        e->accept();
+        if (isEnabled()) emit Click();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void Etiqueta::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (hasFocus()) DibujarFoco(this, ColorDesdeBGR(foreColor_));
+}
 
 void Etiqueta::SetAnchoTwips(double twips) {
     anchoTwips_ = twips;
@@ -100,6 +137,7 @@ void Forma::SetColorBorde(long bgr) {
 
 // ---- BotonImagen ----
 BotonImagen::BotonImagen(const QString& recursoImagen, QWidget* padre) : QLabel(padre) {
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignCenter);
     if (!recursoImagen.isEmpty()) SetImagen(recursoImagen);
@@ -141,6 +179,16 @@ void BotonImagen::paintEvent(QPaintEvent* e) {
         p.setPen(QPen(QColor(200, 0, 0), 2));
         p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
+    if (hasFocus()) DibujarFoco(this, palette().color(QPalette::WindowText));
+}
+
+void BotonImagen::keyPressEvent(QKeyEvent* e) {
+    if (TeclaPulsar(e)) {
+        e->accept();
+        if (isEnabled()) emit Click();
+        return;
+    }
+    QLabel::keyPressEvent(e);
 }
 
 // ---- Casilla ----
@@ -210,8 +258,17 @@ void CajaTexto::keyPressEvent(QKeyEvent* e) {
     int original = tecla;
     if (KeyPress) KeyPress(tecla);
     if (tecla == 0) { e->accept(); return; }
-    if (tecla == 13) { emit TeclaIntro(); e->accept(); return; }
-    if (tecla == 27) { e->accept(); return; }
+    if (tecla == 13) {
+        // Nobody acting on Enter here: it is the window's (its default action).
+        if (!isSignalConnected(QMetaMethod::fromSignal(&CajaTexto::TeclaIntro))) {
+            e->ignore();
+            return;
+        }
+        emit TeclaIntro();
+        e->accept();
+        return;
+    }
+    if (tecla == 27) { e->ignore(); return; }  // the window's: it closes as by its close box
     if (tecla == original) QLineEdit::keyPressEvent(e);
     else if (tecla == 8) backspace();
     else insert(QString(QChar(tecla)));
@@ -246,6 +303,26 @@ void ListaTexto::mouseDoubleClickEvent(QMouseEvent* e) {
         QListWidget::mouseDoubleClickEvent(e);
         emit DblClick();
     }
+}
+
+void ListaTexto::keyPressEvent(QKeyEvent* e) {
+    const bool menu = e->key() == Qt::Key_Menu ||
+                      (e->key() == Qt::Key_F10 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier);
+    if (menu && isSignalConnected(QMetaMethod::fromSignal(&ListaTexto::TeclaMenu))) {
+        e->accept();
+        emit TeclaMenu();
+        return;
+    }
+    if (TeclaIntroSola(e) && isSignalConnected(QMetaMethod::fromSignal(&ListaTexto::TeclaIntro))) {
+        e->accept();
+        emit TeclaIntro();
+        return;
+    }
+    if (TeclaIntroSola(e)) {
+        e->ignore();
+        return;
+    }
+    QListWidget::keyPressEvent(e);
 }
 
 // ---- Boton ----

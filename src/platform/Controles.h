@@ -47,6 +47,9 @@ public:
     void SetAnchoTwips(double twips);
     // Extra style sheet text (font, border) kept under the look.
     void SetEstiloBase(const QString& css);
+    // A label that acts as a button joins the Tab order: Space or Enter raise Click, and a
+    // dotted frame shows the focus. A click never moves the focus onto it.
+    void SetTeclado(bool teclado);
 
 signals:
     void Click();
@@ -60,6 +63,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void AplicarAspecto();
@@ -79,7 +84,8 @@ public:
     void SetColorBorde(long bgr);
 };
 
-// An image that acts as a button and shows a border while the mouse is over it.
+// An image that acts as a button and shows a border while the mouse is over it. It takes the
+// focus by Tab only (a click leaves the focus where it was); Space or Enter raise Click.
 class BotonImagen : public QLabel {
     Q_OBJECT
 public:
@@ -97,6 +103,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool bordeVisible_ = false;
@@ -147,6 +154,8 @@ private:
 
 // A text box whose key-press event sees each character code before the box and may cancel
 // it by setting the code to 0. Codes: the character's code, Backspace 8, Enter 13, Esc 27.
+// An Esc it keeps goes on to the window (which closes as by its close box); so does an Enter
+// it keeps when nobody handles TeclaIntro (the window's default action).
 class CajaTexto : public QLineEdit {
     Q_OBJECT
 public:
@@ -166,7 +175,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-// A list box of text rows with the selected index, double-click and button events.
+// A list box of text rows with the selected index, double-click and button events. From the
+// keyboard, Enter raises TeclaIntro and the context-menu key (or Shift+F10) raises TeclaMenu,
+// each only when someone handles it; otherwise the key goes on to the window.
 class ListaTexto : public QListWidget {
     Q_OBJECT
 public:
@@ -182,10 +193,13 @@ public:
 signals:
     void DblClick();
     void MouseDown(int boton, int mayus, double x, double y);
+    void TeclaIntro();
+    void TeclaMenu();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class Boton : public QPushButton {

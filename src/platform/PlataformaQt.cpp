@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
@@ -105,24 +106,68 @@ int FiltroElegido(const QFileDialog& dlg, const QStringList& filtros, const Peti
     return p.indiceFiltro;
 }
 
-// The file dialog is Qt's own: its column headers, tooltips and folder names come from Qt's
-// Spanish translation, loaded once when there is one.
-void TraducirDialogoFichero() {
-    static bool hecho = false;
-    if (hecho || !qApp) return;
-    hecho = true;
-    auto* traductor = new QTranslator(qApp);
-    if (traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(traductor);
-    else
-        delete traductor;
-}
-
 }  // namespace
 
+namespace {
+// Texts of Qt's file dialogs that its Spanish translation leaves in English.
+class TraduccionesQueFaltan : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* contexto, const char* texto, const char* desambiguacion,
+                      int n) const override {
+        (void)desambiguacion;
+        (void)n;
+        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0 && qstrcmp(contexto, "QFileSystemModel") != 0)
+            return QString();
+        static const char* const pares[][2] = {{"Folder", "Carpeta"},
+                                               {"File Folder", "Carpeta de archivos"},
+                                               {"Drive", "Unidad"},
+                                               {"Shortcut", "Acceso directo"},
+                                               {"Alias", "Alias"},
+                                               {"Unknown", "Desconocido"}};
+        for (const auto& par : pares)
+            if (qstrcmp(texto, par[0]) == 0) return QString::fromUtf8(par[1]);
+        return QString();
+    }
+};
+}  // namespace
+
+void PrepararEntornoEspanol() {
+    // Qt reads the system's locale from the environment once, at its first use: it is read
+    // now under a Spanish environment, which is then put back before the application (and
+    // with it the C library's locale) starts.
+    const QByteArray todas = qgetenv("LC_ALL");
+    const bool habia = qEnvironmentVariableIsSet("LC_ALL");
+    qputenv("LC_ALL", "es_ES.UTF-8");
+    (void)QLocale::system().name();
+    if (habia) qputenv("LC_ALL", todas);
+    else qunsetenv("LC_ALL");
+}
+
+bool PrepararIdiomaEspanol() {
+    static bool hecho = false;
+    static bool traducido = false;
+    const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+    QLocale::setDefault(espanol);
+    if (hecho || !QCoreApplication::instance()) return traducido;
+    hecho = true;
+    // Asked last: only for what Qt's own translation leaves untranslated.
+    QCoreApplication::installTranslator(new TraduccionesQueFaltan(QCoreApplication::instance()));
+    auto* traductor = new QTranslator(QCoreApplication::instance());
+    if (traductor->load(espanol, QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(traductor)) {
+        traducido = true;
+    } else {
+        delete traductor;
+    }
+    return traducido;
+}
+
 ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
-    TraducirDialogoFichero();
+    // Normally done at start-up; a dialog shown before (or without) it is Spanish all the same.
+    PrepararIdiomaEspanol();
     ResultadoDialogoFichero r;
     r.indiceFiltro = p.indiceFiltro;
     QStringList filtros;
@@ -139,6 +184,7 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
         int primero = p.indiceFiltro >= 1 && p.indiceFiltro <= filtros.size() ? p.indiceFiltro : 1;
         dlg.selectNameFilter(filtros.at(primero - 1));
     }
+    dlg.setDirectory(CarpetaDialogos());
     if (p.guardar) {
         dlg.setAcceptMode(QFileDialog::AcceptSave);
         dlg.setFileMode(QFileDialog::AnyFile);
@@ -147,7 +193,7 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setFileMode(QFileDialog::ExistingFile);
     }
-    dlg.setLabelText(QFileDialog::Accept, p.guardar ? QStringLiteral("Guardar") : QStringLiteral("Abrir"));
+    dlg.setLabelText(QFileDialog::Accept, p.guardar ? QStringLiteral("&Guardar") : QStringLiteral("&Abrir"));
     dlg.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
     dlg.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
     dlg.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
@@ -165,9 +211,18 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
         }
         r.aceptado = true;
         r.ruta = S(QDir::toNativeSeparators(ruta));
+        carpetaDialogos_ = QFileInfo(ruta).absolutePath();
         if (!filtros.isEmpty()) r.indiceFiltro = FiltroElegido(dlg, filtros, p);
         return r;
     }
+}
+
+QString PlataformaQt::CarpetaDialogos() const {
+    // A folder removed since it was used is passed over.
+    if (!carpetaDialogos_.isEmpty() && QFileInfo(carpetaDialogos_).isDir()) return carpetaDialogos_;
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documentos.isEmpty() && QFileInfo(documentos).isDir()) return documentos;
+    return QDir::homePath();
 }
 
 void PlataformaQt::MostrarModal(Ventana& ventana) {
@@ -186,4 +241,5 @@ void PlataformaQt::MostrarModal(Ventana& ventana) {
     if (!modales_.empty() && modales_.back()->Cargada()) modales_.back()->Activar();
 }
 
-std::string PlataformaQt::SeparadorMiles() { return S(QLocale::system().groupSeparator()); }
+// The program's locale (Spanish, set at start-up), not the system's.
+std::string PlataformaQt::SeparadorMiles() { return S(QLocale().groupSeparator()); }

@@ -1,10 +1,22 @@
 // The program's platform on Qt Widgets.
 #pragma once
 
+#include <QString>
 #include <vector>
 
 #include "platform/FuenteAzar.h"
 #include "platform/Plataforma.h"
+
+// The program speaks Spanish whatever the system's language: Qt's own texts (the standard
+// dialogs, the context menus of text boxes) from Qt's Spanish translation, and every format
+// (counts, dates, times) from the Spanish locale. Called once at start-up, after the
+// application object exists; later calls only set the locale again. True when Qt's translation was
+// found and installed (without it Qt's own texts stay in English; the program's do not).
+bool PrepararIdiomaEspanol();
+// Before the application object exists: the formats Qt's own dialogs take from the system
+// (the dates and sizes of a file dialog) become Spanish too. The C library's locale and the
+// environment are left as they were.
+void PrepararEntornoEspanol();
 
 class PlataformaQt : public Plataforma {
 public:
@@ -23,6 +35,11 @@ public:
     std::string SeparadorMiles() override;
 
 private:
+    // Where the next file dialog opens: the user's documents folder at first, then the
+    // folder of the last file chosen in a dialog during this run.
+    QString CarpetaDialogos() const;
+
     FuenteAzar azar_;
+    QString carpetaDialogos_;
     std::vector<Ventana*> modales_;
 };

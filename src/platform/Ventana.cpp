@@ -1,7 +1,10 @@
 #include "platform/Ventana.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include "platform/Controles.h"
 
 Ventana::Ventana(QWidget* padre) : QDialog(padre) {
     setMouseTracking(true);
@@ -38,8 +41,77 @@ void Ventana::closeEvent(QCloseEvent* e) {
 }
 
 void Ventana::reject() {
-    // Esc closes nothing: a window closes by its own buttons or its close box, which run
-    // the window's checks.
+    // Esc goes the close box's way, through the window's own checks.
+    if (cerrarConEsc_) close();
+}
+
+void Ventana::PonerAccionPredeterminada(QWidget* control, std::function<void()> accion) {
+    if (auto* anterior = qobject_cast<QPushButton*>(controlPredeterminado_.data())) anterior->setDefault(false);
+    controlPredeterminado_ = control;
+    conControl_ = control != nullptr;
+    accionPredeterminada_ = std::move(accion);
+}
+
+void Ventana::PonerAccionPredeterminada(Boton* boton) {
+    PonerAccionPredeterminada(boton, [boton] { boton->click(); });
+    if (boton) boton->setDefault(true);
+}
+
+void Ventana::PonerAccionPredeterminada(BotonImagen* boton) {
+    PonerAccionPredeterminada(boton, [boton] { emit boton->Click(); });
+}
+
+void Ventana::PonerAccionPredeterminada(Etiqueta* etiqueta) {
+    PonerAccionPredeterminada(etiqueta, [etiqueta] { emit etiqueta->Click(); });
+}
+
+bool Ventana::EjecutarAccionPredeterminada() {
+    if (!accionPredeterminada_) return false;
+    if (conControl_) {
+        QWidget* c = controlPredeterminado_.data();
+        if (!c || !c->isEnabled() || (isVisible() && !c->isVisible())) return false;
+    }
+    // A copy: the action may replace the default action or unload the window.
+    auto accion = accionPredeterminada_;
+    accion();
+    return true;
+}
+
+void Ventana::OrdenTabulacion(std::initializer_list<QWidget*> controles) {
+    QWidget* anterior = nullptr;
+    for (QWidget* c : controles) {
+        if (!c) continue;
+        if (!anterior) primerFoco_ = c;
+        else QWidget::setTabOrder(anterior, c);
+        anterior = c;
+    }
+}
+
+void Ventana::keyPressEvent(QKeyEvent* e) {
+    const Qt::KeyboardModifiers mayus = e->modifiers() & ~Qt::KeypadModifier;
+    if (mayus == Qt::NoModifier) {
+        switch (e->key()) {
+        case Qt::Key_Escape:
+            e->accept();
+            reject();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Only the named action: no button is pressed by chance.
+            e->accept();
+            EjecutarAccionPredeterminada();
+            return;
+        default:
+            break;
+        }
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void Ventana::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (primerFoco_ && primerFoco_->isEnabled() && primerFoco_->focusPolicy() != Qt::NoFocus)
+        primerFoco_->setFocus(Qt::TabFocusReason);
 }
 
 void Ventana::mouseMoveEvent(QMouseEvent* e) {

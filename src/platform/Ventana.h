@@ -1,12 +1,32 @@
 // Window life as the program expects it: load once, activate (on first display and whenever
 // a modal window it opened closes), query-unload with the reason, unload that may refuse.
 // Every window of the program derives from Ventana; modal display goes through Plataforma.
+//
+// The keyboard, the same in every window:
+// - Esc closes the window exactly as its close box does (Form_QueryUnload with
+//   MotivoCierre::Usuario, then Form_Unload): a close the window refuses stays refused. A
+//   window that must not close on Esc (the main window) calls SetCerrarConEsc(false).
+// - Enter runs the window's default action, named once with PonerAccionPredeterminada (a
+//   button, an image button or any handler). A focused button, image button or text box that
+//   acts on Enter itself keeps it. A window without a default action ignores Enter.
+// - Tab follows the order given with OrdenTabulacion (the first control also gets the focus
+//   when the window shows); otherwise the order in which the controls were created. Buttons,
+//   combos, check boxes, text boxes and lists take the focus by themselves; image buttons take
+//   it by Tab only (a click never moves it); a label that acts as a button joins with
+//   Etiqueta::SetTeclado(true). A control that must stay out of the order: setFocusPolicy(Qt::NoFocus).
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <initializer_list>
+
+class Boton;
+class BotonImagen;
+class Etiqueta;
 
 enum class MotivoCierre {
-    Usuario,  // the window's close box or system menu
+    Usuario,  // the window's close box or system menu (or Esc)
     Codigo,   // closed from code
     Sistema,  // the system or the application is ending
 };
@@ -31,15 +51,37 @@ public:
     virtual void Form_Unload(bool& cancelar) { (void)cancelar; }
     virtual void Form_MouseMove() {}
 
+    // ---- keyboard ----
+    // Whether Esc closes the window as its close box does (true unless set otherwise).
+    void SetCerrarConEsc(bool cerrar) { cerrarConEsc_ = cerrar; }
+    bool CerrarConEsc() const { return cerrarConEsc_; }
+    // The action Enter runs. With a control, Enter does nothing while that control is
+    // disabled or hidden; a push button is also drawn as the default one.
+    void PonerAccionPredeterminada(QWidget* control, std::function<void()> accion);
+    void PonerAccionPredeterminada(Boton* boton);
+    void PonerAccionPredeterminada(BotonImagen* boton);
+    void PonerAccionPredeterminada(Etiqueta* etiqueta);
+    // Runs the default action as Enter does; false when there is none or its control is off.
+    bool EjecutarAccionPredeterminada();
+    // Tab order, first to last; the first control gets the focus when the window shows.
+    void OrdenTabulacion(std::initializer_list<QWidget*> controles);
+
 signals:
     // The window has unloaded (the program ends with its main window).
     void Descargada();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    void reject() override;  // Esc: ignored
+    void reject() override;  // Esc: the close box's path, when the window allows it
+    void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     bool cargada_ = false;
+    bool cerrarConEsc_ = true;
+    QPointer<QWidget> controlPredeterminado_;
+    bool conControl_ = false;
+    std::function<void()> accionPredeterminada_;
+    QPointer<QWidget> primerFoco_;
 };

@@ -84,6 +84,30 @@ TEST(Tabla, GuardaPorColumnasConLimitesArbitrarios) {
     EXPECT_EQ(e(10), 0);
 }
 
+TEST(Tabla, MoverPasaLosDatosSinCopiaYDejaVacioElOrigen) {
+    Tabla<Byte> a;
+    a.ReDim(0, 9, 1, 7);
+    a(3, 2) = 42;
+    const Byte* datos = a.Columna(1);
+    Tabla<Byte> b = std::move(a);
+    EXPECT_EQ(b.Columna(1), datos);
+    EXPECT_EQ(b(3, 2), 42);
+    EXPECT_EQ(b.LBound1(), 0);
+    EXPECT_EQ(b.UBound2(), 7);
+    // A moved-from table claims no rows it does not have.
+    EXPECT_TRUE(a.Vacia());
+    EXPECT_EQ(a.Elementos(), 0u);
+    EXPECT_EQ(a.UBound1(), -1);
+    a = std::move(b);
+    EXPECT_EQ(a.Columna(1), datos);
+    EXPECT_TRUE(b.Vacia());
+    Arreglo<Long> x(-1, 5);
+    Arreglo<Long> y = std::move(x);
+    EXPECT_TRUE(x.Vacio());
+    EXPECT_EQ(y.LBound(), -1);
+    EXPECT_EQ(y.Elementos(), 7u);
+}
+
 class Generador : public ::testing::Test {
 protected:
     PlataformaGuion plataforma;

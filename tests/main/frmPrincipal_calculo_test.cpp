@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -398,4 +399,87 @@ TEST_F(CalculoPrincipal, GuardarLaBaseDesdeLaBarraYElMenu) {
     guion.dialogos.push_back(Eleccion(Ruta("mi.base.xml")));
     f.lblMenu_Click(2);
     EXPECT_EQ(guion.peticiones.back().nombrePropuesto, "mi.base.xml");
+}
+
+TEST_F(CalculoPrincipal, GuardarDaLasApuestasAlEscritorSinCopiaYLasConserva) {
+    MarcarDel1Al(15);  // 3003 combinations x 3 pairs: the writer yields at bet 5000
+    Marcar({}, {1, 4, 9});
+    ActivarFila(11);   // a reduction row that calls for the window: it reads the tables
+    Reduccion.Porcentaje = 90;
+    bool tablasAlReducir = false;
+    f.alReducir = [&] {
+        tablasAlReducir = !TodasCombinaciones.Vacia() && !Eliminadas.Vacio() && !ApuestasCondicionadas.Vacia();
+        modCalculo::PasarCondicionadasAReducidas();
+        f.lblApuestasReducidas->SetCaption(QStringLiteral("3.003"));
+    };
+    f.lblMenu_Click(4);
+    ASSERT_EQ(C(f.lblTOTALReducidasAUX), "9.009");
+    EXPECT_TRUE(tablasAlReducir);
+    // Nothing after the reduction reads these: they are gone before the stars are added.
+    EXPECT_TRUE(TodasCombinaciones.Vacia());
+    EXPECT_TRUE(Eliminadas.Vacio());
+    EXPECT_TRUE(ApuestasCondicionadas.Vacia());
+    EXPECT_TRUE(Matriz.Vacia());
+
+    const Tabla<Byte> antes = ApuestasReducidas;
+    const Byte* datos = ApuestasReducidas.Columna(1);
+    std::vector<bool> prestadas;
+    guion.alCederControl = [&] {
+        prestadas.push_back(ApuestasReducidas.Vacia() && !ApuestasGrabacion.Vacia() &&
+                            ApuestasGrabacion.Columna(1) == datos);
+    };
+    guion.dialogos.push_back(Eleccion(Ruta("uno.EUR")));
+    f.lblMenu_Click(6);
+    guion.alCederControl = nullptr;
+    ASSERT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    ASSERT_GE(prestadas.size(), 2u);  // before writing and at bet 5000
+    for (bool p : prestadas) EXPECT_TRUE(p);
+    // The current bets are back as they were, and a second save writes the same file.
+    EXPECT_TRUE(ApuestasGrabacion.Vacia());
+    ASSERT_EQ(ApuestasReducidas.Columna(1), datos);
+    ASSERT_EQ(ApuestasReducidas.Elementos(), antes.Elementos());
+    EXPECT_EQ(std::memcmp(ApuestasReducidas.Columna(1), antes.Columna(1), antes.Elementos()), 0);
+    guion.dialogos.push_back(Eleccion(Ruta("dos.EUR")));
+    f.lblMenu_Click(6);
+    const FicheroEUR uno = LeerFicheroEUR(Ruta("uno.EUR"));
+    const FicheroEUR dos = LeerFicheroEUR(Ruta("dos.EUR"));
+    ASSERT_TRUE(uno.leido && dos.leido);
+    EXPECT_EQ(uno.numApuestas, 9009);
+    EXPECT_EQ(uno.apuestas, dos.apuestas);
+
+    // A cancelled dialog and a failed write give the bets back too.
+    f.lblMenu_Click(6);
+    EXPECT_EQ(ApuestasReducidas.Columna(1), datos);
+    guion.dialogos.push_back(Eleccion(Ruta("no_existe/tres.EUR")));
+    f.lblMenu_Click(6);
+    EXPECT_NE(guion.UltimoMensaje().find("ERROR"), std::string::npos);
+    EXPECT_EQ(ApuestasReducidas.Columna(1), datos);
+    EXPECT_TRUE(ApuestasGrabacion.Vacia());
+}
+
+TEST_F(CalculoPrincipal, TodosLosContadoresDeUnMismoColorAlEmpezarYTrasCadaCalculo) {
+    auto colores = [this] {
+        std::vector<long> c;
+        for (const Etiqueta* l : {f.lblApuestasIniciales, f.lblEstrellasInicialesAUX, f.lblTOTALInicialesAUX,
+                                  f.lblApuestasCondicionadas, f.lblEstrellasCondicionadasAUX,
+                                  f.lblTOTALCondicionadasAUX, f.lblApuestasReducidas, f.lblEstrellasReducidasAUX,
+                                  f.lblTOTALReducidasAUX})
+            c.push_back(l->ForeColor());
+        return c;
+    };
+    const std::vector<long> uno(9, frmPrincipal::ColorContadores);
+    EXPECT_EQ(colores(), uno);
+    MarcarDel1Al(8);
+    Marcar({}, {2, 5});
+    // The status blinks in random colours while the filters run.
+    ActivarFila(5);
+    guion.alCederControl = [this] { f.Timer1_Timer(); };
+    f.lblMenu_Click(4);
+    guion.alCederControl = nullptr;
+    ASSERT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_EQ(colores(), uno);
+    f.Evaluadores[5] = EvaluadorQueFalla;
+    f.lblMenu_Click(4);
+    EXPECT_EQ(guion.UltimoMensaje(), "ERROR: fallo de prueba");
+    EXPECT_EQ(colores(), uno);
 }

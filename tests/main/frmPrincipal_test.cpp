@@ -309,12 +309,17 @@ TEST_F(PruebaPrincipal, BordesDeLaBarraSiguenAlRaton) {
 // ---------------------------------------------------------------- menus and toolbar
 
 TEST_F(PruebaPrincipal, MenusEnSuOrdenConSeparadores) {
-    auto textos = [](QMenu* m) {
+    // The captions as shown: the "&" before an Alt letter is drawn as an underline.
+    auto visible = [](QString t) { return t.remove(QLatin1Char('&')).toStdString(); };
+    auto textos = [&](QMenu* m) {
         std::vector<std::string> t;
-        for (QAction* a : m->actions()) t.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+        for (QAction* a : m->actions()) t.push_back(a->isSeparator() ? "-" : visible(a->text()));
         return t;
     };
-    EXPECT_EQ(f.menuArchivo->title().toStdString(), "Archivo");
+    EXPECT_EQ(visible(f.menuArchivo->title()), "Archivo");
+    EXPECT_EQ(visible(f.menuDatos->title()), "Datos");
+    EXPECT_EQ(visible(f.menuUtilidades->title()), "Utilidades");
+    EXPECT_EQ(visible(f.menuAyuda->title()), "Ayuda");
     EXPECT_EQ(textos(f.menuArchivo), (std::vector<std::string>{"Nuevo fichero XML", "Abrir fichero XML",
                                                                 "Guardar fichero XML", "-", "Salir"}));
     EXPECT_EQ(textos(f.menuDatos), (std::vector<std::string>{"Ver Resumen de Filtros",

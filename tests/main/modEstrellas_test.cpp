@@ -170,17 +170,35 @@ TEST_F(Estrellas, GrabarSoloLoQueAnuncianLosContadores) {
     EXPECT_FALSE(ApuestasCorrespondenAContadores(10, TratamientoAleatorias));
 }
 
-TEST_F(Estrellas, CopiaParaGrabarSinPasarDeLasFilas) {
+TEST_F(Estrellas, ElEscritorRecibeLaTablaSinCopiaYLaDevuelveIntacta) {
     PonerApuestas(10);
     const Integer P = CargarEstrellasMarcadas({2, 5, 9}, TratamientoAl2, pares);
     AsignarEstrellas(pares, P, 10, TratamientoAl2);
-    CopiarApuestasGrabacion(30);
+    const Tabla<Byte> antes = ApuestasReducidas;
+    const Byte* datos = ApuestasReducidas.Columna(1);
+    PrestarApuestasGrabacion(30);
+    // The same storage, not a second table of the same size.
+    EXPECT_EQ(ApuestasGrabacion.Columna(1), datos);
+    EXPECT_TRUE(ApuestasReducidas.Vacia());
     ASSERT_EQ(ApuestasGrabacion.UBound1(), 30);
     for (long r = 1; r <= 30; ++r)
-        for (int c = 1; c <= 7; ++c) ASSERT_EQ(ApuestasGrabacion(r, c), ApuestasReducidas(r, c));
-    ApuestasGrabacion.Erase();
-    EXPECT_THROW(CopiarApuestasGrabacion(66), modCalculo::ErrorCalculo);
+        for (int c = 1; c <= 7; ++c) ASSERT_EQ(ApuestasGrabacion(r, c), antes(r, c));
+    DevolverApuestasGrabacion();
     EXPECT_TRUE(ApuestasGrabacion.Vacia());
+    ASSERT_EQ(ApuestasReducidas.Columna(1), datos);
+    ASSERT_EQ(ApuestasReducidas.UBound1(), 30);
+    EXPECT_EQ(ApuestasReducidas.UBound2(), 7);
+    EXPECT_TRUE(ApuestasCorrespondenAContadores(30, TratamientoAl2));
+    // Given back twice, or with nothing lent: nothing moves.
+    DevolverApuestasGrabacion();
+    EXPECT_EQ(ApuestasReducidas.Columna(1), datos);
+
+    // Rows that do not exist are refused, and nothing is taken from the bets.
+    EXPECT_THROW(PrestarApuestasGrabacion(66), modCalculo::ErrorCalculo);
+    EXPECT_TRUE(ApuestasGrabacion.Vacia());
+    EXPECT_EQ(ApuestasReducidas.Columna(1), datos);
+    DevolverApuestasGrabacion();
+    EXPECT_EQ(ApuestasReducidas.Columna(1), datos);
 }
 
 TEST_F(Estrellas, CabeceraDelFichero) {

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -13,6 +15,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
 #include <deque>
 #include <functional>
 
@@ -128,7 +132,6 @@ TEST_F(DialogoFicheroTest, AbrirMuestraTituloFiltrosEnOrdenYElPrimeroPedido) {
         conTodos = Listados(d);
         Teclear(d, QStringLiteral("sin_extension"));
         static_cast<QDialog*>(d)->accept();  // as the accept button does
-  // as the accept button does
     });
     ResultadoDialogoFichero r = plataforma.DialogoFichero(p);
     EXPECT_EQ(titulo, QStringLiteral("Abrir Fichero"));
@@ -217,4 +220,156 @@ TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCrea) {
     ASSERT_TRUE(r.aceptado);
     EXPECT_EQ(r.indiceFiltro, 2);
     EXPECT_FALSE(QFile::exists(Ruta(QStringLiteral("nuevo.EUR"))));  // the dialog creates nothing
+}
+
+// ---------------------------------------------------------------- Spanish and the folder
+
+namespace {
+
+QString SinAlt(QString t) { return t.remove(QLatin1Char('&')); }
+
+QStringList Botones(QFileDialog* d) {
+    QStringList r;
+    if (auto* caja = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+        for (QAbstractButton* b : caja->buttons()) r << SinAlt(b->text());
+    return r;
+}
+
+QString Consejo(QFileDialog* d, const char* nombre) {
+    auto* b = d->findChild<QToolButton*>(QString::fromLatin1(nombre));
+    return b ? b->toolTip() : QString();
+}
+
+// The user's documents folder as the system names it, for the length of a test.
+class CarpetaDocumentos {
+public:
+    explicit CarpetaDocumentos(const QString& documentos) : anterior_(qgetenv("XDG_CONFIG_HOME")) {
+        QFile f(config_.path() + QStringLiteral("/user-dirs.dirs"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("XDG_DOCUMENTS_DIR=\"%1\"\n").arg(documentos).toUtf8());
+        f.close();
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
+    }
+    ~CarpetaDocumentos() {
+        if (anterior_.isEmpty()) qunsetenv("XDG_CONFIG_HOME");
+        else qputenv("XDG_CONFIG_HOME", anterior_);
+    }
+
+private:
+    QTemporaryDir config_;
+    QByteArray anterior_;
+};
+
+}  // namespace
+
+TEST(IdiomaEspanol, TextosDeQtYFormatosEnEspanolSeaCualSeaElSistema) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));  // as on an English system
+    PrepararIdiomaEspanol();
+    EXPECT_TRUE(PrepararIdiomaEspanol()) << "Qt's Spanish translation (qtbase_es.qm) is missing";
+    EXPECT_EQ(QLocale().language(), QLocale::Spanish);
+    EXPECT_EQ(QLocale().toString(QDate(2026, 12, 7), QStringLiteral("dddd d 'de' MMMM")),
+              QStringLiteral("lunes 7 de diciembre"));
+    PlataformaQt plataforma;
+    Plataforma::Instalar(&plataforma);
+    EXPECT_EQ(FormatoMiles(139838160), "139.838.160");
+    Plataforma::Instalar(nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Create New Folder"), QStringLiteral("Crear nueva carpeta"));
+}
+
+TEST_F(DialogoFicheroTest, LosBotonesYConsejosDelDialogoEnEspanol) {
+    PrepararIdiomaEspanol();
+    QStringList abrir, guardar;
+    QString atras, nueva, columna, tipoCarpeta;
+    ASSERT_TRUE(QDir(carpeta.path()).mkdir(QStringLiteral("sub")));
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        abrir = Botones(d);
+        atras = Consejo(d, "backButton");
+        nueva = Consejo(d, "newFolderButton");
+        auto* arbol = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(arbol, nullptr);
+        columna = arbol->model()->headerData(0, Qt::Horizontal).toString();
+        d->setDirectory(carpeta.path());
+        Listados(d);
+        auto* lista = d->findChild<QListView*>(QStringLiteral("listView"));
+        const QModelIndex raiz = lista->rootIndex();
+        for (int f = 0; f < lista->model()->rowCount(raiz); ++f)
+            if (lista->model()->index(f, 0, raiz).data().toString() == QStringLiteral("sub"))
+                tipoCarpeta = lista->model()->index(f, 2, raiz).data().toString();
+        d->reject();
+    });
+    plataforma.DialogoFichero(Peticion(false));
+    conductor.Olvidar();
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        guardar = Botones(d);
+        d->reject();
+    });
+    plataforma.DialogoFichero(Peticion(true));
+    EXPECT_EQ(abrir, (QStringList{QStringLiteral("Abrir"), QStringLiteral("Cancelar")}));
+    EXPECT_EQ(guardar, (QStringList{QStringLiteral("Guardar"), QStringLiteral("Cancelar")}));
+    EXPECT_EQ(atras, QStringLiteral("Atrás"));
+    EXPECT_EQ(nueva, QStringLiteral("Crear nueva carpeta"));
+    EXPECT_EQ(columna, QStringLiteral("Nombre"));
+    EXPECT_EQ(tipoCarpeta, QStringLiteral("Carpeta"));  // a text Qt's translation leaves in English
+}
+
+TEST_F(DialogoFicheroTest, ElPrimeroAbreEnDocumentosYLuegoEnLaUltimaCarpetaUsada) {
+    QTemporaryDir documentos;
+    CarpetaDocumentos sistema(documentos.path());
+    Crear("elegido.EUR");
+    QStringList carpetas;
+    auto anotar = [&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        carpetas << (d ? QDir(d->directory()).canonicalPath() : QString());
+        return d;
+    };
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = anotar(w);
+        ASSERT_NE(d, nullptr);
+        // Cancelled after a look elsewhere: the next dialog still opens in the documents.
+        d->setDirectory(carpeta.path());
+        d->reject();
+    });
+    plataforma.DialogoFichero(Peticion(false));
+    conductor.Olvidar();
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = anotar(w);
+        ASSERT_NE(d, nullptr);
+        d->setDirectory(carpeta.path());
+        Teclear(d, QStringLiteral("elegido.EUR"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    ASSERT_TRUE(plataforma.DialogoFichero(Peticion(false)).aceptado);
+    conductor.Olvidar();
+    // The next one, a save with a proposed name, opens where the last file was chosen.
+    PeticionDialogo guardar = Peticion(true);
+    guardar.nombrePropuesto = "Sin guardar.EUR";
+    QString propuesto;
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = anotar(w);
+        ASSERT_NE(d, nullptr);
+        propuesto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        d->reject();
+    });
+    plataforma.DialogoFichero(guardar);
+    const QString docs = QDir(documentos.path()).canonicalPath();
+    const QString usada = QDir(carpeta.path()).canonicalPath();
+    EXPECT_EQ(carpetas, (QStringList{docs, docs, usada}));
+    EXPECT_EQ(propuesto, QStringLiteral("Sin guardar.EUR"));
+}
+
+TEST_F(DialogoFicheroTest, SinCarpetaDeDocumentosAbreEnLaCarpetaPersonal) {
+    CarpetaDocumentos sistema(carpeta.path() + QStringLiteral("/no_existe"));
+    QString abierta;
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        abierta = QDir(d->directory()).canonicalPath();
+        d->reject();
+    });
+    plataforma.DialogoFichero(Peticion(false));
+    EXPECT_EQ(abierta, QDir(QDir::homePath()).canonicalPath());
 }

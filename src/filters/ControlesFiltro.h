@@ -1,0 +1,39 @@
+// Pieces several filter windows share: a row of hit counts (caption, read-only count box and
+// its "M" button) and the seven figure rows ("1." .. "7.", the figure's caption, a check box).
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "common/modGeneral.h"
+#include "platform/Controles.h"
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Height and pitch of the rows of the filter windows, in pixels.
+inline constexpr int AltoFilaFiltro = 24;
+inline constexpr int PasoFilaFiltro = 30;
+
+// A heading label in the filter windows' bold look.
+QLabel* CrearTitulo(QWidget* ventana, const QString& texto, int x, int y, int ancho);
+
+// A count row at (x, y): the caption (anchoEtiqueta wide), the count box (read-only) and the
+// button "M".
+void CrearFilaAciertos(QWidget* ventana, int x, int y, int anchoEtiqueta, const QString& caption,
+                       QLabel*& etiqueta, QLineEdit*& caja, Boton*& boton);
+// The right edge of a count row built at x.
+int FinFilaAciertos(int x, int anchoEtiqueta);
+
+// The seven figure rows under a heading at (x, y): Label3[i-1] "i.", lblTipoFigura[i] the
+// figure's caption, chkFigura[i] without text; index 0 of the last two stays empty. Returns
+// the y under the last row.
+int CrearFilasFiguras(QWidget* ventana, int x, int y, std::array<QLabel*, 7>& Label3,
+                      std::array<QLabel*, 8>& lblTipoFigura, std::array<Casilla*, 8>& chkFigura);
+// Ticks the boxes from a figure table (a box set from code raises its Click) and remembers
+// the values loaded; stores them back, an unchanged ticked box keeping the value it came with.
+void CargarFiguras(const modGeneral::TablaFiguras& tabla, const std::array<Casilla*, 8>& chkFigura,
+                   std::array<modGeneral::Byte, 8>& cargado);
+void GuardarFiguras(modGeneral::TablaFiguras& tabla, const std::array<Casilla*, 8>& chkFigura,
+                    const std::array<modGeneral::Byte, 8>& cargado);

@@ -1,0 +1,125 @@
+#include "filters/frmAciertos.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include "common/modGeneral.h"
+
+void RegistrarRecursosFiltros();
+
+using modGeneral::AciertosSeleccion;
+
+frmAciertos::frmAciertos(QWidget* padre) : Ventana(padre) {
+    RegistrarRecursosFiltros();
+    setObjectName(QStringLiteral("frmAciertos"));
+    setWindowTitle(QStringLiteral("ACIERTOS"));
+    setFixedSize(300, 112);
+
+    // At rest the labels wear the system's window colours.
+    const long fondo = BGRDesdeColor(palette().color(QPalette::Window));
+    const long texto = BGRDesdeColor(palette().color(QPalette::WindowText));
+    for (int i = 0; i <= 5; ++i) {
+        auto* l = new Etiqueta(QString::number(i), this);
+        l->setObjectName(QStringLiteral("lblAciertos%1").arg(i));
+        l->setAlignment(Qt::AlignCenter);
+        l->SetEstiloBase(QStringLiteral("font-size:15px;font-weight:bold;border:1px solid #7a7a7a;"));
+        l->SetBackStyle(1);
+        l->SetBackColor(fondo);
+        l->SetForeColor(texto);
+        l->setGeometry(14 + i * 46, 14, 40, 34);
+        l->setCursor(Qt::PointingHandCursor);
+        lblAciertos[static_cast<std::size_t>(i)] = l;
+        connect(l, &Etiqueta::Click, this, [this, i] { lblAciertos_Click(i); });
+    }
+
+    imgTodos = new BotonImagen(QStringLiteral(":/filtros/todos.svg"), this);
+    imgTodos->setScaledContents(true);
+    imgTodos->setToolTip(QStringLiteral("Selecciona todos los aciertos"));
+    imgTodos->setGeometry(14, 66, 32, 32);
+    imgNinguno = new BotonImagen(QStringLiteral(":/filtros/ninguno.svg"), this);
+    imgNinguno->setScaledContents(true);
+    imgNinguno->setToolTip(QStringLiteral("Inicializa todos los aciertos"));
+    imgNinguno->setGeometry(60, 66, 32, 32);
+
+    ShapeBorde = new Forma(this);
+    ShapeBorde->setGeometry(250, 66, 32, 32);
+    imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
+    imgVolver->setScaledContents(true);
+    imgVolver->setToolTip(QStringLiteral("Cerrar"));
+    imgVolver->setGeometry(250, 66, 32, 32);
+    imgVolver->installEventFilter(this);
+    imgVolver->setMouseTracking(true);
+    ShapeBorde->raise();
+
+    connect(imgTodos, &BotonImagen::Click, this, [this] { imgTodos_Click(); });
+    connect(imgNinguno, &BotonImagen::Click, this, [this] { imgNinguno_Click(); });
+    connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+}
+
+bool frmAciertos::Marcada(int i) const {
+    const Etiqueta* l = lblAciertos[static_cast<std::size_t>(i)];
+    return l->BackStyle() == 1 && l->BackColor() == ColorMarcado;
+}
+
+void frmAciertos::Marcar(int i, bool marcada) {
+    Etiqueta* l = lblAciertos[static_cast<std::size_t>(i)];
+    l->SetBackStyle(1);
+    l->SetBackColor(marcada ? ColorMarcado : ColorBlanco);
+    l->SetForeColor(marcada ? ColorBlanco : ColorNegro);
+}
+
+void frmAciertos::Form_Activate() {
+    for (int i = 0; i <= 5; ++i) {
+        if (EnRango(i)) {
+            lblAciertos[static_cast<std::size_t>(i)]->setEnabled(true);
+            Marcar(i, AciertosSeleccion(i) == 1);
+        } else {
+            // Counts not offered: greyed, no clicks, resting colours.
+            lblAciertos[static_cast<std::size_t>(i)]->setEnabled(false);
+        }
+    }
+}
+
+void frmAciertos::lblAciertos_Click(int index) {
+    if (index < 0 || index > 5) return;
+    if (!lblAciertos[static_cast<std::size_t>(index)]->isEnabled()) return;
+    // The label's colour decides the toggle.
+    const bool marcar = !Marcada(index);
+    Marcar(index, marcar);
+    AciertosSeleccion(index) = marcar ? 1 : 0;
+}
+
+void frmAciertos::imgTodos_Click() {
+    for (int i = 0; i <= 5; ++i) {
+        if (!EnRango(i)) continue;
+        Marcar(i, true);
+        AciertosSeleccion(i) = 1;
+    }
+}
+
+void frmAciertos::imgNinguno_Click() {
+    for (int i = 0; i <= 5; ++i) {
+        if (!EnRango(i)) continue;
+        Marcar(i, false);
+        AciertosSeleccion(i) = 0;
+    }
+}
+
+void frmAciertos::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }
+
+void frmAciertos::imgVolver_MouseMove() { ShapeBorde->show(); }
+
+void frmAciertos::Form_MouseMove() { ShapeBorde->hide(); }
+
+bool frmAciertos::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
+        imgVolver_MouseMove();
+    return Ventana::eventFilter(objeto, e);
+}
+
+void frmAciertos::mouseMoveEvent(QMouseEvent* e) {
+    // Only bare background hides the border; moves over a control pass it by.
+    if (childAt(e->position().toPoint()) == nullptr) Ventana::mouseMoveEvent(e);
+    else QDialog::mouseMoveEvent(e);
+}

@@ -1,0 +1,98 @@
+#include "filters/frmFiltroPOSICIONES.h"
+
+#include "common/modGeneral.h"
+
+using namespace modGeneral;
+namespace R = RejillaNumeros;
+
+frmFiltroPOSICIONES::frmFiltroPOSICIONES(ListaTexto& lstFiltros, const R::Etiquetas& numerosBase, QWidget* padre)
+    : VentanaFiltro(lstFiltros, FilaLista, QStringLiteral("POSICIONES"), padre), numerosBase_(numerosBase) {
+    setObjectName(QStringLiteral("frmFiltroPOSICIONES"));
+    DimensionarTablasFijas();
+
+    constexpr int margen = 16, paso = R::Ancho + 8 + 16, yTitulo = 12, yRejilla = 40;
+    QFont negrita = font();
+    negrita.setBold(true);
+    static const char* const nombres[5] = {"lblNumero", "lblNumero_G2", "lblNumero_G3", "lblNumero_G4",
+                                           "lblNumero_G5"};
+    for (int p = 0; p < 5; ++p) {
+        const int x = margen + p * paso;
+        auto* t = new QLabel(QStringLiteral("BOLA %1").arg(p + 1), this);
+        t->setFont(negrita);
+        t->setGeometry(x, yTitulo, R::Ancho + 8 - 30, 24);
+        lblTitBola[static_cast<std::size_t>(p)] = t;
+
+        auto* limpiar = new BotonImagen(R::ImagenLimpiar(), this);
+        limpiar->setScaledContents(true);
+        limpiar->setToolTip(QStringLiteral("Inicializa esta bola"));
+        limpiar->setGeometry(x + R::Ancho + 8 - 24, yTitulo, 24, 24);
+        connect(limpiar, &BotonImagen::Click, this, [this, p] { imgININumeros_Click(p); });
+        imgININumeros[static_cast<std::size_t>(p)] = limpiar;
+
+        auto rejilla = R::Crear(this, x, yRejilla, QString::fromLatin1(nombres[p]),
+                                [this, p](int i) { lblNumero_Click(p, i); });
+        switch (p) {
+        case 0: lblNumero = rejilla; break;
+        case 1: lblNumero_G2 = rejilla; break;
+        case 2: lblNumero_G3 = rejilla; break;
+        case 3: lblNumero_G4 = rejilla; break;
+        default: lblNumero_G5 = rejilla; break;
+        }
+    }
+    const int ancho = margen + 5 * paso - 16 + margen;
+    const int yPie = yRejilla + R::Alto + 8 + 14;
+    ColocarMarco(ancho - AnchoMarco - 24, yPie);
+    setFixedSize(ancho, yPie + 32 + 14);
+}
+
+const R::Etiquetas& frmFiltroPOSICIONES::Rejilla(int p) const {
+    switch (p) {
+    case 0: return lblNumero;
+    case 1: return lblNumero_G2;
+    case 2: return lblNumero_G3;
+    case 3: return lblNumero_G4;
+    default: return lblNumero_G5;
+    }
+}
+
+void frmFiltroPOSICIONES::CargarControles() {
+    for (int p = 0; p < 5; ++p)
+        for (int i = 0; i < 50; ++i) Rejilla(p)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
+    for (int i = 0; i < 50; ++i) {
+        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
+        if (principal && R::Marcada(principal))
+            for (int p = 0; p < 5; ++p) R::Habilitar(Rejilla(p)[static_cast<std::size_t>(i)], true);
+    }
+    MostrarNumerosPosiciones();
+}
+
+void frmFiltroPOSICIONES::MostrarNumerosPosiciones() {
+    for (int p = 1; p <= 5; ++p)
+        for (int n = 1; n <= 50; ++n) {
+            Etiqueta* l = Rejilla(p - 1)[static_cast<std::size_t>(n - 1)];
+            if (PosicionesNumeros(p, n) == 1 && l->isEnabled()) {
+                R::Marcar(l);
+            } else {
+                PosicionesNumeros(p, n) = 0;
+                R::Liberar(l);
+            }
+        }
+}
+
+void frmFiltroPOSICIONES::lblNumero_Click(int rejilla, int index) {
+    if (rejilla < 0 || rejilla > 4) return;
+    const R::Etiquetas& r = Rejilla(rejilla);
+    if (!R::Alternar(r, index)) return;
+    for (int n = 1; n <= 50; ++n)
+        PosicionesNumeros(rejilla + 1, n) = R::Marcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
+    ActivarFiltro();
+}
+
+void frmFiltroPOSICIONES::imgININumeros_Click(int index) {
+    if (index < 0 || index > 4) return;
+    for (int n = 1; n <= 50; ++n) {
+        R::Liberar(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
+        PosicionesNumeros(index + 1, n) = 0;
+    }
+    ActivarFiltro();
+}
