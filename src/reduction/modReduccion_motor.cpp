@@ -226,7 +226,10 @@ struct Solucion {
 
 class Motor {
 public:
-    Motor(int N, int g, Control& control) : N_(N), g_(g), control_(control) {
+    // porCubiertos: the target is a share of the scenarios (else a number of bets); esfuerzo
+    // scales how long each local-search attempt insists.
+    Motor(int N, int g, bool porCubiertos, double esfuerzo, Control& control)
+        : N_(N), g_(g), porCubiertos_(porCubiertos), esfuerzo_(esfuerzo), control_(control) {
         total5_ = Binomio.c[N][5];
         for (int t = 1; t <= 4; ++t) {
             U_[t].assign(t >= g ? Binomio.c[N][t] : 0, 0);
@@ -585,9 +588,10 @@ public:
         // moves, falls by kAlfa every kPaso moves and, below kFin of its start, heats again.
         // An attempt gives up after a number of moves without a lower count, growing with the
         // bets and the numbers (and scaled by the caller's effort).
-        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.15;
+        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.15, kFrio = 1.0 / 3;
         constexpr std::uint64_t kPaso = 100;
-        const double paciencia = esfuerzo_ * std::max(2e6, 3000.0 * static_cast<double>(k) * N_);
+        bool calido = true;
+        const double paciencia = esfuerzo_ * std::clamp(3000.0 * static_cast<double>(k) * N_, 2e6, 2e7);
         Long mejor = noCubiertos_;
         std::uint64_t sinMejora = 0;
         double T = 0;
@@ -602,7 +606,12 @@ public:
             ++iter;
             if (T0 > 0 && iter % kPaso == 0) {
                 T *= kAlfa;
-                if (T < T0 * kFin) T = T0;
+                if (T < T0 * kFin) {
+                    // Heats again, alternately to the full start and to a cooler one: small
+                    // systems like the first, large ones the second.
+                    calido = !calido;
+                    T = calido ? T0 : T0 * kFrio;
+                }
             }
             const Mascara s = mascaraLista_[azar.Hasta(static_cast<std::uint32_t>(lista_.size()))];
             const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, elegibles.data());
@@ -645,6 +654,8 @@ public:
 
 private:
     int N_, g_;
+    bool porCubiertos_;
+    double esfuerzo_;
     Control& control_;
     std::uint32_t total5_ = 0;
     int coef_[6] = {};
@@ -667,9 +678,6 @@ private:
 
     std::vector<Mascara> apuestas_;
 
-public:
-    bool porCubiertos_ = true;
-    double esfuerzo_ = 1;
 };
 
 Posiciones PosicionesDe(Mascara m) {
@@ -694,7 +702,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     const Long nuApuestas = std::max<Long>(1, par.NuApuestas);
 
     Control control(detener, progreso, par.SegundosMaximos);
-    Motor motor(N, g, control);
+    Motor motor(N, g, !modoApuestas, par.Esfuerzo > 0 ? par.Esfuerzo : 1, control);
     control.Informar();
     motor.CargarEscenarios(escenarios);
     if (&candidatos == &escenarios) motor.CargarCandidatos(escenarios);
@@ -708,8 +716,6 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     res.Objetivo = modoApuestas ? nuApuestas : objetivoCubiertos;
     control.estado.Escenarios = S;
     control.estado.Objetivo = res.Objetivo;
-    motor.porCubiertos_ = !modoApuestas;
-    motor.esfuerzo_ = par.Esfuerzo > 0 ? par.Esfuerzo : 1;
     if (S == 0 || motor.Candidatos() == 0) {
         control.estado.fase = ProgresoReduccion::Fase::Terminado;
         control.Informar();
@@ -723,7 +729,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     for (int j = g; j <= 5; ++j) vecindad += std::int64_t{Binomio.c[5][j]} * Binomio.c[N - 5][5 - j];
     Solucion mejor;
     auto Optimo = [&] {
-        return mejor.cubiertos >= objetivoCubiertos &&
+        return mejor.cubiertos >= objetivoCubiertos && !mejor.apuestas.empty() &&
                static_cast<std::int64_t>(mejor.apuestas.size() - 1) * vecindad < objetivoCubiertos;
     };
     auto Mejor = [&](const std::vector<Mascara>& ap, Long cub) {
