@@ -35,7 +35,6 @@ frmEstrellas::frmEstrellas(const VistaPrincipal& vista, QWidget* padre) : Ventan
     imgVolver = AyudaVentanas::CrearBotonImagen(this, QStringLiteral(":/iconos/volver.svg"), QStringLiteral("Cerrar"),
                                                 346, 100);
 
-    connect(cboTipoReduccionEstrellas, &Combo::Click, this, [this] { cboTipoReduccionEstrellas_Click(); });
     connect(cboTipoReduccionEstrellas, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int) { cboTipoReduccionEstrellas_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
