@@ -60,7 +60,7 @@ frmCalculadoraPremios::frmCalculadoraPremios(QWidget* padre)
 
     QFont fija(QStringLiteral("DejaVu Sans Mono"));
     fija.setPointSize(9);
-    lblCabeceraCategorias = new QLabel(QStringLiteral(" Cat.  Aciertos  Premios     Euros/premio"), this);
+    lblCabeceraCategorias = new QLabel(QStringLiteral(" Cat. Aciertos  Premios     Euros/premio"), this);
     lblCabeceraCategorias->setGeometry(350, 48, 336, 20);
     lblCabeceraCategorias->setFont(fija);
     lstCategorias = new ListaTexto(this);
@@ -125,11 +125,11 @@ void frmCalculadoraPremios::lblEstrella_Click(int index) {
 }
 
 void frmCalculadoraPremios::ActualizarFila(int k) {
-    const QString texto = QStringLiteral(" %1  %2     %3 %4")
-                              .arg(QStringLiteral("%1ª").arg(k + 1), -4)
+    const QString texto = QStringLiteral(" %1  %2    %3%4")
+                              .arg(QStringLiteral("%1ª").arg(k + 1), -3)
                               .arg(QString::fromLatin1(modEscrutinio::NombresCategorias[k]), -3)
-                              .arg(Cuenta(Premios[static_cast<std::size_t>(k)]), 8)
-                              .arg(Euros(Sorteo.centimos[k]), 16);
+                              .arg(Cuenta(Premios[static_cast<std::size_t>(k)]), 9)
+                              .arg(Euros(Sorteo.centimos[k]), 17);
     lstCategorias->SetList(k, texto);
 }
 

@@ -27,7 +27,7 @@ frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
     : VentanaHerramienta(QStringLiteral("frmEscrutar"), QStringLiteral("Escrutador de apuestas"), AnchoVentana,
                          AltoVentana, padre),
       vista_(std::move(vista)) {
-    lblTituloGanadora = new QLabel(QStringLiteral("Combinación ganadora (5 números y 2 estrellas)"), this);
+    lblTituloGanadora = new QLabel(QStringLiteral("Combinación ganadora"), this);
     lblTituloGanadora->setGeometry(14, 10, 318, 20);
     QFont negrita = font();
     negrita.setBold(true);
