@@ -199,3 +199,39 @@ TEST_F(PruebaEscrutar, MientrasTrabajaNoSeCierra) {
     EXPECT_TRUE(intentado);
     EXPECT_FALSE(e.Cargada());
 }
+
+TEST_F(PruebaEscrutar, EscrutaUnFicheroDeApuestas) {
+    const Long n = 7000;
+    const Tabla<Byte> t = ayuda::ApuestasAlAzar(n, 9);
+    ASSERT_TRUE(ayuda::EscribirEUR(g.carpeta + "/apuestas.EUR", t, n));
+    const modEscrutinio::ResultadoEscrutinio esperado = Directo(t, n);
+    frmEscrutar e;
+    e.NumApuestas = 0;
+    g.alMostrar["frmEscrutar"] = [&](Ventana&) {
+        g.dialogos.push_back(Eleccion(g.carpeta + "/apuestas.EUR", 2));
+        e.cmdDesdeFichero_Click();
+    };
+    g.MostrarModal(e);
+    ASSERT_EQ(g.peticiones.size(), 1u);
+    EXPECT_EQ(g.peticiones[0].titulo, "Abrir Fichero");
+    ASSERT_EQ(e.TotalApuestas, n) << g.UltimoMensaje();
+    for (int k = 0; k < modEscrutinio::TotalCategorias; ++k)
+        EXPECT_EQ(e.Resultado.porCategoria[k], esperado.porCategoria[k]) << k;
+    EXPECT_EQ(e.Resultado.sinPremio, esperado.sinPremio);
+    EXPECT_NE(ayuda::LeerTexto(g.ficherosMostrados.at(0)).find("(Fichero apuestas.EUR)"), std::string::npos);
+
+    // A refused file leaves the bets scrutinised before.
+    ayuda::EscribirTexto(g.carpeta + "/malo.txt", "05 04 03 02 01 01 02\r\n");
+    frmEscrutar f;
+    g.alMostrar["frmEscrutar"] = [&](Ventana&) {
+        g.dialogos.push_back(Eleccion(g.carpeta + "/apuestas.EUR"));
+        f.cmdDesdeFichero_Click();
+        g.dialogos.push_back(Eleccion(g.carpeta + "/malo.txt"));
+        f.cmdDesdeFichero_Click();
+        ASSERT_FALSE(g.mensajes.empty());
+        EXPECT_EQ(g.mensajes.back().estilo, EstiloMensaje::Critico);
+        EXPECT_EQ(f.TotalApuestas, n);
+        EXPECT_TRUE(f.cmdEscrutar->isEnabled());
+    };
+    g.MostrarModal(f);
+}

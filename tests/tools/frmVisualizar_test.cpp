@@ -138,3 +138,21 @@ TEST_F(PruebaVisualizar, EscrutarEntregaLasApuestasVistasAlEscrutador) {
     // The viewer keeps its ticket.
     EXPECT_EQ(w.BoletoActual, 1);
 }
+
+TEST_F(PruebaVisualizar, AbreElFicheroAlMostrarseYLoEnsenaPorBoletos) {
+    ayuda::EscribirTexto(g.carpeta + "/boletos.txt",
+                         "0102030405*0102\r\n1020304050*1112\r\n0711131719*0306\r\n"
+                         "0203040506*0102\r\n0304050607*0102\r\n0405060708*0912\r\n");
+    frmVisualizar w;
+    g.dialogos.push_back(Eleccion(g.carpeta + "/boletos.txt", 1));
+    g.alMostrar["frmVisualizar"] = [&](Ventana&) {
+        EXPECT_EQ(w.TotalApuestas, 6) << g.UltimoMensaje();
+        EXPECT_EQ(w.TotalBoletos(), 2);
+        EXPECT_EQ(Mostrada(w, 1), (std::vector<int>{10, 20, 30, 40, 50, 11, 12}));
+        w.imgSiguiente_Click();
+        EXPECT_EQ(Mostrada(w, 0), (std::vector<int>{4, 5, 6, 7, 8, 9, 12}));
+        EXPECT_NE(w.lblFichero->Caption().indexOf(QStringLiteral("boletos.txt")), -1);
+    };
+    g.MostrarModal(w);
+    EXPECT_EQ(g.peticiones.at(0).titulo, "Abrir Fichero");
+}
