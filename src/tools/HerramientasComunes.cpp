@@ -8,6 +8,7 @@
 
 #include "common/ValidarTecla.h"
 #include "common/modCommonDialog.h"
+#include "common/modLeerApuestas.h"
 #include "platform/Plataforma.h"
 
 // Resources of the tool windows (their own .qrc), registered once by the first window.
@@ -127,11 +128,26 @@ bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& 
 }
 
 bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, const ProgresoLectura& progreso) {
-    (void)progreso;
     apuestas.Erase();
     total = 0;
-    ruta.clear();
-    return false;
+    // The import's own dialog, reader and messages.
+    ruta = modGeneral::NombreFichero = modLeerApuestas::ElegirFicheroApuestas();
+    if (ruta.empty()) return false;
+    modLeerApuestas::OpcionesLectura opciones;
+    opciones.progreso = progreso;
+    modLeerApuestas::LecturaApuestas lectura = modLeerApuestas::LeerFicheroApuestas(ruta, opciones);
+    Plataforma& p = Plataforma::Activa();
+    if (!lectura.Leida()) {
+        p.MsgBox(modLeerApuestas::MensajeError(lectura), EstiloMensaje::Critico);
+        return false;
+    }
+    if (lectura.total == 0) {
+        p.MsgBox(modLeerApuestas::MensajeCeroApuestas(), EstiloMensaje::Exclamacion);
+        return false;
+    }
+    apuestas = std::move(lectura.apuestas);
+    total = lectura.total;
+    return true;
 }
 
 // ---------------------------------------------------------------- window frame
