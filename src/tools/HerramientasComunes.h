@@ -64,10 +64,11 @@ std::string PedirFicheroEUR(const std::string& nombrePropuesto);
 // and false.
 bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& lineas);
 
-// Asks for a bet file with the import's dialog and reads it by the import's rules into
-// apuestas: rows 1..total, columns 1..7. The reader shows its own messages; false when the
-// dialog was cancelled or the file refused (apuestas then empty, total 0). ruta receives the
-// chosen path (also when the file was refused).
+// Asks for a bet file with the import's dialog and reads it with the import's reader
+// (modLeerApuestas: its checks, limit and messages) into apuestas: rows 1..total, columns 1..7.
+// A refused file shows the import's error box, a file without bets its warning. False when the
+// dialog was cancelled or no bet was read (apuestas then empty, total 0). ruta and NombreFichero
+// receive the chosen path.
 using ProgresoLectura = std::function<void(Long apuestasLeidas)>;
 bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta,
                              const ProgresoLectura& progreso = {});
