@@ -149,8 +149,10 @@ void frmEscrutar::Form_Activate() {
         if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();
         else lblEstado->SetCaption(QStringLiteral("Marque la combinación ganadora y pulse Escrutar"));
     } else {
+        // No current bets: the scrutiny works on a file, asked for at once.
         lblOrigen->SetCaption(QStringLiteral("No hay apuestas actuales: escrute un fichero de apuestas"));
-        lblEstado->SetCaption(QStringLiteral("Pulse \"Desde fichero ...\" para elegirlo"));
+        cmdDesdeFichero_Click();
+        if (TotalApuestas == 0) lblEstado->SetCaption(QStringLiteral("Pulse \"Desde fichero ...\" para elegirlo"));
     }
 }
 

@@ -139,6 +139,9 @@ TEST_F(PruebaEscrutar, SinApuestasPideUnFicheroYAvisaAlEscrutar) {
         e.cmdEscrutar_Click();
     };
     g.MostrarModal(e);
+    // The file was asked for when the window opened (and the dialog cancelled here).
+    ASSERT_EQ(g.peticiones.size(), 1u);
+    EXPECT_EQ(g.peticiones[0].titulo, "Abrir Fichero");
     EXPECT_EQ(g.UltimoMensaje(), "AVISO: NO HAY APUESTAS QUE ESCRUTAR, ELIJA UN FICHERO DE APUESTAS");
     EXPECT_TRUE(g.ficherosMostrados.empty());
 }
@@ -207,10 +210,7 @@ TEST_F(PruebaEscrutar, EscrutaUnFicheroDeApuestas) {
     const modEscrutinio::ResultadoEscrutinio esperado = Directo(t, n);
     frmEscrutar e;
     e.NumApuestas = 0;
-    g.alMostrar["frmEscrutar"] = [&](Ventana&) {
-        g.dialogos.push_back(Eleccion(g.carpeta + "/apuestas.EUR", 2));
-        e.cmdDesdeFichero_Click();
-    };
+    g.dialogos.push_back(Eleccion(g.carpeta + "/apuestas.EUR", 2));
     g.MostrarModal(e);
     ASSERT_EQ(g.peticiones.size(), 1u);
     EXPECT_EQ(g.peticiones[0].titulo, "Abrir Fichero");
@@ -223,9 +223,9 @@ TEST_F(PruebaEscrutar, EscrutaUnFicheroDeApuestas) {
     // A refused file leaves the bets scrutinised before.
     ayuda::EscribirTexto(g.carpeta + "/malo.txt", "05 04 03 02 01 01 02\r\n");
     frmEscrutar f;
+    g.dialogos.push_back(Eleccion(g.carpeta + "/apuestas.EUR"));
     g.alMostrar["frmEscrutar"] = [&](Ventana&) {
-        g.dialogos.push_back(Eleccion(g.carpeta + "/apuestas.EUR"));
-        f.cmdDesdeFichero_Click();
+        EXPECT_EQ(f.TotalApuestas, n);
         g.dialogos.push_back(Eleccion(g.carpeta + "/malo.txt"));
         f.cmdDesdeFichero_Click();
         ASSERT_FALSE(g.mensajes.empty());
