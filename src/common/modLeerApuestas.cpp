@@ -74,13 +74,19 @@ public:
 class FuenteFichero : public Fuente {
 public:
     explicit FuenteFichero(const std::string& ruta) {
+        // Only a regular file is read: a folder, a pipe or a device (which may never end, or
+        // block the window on opening) is refused before it is opened.
+        struct stat antes {};
+        errno = 0;
+        if (stat(ruta.c_str(), &antes) != 0) throw ErrorEjecucion(DescripcionErrorLectura(errno ? errno : EIO));
+        if (!S_ISREG(antes.st_mode)) throw ErrorEjecucion(DescripcionErrorLectura(EISDIR));
         errno = 0;
         f_ = std::fopen(ruta.c_str(), "rb");
         if (!f_) throw ErrorEjecucion(DescripcionErrorLectura(errno ? errno : EIO));
         std::setvbuf(f_, nullptr, _IONBF, 0);  // we read in large pieces ourselves
         struct stat st {};
         if (fstat(fileno(f_), &st) == 0) {
-            if (S_ISDIR(st.st_mode)) {
+            if (!S_ISREG(st.st_mode)) {
                 std::fclose(f_);
                 f_ = nullptr;
                 throw ErrorEjecucion(DescripcionErrorLectura(EISDIR));
@@ -629,9 +635,14 @@ std::string ElegirFicheroApuestas() {
 Repetidas EliminarRepetidas(const Tabla<Byte>& origen, Long total, Tabla<Byte>& destino) {
     Repetidas r;
     if (total <= 0) return r;
-    if (origen.LBound1() > 1 || origen.UBound1() < total || origen.LBound2() > 1 || origen.UBound2() < 5 ||
-        destino.LBound1() > 1 || destino.UBound1() < total || destino.LBound2() > 1 || destino.UBound2() < 5)
-        throw std::out_of_range(ErrorSubindice);
+    // Checked again after every yield: a window closed meanwhile may have freed the tables.
+    auto comprobar = [&] {
+        if (origen.Vacia() || destino.Vacia() || origen.LBound1() > 1 || origen.UBound1() < total ||
+            origen.LBound2() > 1 || origen.UBound2() < 5 || destino.LBound1() > 1 || destino.UBound1() < total ||
+            destino.LBound2() > 1 || destino.UBound2() < 5)
+            throw std::out_of_range(ErrorSubindice);
+    };
+    comprobar();
     // One mark per 5-of-50 combination, by its lexicographic index.
     // calloc: the pages of marks no bet reaches are never touched.
     std::unique_ptr<Byte, void (*)(void*)> marcas(
@@ -648,6 +659,7 @@ Repetidas EliminarRepetidas(const Tabla<Byte>& origen, Long total, Tabla<Byte>& 
         if (fila % ApuestasPorCesion == 0) {
             plataforma.DoEvents();
             // The tables may only be read as they stand after the yield.
+            comprobar();
             for (int c = 0; c < 5; ++c) {
                 o[c] = origen.Columna(c + 1) + (1 - origen.LBound1());
                 d[c] = destino.Columna(c + 1) + (1 - destino.LBound1());

@@ -177,9 +177,12 @@ TEST_F(LeerApuestasTest, FicherosQueNoSePuedenLeer) {
 
     l = LeerFicheroApuestas(Ruta("no existe.TXT"));
     EXPECT_EQ(l.error, "No se ha encontrado el archivo");
-    l = LeerFicheroApuestas(plataforma.carpeta);
-    EXPECT_EQ(l.resultado, Resultado::Error);
-    EXPECT_FALSE(l.error.empty());
+    // Folders and devices are no bet files (/dev/zero would never end).
+    for (std::string ruta : {plataforma.carpeta, std::string("/dev/zero"), std::string("/dev/null")}) {
+        l = LeerFicheroApuestas(ruta);
+        EXPECT_EQ(l.resultado, Resultado::Error) << ruta;
+        EXPECT_EQ(l.error, "Error de acceso a la ruta o al archivo") << ruta;
+    }
 }
 
 TEST_F(LeerApuestasTest, LaTablaCreceCuandoLasLineasSonMasCortasDeLoPrevisto) {
@@ -465,4 +468,13 @@ TEST_F(LeerApuestasTest, EliminarRepetidasConservaLaPrimeraSinMirarLasEstrellas)
     for (int c = 1; c <= 5; ++c) mala(1, c) = static_cast<Byte>(6 - c);
     EXPECT_THROW(EliminarRepetidas(mala, 1, destino), std::out_of_range);
     EXPECT_THROW(EliminarRepetidas(mala, 2, destino), std::out_of_range) << "rows that do not exist";
+
+    // Tables freed while the pass yields (a window closed meanwhile) end it without a read.
+    std::string t;
+    for (int i = 0; i < 6000; ++i) t += "01020304050607\n";
+    l = Texto(t);
+    destino.ReDim(1, l.total, 1, 7);
+    plataforma.alCederControl = [&] { destino.Erase(); };
+    EXPECT_THROW(EliminarRepetidas(l.apuestas, l.total, destino), std::out_of_range);
+    plataforma.alCederControl = nullptr;
 }

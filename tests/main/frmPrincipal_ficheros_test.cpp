@@ -468,3 +468,23 @@ TEST_F(FicherosPrincipal, UnaCarpetaSinPermisoDeEscrituraDaElErrorYNadaMas) {
     }
     std::filesystem::permissions(soloLectura, std::filesystem::perms::owner_all);
 }
+
+TEST_F(FicherosPrincipal, UnFicheroDeMasDeLasApuestasPosiblesSeCortaEnElLimite) {
+    std::string t;
+    t.reserve(static_cast<std::size_t>(modLeerApuestas::MaximoApuestas + 2) * 16);
+    for (Long i = 0; i <= modLeerApuestas::MaximoApuestas; ++i) t += "01020304050102\r\n";
+    Escribir(Ruta("enorme.txt"), t);
+    t.clear();
+    t.shrink_to_fit();
+    Importar(Ruta("enorme.txt"));
+    ASSERT_EQ(guion.mensajes.size(), 2u);
+    EXPECT_EQ(guion.mensajes[0].texto, "SOLO SE PUEDEN IMPORTAR 2118760 APUESTAS");
+    EXPECT_EQ(guion.mensajes[0].estilo, EstiloMensaje::Exclamacion);
+    EXPECT_EQ(guion.mensajes[1].texto,
+              "AVISO: El sistema importado tiene apuestas repetidas y estas han sido eliminadas\r\n"
+              "TOTAL apuestas repetidas: 2118759");
+    EXPECT_EQ(TotalImportadas, 1);
+    EXPECT_EQ(Marcados(false), (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_FALSE(Bloqueada());
+    std::filesystem::remove(Ruta("enorme.txt"));
+}
