@@ -216,3 +216,15 @@ TEST(modGeneradores, LosPorcentajesAltosSalenMas) {
     EXPECT_GT(altos, bajos);
     ApuestasGrabacion.Erase();
 }
+
+TEST(modGeneradores, LosPorcentajesQueNoDanMasApuestasDistintasTerminan) {
+    // Five numbers give a single bet: asked for two, the generator stops at its bound of
+    // attempts instead of drawing for ever.
+    int p[51] = {};
+    for (int n : {4, 8, 15, 16, 23}) p[n] = 50;
+    PlataformaGuion g;
+    EXPECT_EQ(modGeneradores::GenerarApuestasPorPorcentaje(p, 1, 2, 2, [&g] { return g.Rnd(); }), 1);
+    EXPECT_EQ(ApuestasGrabacion(1, 1), 4);
+    EXPECT_EQ(ApuestasGrabacion(1, 5), 23);
+    ApuestasGrabacion.Erase();
+}
