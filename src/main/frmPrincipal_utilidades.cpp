@@ -1,17 +1,40 @@
 // The bet-file tools of the "Utilidades" menu.
 #include "main/frmPrincipal.h"
+#include "platform/Plataforma.h"
+#include "tools/frmEscrutar.h"
+#include "tools/frmGeneradorApuestas.h"
+#include "tools/frmGeneradorApuestasXPorcentaje.h"
+#include "tools/frmSistemasPropios.h"
+#include "tools/frmVisualizar.h"
 
 // frmEscrutar with DesdePrincipal = True and NumApuestas = numApuestas.
-void frmPrincipal::AbrirVentanaEscrutar(Long numApuestas) { (void)numApuestas; }
+void frmPrincipal::AbrirVentanaEscrutar(Long numApuestas) {
+    frmEscrutar escrutar(Vista(), this);
+    escrutar.DesdePrincipal = true;
+    escrutar.NumApuestas = numApuestas;
+    Plataforma::Activa().MostrarModal(escrutar);
+}
 
 // frmVisualizar; the caller refreshes the counters when it closes.
-void frmPrincipal::AbrirVentanaVisualizar() {}
+void frmPrincipal::AbrirVentanaVisualizar() {
+    frmVisualizar visualizar(Vista(), this);
+    Plataforma::Activa().MostrarModal(visualizar);
+}
 
 // frmSistemasPropios.
-void frmPrincipal::AbrirVentanaSistemasPropios() {}
+void frmPrincipal::AbrirVentanaSistemasPropios() {
+    frmSistemasPropios sistemas(Vista(), this);
+    Plataforma::Activa().MostrarModal(sistemas);
+}
 
 // frmGeneradorApuestas.
-void frmPrincipal::AbrirVentanaGeneradorApuestas() {}
+void frmPrincipal::AbrirVentanaGeneradorApuestas() {
+    frmGeneradorApuestas generador(this);
+    Plataforma::Activa().MostrarModal(generador);
+}
 
 // frmGeneradorApuestasXPorcentaje.
-void frmPrincipal::AbrirVentanaGeneradorApuestasXPorcentaje() {}
+void frmPrincipal::AbrirVentanaGeneradorApuestasXPorcentaje() {
+    frmGeneradorApuestasXPorcentaje generador(this);
+    Plataforma::Activa().MostrarModal(generador);
+}

@@ -144,7 +144,8 @@ Long PasarCondicionadasAReducidas() {
 void LiberarTablasIntermedias() {
     TodasCombinaciones.Erase();
     Eliminadas.Erase();
-    ApuestasCondicionadas.Erase();
+    // ApuestasCondicionadas stays (5 bytes a row): the guarantees window measures the bets
+    // against the conditioned system until the next calculation.
     Matriz.Erase();
     Orden.Erase();
     PesosIniciales.Erase();

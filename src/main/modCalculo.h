@@ -87,8 +87,8 @@ bool HayQueReducir(bool filaReduccionActiva);
 // Returns nCond.
 Long PasarCondicionadasAReducidas();
 
-// Frees what no step after the reduction reads: TodasCombinaciones, Eliminadas,
-// ApuestasCondicionadas and the reduction's work area (their counts stay). Called before the
+// Frees what no step after the reduction reads: TodasCombinaciones, Eliminadas and the
+// reduction's work area (their counts stay). ApuestasCondicionadas stays for the guarantees. Called before the
 // stars are added, so the largest table is built with nothing else of size beside it.
 void LiberarTablasIntermedias();
 

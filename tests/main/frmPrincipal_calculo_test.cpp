@@ -418,7 +418,8 @@ TEST_F(CalculoPrincipal, GuardarDaLasApuestasAlEscritorSinCopiaYLasConserva) {
     // Nothing after the reduction reads these: they are gone before the stars are added.
     EXPECT_TRUE(TodasCombinaciones.Vacia());
     EXPECT_TRUE(Eliminadas.Vacio());
-    EXPECT_TRUE(ApuestasCondicionadas.Vacia());
+    // The conditioned system stays: the guarantees window measures the bets against it.
+    EXPECT_FALSE(ApuestasCondicionadas.Vacia());
     EXPECT_TRUE(Matriz.Vacia());
 
     const Tabla<Byte> antes = ApuestasReducidas;

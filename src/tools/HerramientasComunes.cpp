@@ -1,0 +1,201 @@
+#include "tools/HerramientasComunes.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QString>
+
+#include "common/ValidarTecla.h"
+#include "common/modCommonDialog.h"
+#include "common/modLeerApuestas.h"
+#include "platform/Plataforma.h"
+
+// Resources of the tool windows (their own .qrc), registered once by the first window.
+static void IniciarRecursosHerramientas() {
+    static bool hecho = false;
+    if (hecho) return;
+    hecho = true;
+    Q_INIT_RESOURCE(herramientas);
+}
+
+namespace Herramientas {
+
+void MarcarEtiqueta(Etiqueta* e) {
+    e->SetBackStyle(1);
+    e->SetBackColor(ColorRojo);
+    e->SetForeColor(ColorBlanco);
+}
+
+void LiberarEtiqueta(Etiqueta* e, long colorTexto) {
+    e->SetBackStyle(0);
+    e->SetBackColor(ColorBlanco);
+    e->SetForeColor(colorTexto);
+}
+
+bool EtiquetaMarcada(const Etiqueta* e) { return e->BackStyle() == 1; }
+
+QFrame* ConstruirRejilla(QWidget* padre, int x, int y, std::array<Etiqueta*, 50>& numeros,
+                         std::array<Etiqueta*, 12>& estrellas) {
+    auto* panel = new QFrame(padre);
+    panel->setObjectName(QStringLiteral("picRejilla"));
+    panel->setStyleSheet(QStringLiteral("QFrame#picRejilla{background:#ffffff; border:1px solid #9aa4b4;}"));
+    panel->setGeometry(x, y, AnchoRejilla, AltoRejilla);
+    constexpr int ancho = 27, alto = 22, paso = 30, pasoFila = 25, x0 = 10, y0 = 8;
+    QFont fuente = padre->font();
+    fuente.setPointSize(9);
+    fuente.setBold(true);
+    const QString borde = QStringLiteral("border:1px solid #d6d9df;");
+    auto etiqueta = [&](int valor, int px, int py, const QString& nombre) {
+        auto* l = new Etiqueta(QString::number(valor), panel);
+        l->setObjectName(nombre);
+        l->setFont(fuente);
+        l->setAlignment(Qt::AlignCenter);
+        l->SetEstiloBase(borde);
+        l->setCursor(Qt::PointingHandCursor);
+        l->setGeometry(px, py, ancho, alto);
+        LiberarEtiqueta(l);
+        return l;
+    };
+    for (int i = 0; i < 50; ++i)
+        numeros[static_cast<std::size_t>(i)] =
+            etiqueta(i + 1, x0 + (i % 10) * paso, y0 + (i / 10) * pasoFila, QStringLiteral("lblNumero%1").arg(i));
+    // The stars in one row under the numbers, a little narrower so the twelve fit.
+    auto* rotulo = new QLabel(QStringLiteral("Estrellas"), panel);
+    rotulo->setGeometry(x0, y0 + 5 * pasoFila + 2, 120, 14);
+    rotulo->setStyleSheet(QStringLiteral("color:#555555; font-size:8pt; border:none;"));
+    for (int i = 0; i < 12; ++i) {
+        auto* l = etiqueta(i + 1, x0 + i * 25, y0 + 5 * pasoFila + 18, QStringLiteral("lblEstrella%1").arg(i));
+        l->resize(23, alto);
+        estrellas[static_cast<std::size_t>(i)] = l;
+    }
+    return panel;
+}
+
+std::string NombreSinCarpeta(const std::string& ruta) {
+    const std::size_t s = ruta.find_last_of("/\\");
+    return s == std::string::npos ? ruta : ruta.substr(s + 1);
+}
+
+std::string CambiarExtension(const std::string& ruta, const std::string& extension) {
+    const std::size_t s = ruta.find_last_of("/\\");
+    const std::size_t inicio = s == std::string::npos ? 0 : s + 1;
+    const std::size_t punto = ruta.rfind('.');
+    if (punto != std::string::npos && punto >= inicio) return ruta.substr(0, punto) + extension;
+    return ruta + extension;
+}
+
+std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas) {
+    auto dosCifras = [](std::string& s, Byte v) {
+        s += static_cast<char>('0' + v / 10 % 10);
+        s += static_cast<char>('0' + v % 10);
+    };
+    std::string cabecera;
+    for (Byte v : numeros) dosCifras(cabecera, v);
+    cabecera += '+';
+    for (Byte v : estrellas) dosCifras(cabecera, v);
+    return cabecera;
+}
+
+std::string PedirFicheroEUR(const std::string& nombrePropuesto) {
+    modCommonDialog::FiltroDialogo = "Fichero de TORNAVENTURA (*.EUR)|*.EUR|Todos los archivos (*.*)|*.*|";
+    modCommonDialog::IndiceFiltro = 1;
+    modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
+    modCommonDialog::FicheroDialogo = nombrePropuesto;
+    modGeneral::NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+    if (!modGeneral::NombreFichero.empty())
+        modGeneral::NombreFichero = CambiarExtension(modGeneral::NombreFichero, ".EUR");
+    return modGeneral::NombreFichero;
+}
+
+bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& lineas) {
+    Plataforma& p = Plataforma::Activa();
+    const QString ruta =
+        QDir::toNativeSeparators(QString::fromStdString(p.CarpetaPrograma()) + QLatin1Char('/') + QString::fromStdString(nombre));
+    QByteArray texto;
+    for (const auto& l : lineas) {
+        texto += QString::fromStdString(l).toLatin1();
+        texto += "\r\n";
+    }
+    QFile f(ruta);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(texto) != texto.size() || !f.flush()) {
+        p.MsgBox("ERROR AL GUARDAR EL INFORME (" + f.errorString().toStdString() + ")", EstiloMensaje::Critico);
+        return false;
+    }
+    f.close();
+    p.MostrarFicheroTexto(ruta.toStdString());
+    return true;
+}
+
+bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, const ProgresoLectura& progreso) {
+    apuestas.Erase();
+    total = 0;
+    // The import's own dialog, reader and messages.
+    ruta = modGeneral::NombreFichero = modLeerApuestas::ElegirFicheroApuestas();
+    if (ruta.empty()) return false;
+    modLeerApuestas::OpcionesLectura opciones;
+    opciones.progreso = progreso;
+    modLeerApuestas::LecturaApuestas lectura = modLeerApuestas::LeerFicheroApuestas(ruta, opciones);
+    Plataforma& p = Plataforma::Activa();
+    if (!lectura.Leida()) {
+        p.MsgBox(modLeerApuestas::MensajeError(lectura), EstiloMensaje::Critico);
+        return false;
+    }
+    if (lectura.total == 0) {
+        p.MsgBox(modLeerApuestas::MensajeCeroApuestas(), EstiloMensaje::Exclamacion);
+        return false;
+    }
+    apuestas = std::move(lectura.apuestas);
+    total = lectura.total;
+    return true;
+}
+
+// ---------------------------------------------------------------- window frame
+
+VentanaHerramienta::VentanaHerramienta(const QString& nombre, const QString& titulo, int ancho, int alto,
+                                       QWidget* padre)
+    : Ventana(padre) {
+    IniciarRecursosHerramientas();
+    setObjectName(nombre);
+    setWindowTitle(titulo);
+    setFixedSize(ancho, alto);
+    ShapeBorde = new Forma(this);
+    ShapeBorde->hide();
+    imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
+    imgVolver->setScaledContents(true);
+    imgVolver->setToolTip(QStringLiteral("Volver"));
+    imgVolver->installEventFilter(this);
+    ColocarVolver(ancho - 50, alto - 50);
+    connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+}
+
+void VentanaHerramienta::ColocarVolver(int x, int y) {
+    ShapeBorde->setGeometry(x - 3, y - 3, 38, 38);
+    imgVolver->setGeometry(x, y, 32, 32);
+    ShapeBorde->raise();
+}
+
+bool VentanaHerramienta::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)) ShapeBorde->show();
+    return Ventana::eventFilter(objeto, e);
+}
+
+void VentanaHerramienta::Form_MouseMove() { ShapeBorde->hide(); }
+
+void VentanaHerramienta::Form_QueryUnload(bool& cancelar, MotivoCierre motivo) {
+    // The work in progress yields to the window; it must not lose its window meanwhile.
+    if (Ocupado && motivo != MotivoCierre::Sistema) cancelar = true;
+}
+
+void VentanaHerramienta::imgVolver_Click() {
+    if (!Ocupado) Descargar(MotivoCierre::Codigo);
+}
+
+CajaTexto* CajaNumerica(QWidget* padre, int tipo, int maximoCaracteres) {
+    auto* caja = new CajaTexto(padre);
+    caja->setMaxLength(maximoCaracteres);
+    caja->KeyPress = [caja, tipo](int& tecla) { modGeneral::ValidarTecla(caja->Text().toStdString(), tecla, tipo); };
+    return caja;
+}
+
+}  // namespace Herramientas

@@ -1,0 +1,99 @@
+// What the bet-file tool windows share: their frame (the close image with its hover border,
+// the busy state that refuses the close box), the grids of numbers and stars, the save dialog
+// of bet files, the header of a .EUR file, the reports written to the program's folder and the
+// reading of a bet file the user chooses.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/modGeneral.h"
+#include "platform/Controles.h"
+#include "platform/Ventana.h"
+
+class QFrame;
+
+namespace Herramientas {
+
+using modGeneral::Byte;
+using modGeneral::Long;
+
+// Looks of a grid label (0xBBGGRR): marked = opaque red back, white text; free = transparent
+// back, red text (green for what the main grids also mark).
+inline constexpr long ColorRojo = 0x0000FF;
+inline constexpr long ColorBlanco = 0xFFFFFF;
+inline constexpr long ColorVerde = 0x008000;
+inline constexpr long ColorNegro = 0x000000;
+
+void MarcarEtiqueta(Etiqueta* e);
+void LiberarEtiqueta(Etiqueta* e, long colorTexto = ColorRojo);
+bool EtiquetaMarcada(const Etiqueta* e);
+
+// A grid of the 50 numbers (ten columns, five rows) with the 12 stars in a row under it, in a
+// framed panel at (x, y) of padre. Returns the panel.
+QFrame* ConstruirRejilla(QWidget* padre, int x, int y, std::array<Etiqueta*, 50>& numeros,
+                         std::array<Etiqueta*, 12>& estrellas);
+inline constexpr int AnchoRejilla = 318;
+inline constexpr int AltoRejilla = 178;
+
+// The numbers (1..50) or stars (1..12) whose labels are marked, ascending.
+template <std::size_t N>
+std::vector<Byte> Marcadas(const std::array<Etiqueta*, N>& etiquetas) {
+    std::vector<Byte> r;
+    for (std::size_t i = 0; i < N; ++i)
+        if (EtiquetaMarcada(etiquetas[i])) r.push_back(static_cast<Byte>(i + 1));
+    return r;
+}
+
+// Path helpers: the name after the last separator; the path with its extension replaced (or
+// added when the name has none).
+std::string NombreSinCarpeta(const std::string& ruta);
+std::string CambiarExtension(const std::string& ruta, const std::string& extension);
+
+// The header record of a .EUR file: the numbers then the stars, two digits each, "+" between.
+std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas);
+
+// The save dialog of a bet file ("Guardar Combinación", .EUR first); the chosen path with its
+// extension forced to ".EUR" (the result also stands in NombreFichero), or "" when cancelled.
+std::string PedirFicheroEUR(const std::string& nombrePropuesto);
+
+// Writes a report (UTF-8 lines, stored Latin-1 with CR LF) to the program's folder and shows
+// it in the system's viewer. On failure: the critical box "ERROR AL GUARDAR EL INFORME (...)"
+// and false.
+bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& lineas);
+
+// Asks for a bet file with the import's dialog and reads it with the import's reader
+// (modLeerApuestas: its checks, limit and messages) into apuestas: rows 1..total, columns 1..7.
+// A refused file shows the import's error box, a file without bets its warning. False when the
+// dialog was cancelled or no bet was read (apuestas then empty, total 0). ruta and NombreFichero
+// receive the chosen path.
+using ProgresoLectura = std::function<void(Long apuestasLeidas)>;
+bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta,
+                             const ProgresoLectura& progreso = {});
+
+// The frame of a tool window: a fixed size, a caption, and the close image imgVolver at (x, y)
+// with its hover border. While Ocupado the close box and imgVolver are refused.
+class VentanaHerramienta : public Ventana {
+    Q_OBJECT
+public:
+    VentanaHerramienta(const QString& nombre, const QString& titulo, int ancho, int alto, QWidget* padre);
+
+    BotonImagen* imgVolver = nullptr;
+    Forma* ShapeBorde = nullptr;
+    bool Ocupado = false;
+
+    void Form_MouseMove() override;
+    void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) override;
+    virtual void imgVolver_Click();
+
+protected:
+    void ColocarVolver(int x, int y);
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+};
+
+// A text box that passes its keys through ValidarTecla with the given input type.
+CajaTexto* CajaNumerica(QWidget* padre, int tipo, int maximoCaracteres);
+
+}  // namespace Herramientas

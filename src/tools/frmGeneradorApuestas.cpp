@@ -1,0 +1,147 @@
+#include "tools/frmGeneradorApuestas.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "common/ValidarTecla.h"
+#include "common/modEncriptarFichero.h"
+#include "platform/Plataforma.h"
+#include "tools/modGeneradores.h"
+
+using namespace modGeneral;
+using namespace Herramientas;
+
+namespace {
+constexpr int AnchoVentana = 346, AltoVentana = 430;
+QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
+}  // namespace
+
+frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
+    : VentanaHerramienta(QStringLiteral("frmGeneradorApuestas"),
+                         QStringLiteral("Generador de apuestas aleatorias por números"), AnchoVentana, AltoVentana,
+                         padre) {
+    QFont negrita = font();
+    negrita.setBold(true);
+    lblTitulo = new QLabel(QStringLiteral("Marque los números (5 o más) y 2 estrellas"), this);
+    lblTitulo->setGeometry(14, 10, 318, 20);
+    lblTitulo->setFont(negrita);
+    picRejilla = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella);
+    lblMarcados = new QLabel(this);
+    lblMarcados->setGeometry(14, 214, 318, 20);
+
+    lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
+    lblApuestas->setGeometry(14, 246, 140, 24);
+    txtApuestas = CajaNumerica(this, 1, 7);
+    txtApuestas->setGeometry(160, 246, 100, 24);
+    txtApuestas->setAlignment(Qt::AlignRight);
+    lblPosibles = new QLabel(this);
+    lblPosibles->setGeometry(14, 274, 318, 20);
+    lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
+    cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
+    cmdGenerar->setGeometry(14, 304, 180, 32);
+
+    picProgreso = new QFrame(this);
+    picProgreso->setFrameShape(QFrame::Box);
+    picProgreso->setGeometry(14, 346, PixelesDesdeTwips(modEncriptarFichero::AnchoProgresoEUR) + 2, 14);
+    lblProgressBar = new Etiqueta(QString(), picProgreso);
+    lblProgressBar->SetBackStyle(1);
+    lblProgressBar->SetBackColor(0xA86A1F);
+    lblProgressBar->setGeometry(1, 1, 0, 12);
+    lblEstado = new Etiqueta(QString(), this);
+    lblEstado->setGeometry(14, 366, 260, 40);
+    lblEstado->setWordWrap(true);
+    ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
+
+    for (int i = 0; i < 50; ++i)
+        connect(lblNumero[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
+    for (int i = 0; i < 12; ++i)
+        connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
+    connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
+    ActualizarPosibles();
+}
+
+Long frmGeneradorApuestas::ApuestasPosibles() const {
+    return CLng(NumeroCombinaciones(static_cast<int>(Marcadas(lblNumero).size()), 5));
+}
+
+void frmGeneradorApuestas::ActualizarPosibles() {
+    const auto n = Marcadas(lblNumero).size(), e = Marcadas(lblEstrella).size();
+    lblMarcados->setText(QStringLiteral("%1 números y %2 estrellas marcados").arg(n).arg(e));
+    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(Cuenta(ApuestasPosibles())));
+}
+
+void frmGeneradorApuestas::lblNumero_Click(int index) {
+    if (Ocupado || index < 0 || index >= 50) return;
+    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
+    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
+    else MarcarEtiqueta(l);
+    ActualizarPosibles();
+}
+
+void frmGeneradorApuestas::lblEstrella_Click(int index) {
+    if (Ocupado || index < 0 || index >= 12) return;
+    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
+    if (EtiquetaMarcada(l)) {
+        LiberarEtiqueta(l);
+    } else if (Marcadas(lblEstrella).size() < 2) {
+        MarcarEtiqueta(l);
+    } else {
+        Plataforma::Activa().Beep();  // every bet carries the two stars marked
+        return;
+    }
+    ActualizarPosibles();
+}
+
+void frmGeneradorApuestas::txtApuestas_KeyPress(int& tecla) { ValidarTecla(txtApuestas->Text().toStdString(), tecla, 1); }
+
+void frmGeneradorApuestas::cmdGenerar_Click() {
+    if (Ocupado) return;
+    Plataforma& p = Plataforma::Activa();
+    const std::vector<Byte> numeros = Marcadas(lblNumero), estrellas = Marcadas(lblEstrella);
+    if (numeros.size() < 5) {
+        p.MsgBox("AVISO: DEBE SELECCIONAR MINIMO 5 NUMEROS", EstiloMensaje::Exclamacion);
+        return;
+    }
+    if (estrellas.size() != 2) {
+        p.MsgBox("AVISO: DEBE SELECCIONAR 2 ESTRELLAS", EstiloMensaje::Exclamacion);
+        return;
+    }
+    const QString texto = txtApuestas->Text().trimmed();
+    if (texto.isEmpty()) {
+        p.MsgBox("AVISO: INDIQUE CUANTAS APUESTAS DESEA GENERAR", EstiloMensaje::Exclamacion);
+        return;
+    }
+    const Long posibles = ApuestasPosibles();
+    bool ok = false;
+    const qlonglong pedidas = texto.toLongLong(&ok);
+    if (!ok || pedidas < 1 || pedidas > posibles) {
+        p.MsgBox("AVISO: CON " + std::to_string(numeros.size()) + " NUMEROS SE PUEDEN GENERAR ENTRE 1 Y " +
+                     FormatoMiles(posibles) + " APUESTAS DIFERENTES",
+                 EstiloMensaje::Exclamacion);
+        return;
+    }
+    const Long cuantas = static_cast<Long>(pedidas);
+    if (PedirFicheroEUR(std::string()).empty()) return;
+
+    Ocupado = true;
+    cmdGenerar->setEnabled(false);
+    picRejilla->setEnabled(false);
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(QStringLiteral("Generando apuestas ..."));
+    p.DoEvents();
+    p.Randomize();
+    modGeneradores::GenerarApuestasAleatorias(numeros, estrellas[0], estrellas[1], cuantas, [&p] { return p.Rnd(); },
+                                              [&p] { p.DoEvents(); });
+    lblEstado->SetCaption(QStringLiteral("Guardando ..."));
+    const bool escrito = modEncriptarFichero::GuardarFicheroEUR(
+        NombreFichero, CabeceraEUR(numeros, estrellas), cuantas,
+        [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
+    ApuestasGrabacion.Erase();
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
+                                        .arg(Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
+                                  : QString());
+    cmdGenerar->setEnabled(true);
+    picRejilla->setEnabled(true);
+    Ocupado = false;
+}

@@ -1,0 +1,199 @@
+#include "tools/frmGeneradorApuestasXPorcentaje.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "common/ValidarTecla.h"
+#include "common/modEncriptarFichero.h"
+#include "platform/Plataforma.h"
+#include "tools/modGeneradores.h"
+
+using namespace modGeneral;
+using namespace Herramientas;
+
+namespace {
+constexpr int AnchoVentana = 600, AltoVentana = 470;
+constexpr int PasoX = 57, PasoY = 44;
+QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
+}  // namespace
+
+frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
+    : VentanaHerramienta(QStringLiteral("frmGeneradorApuestasXPorcentaje"),
+                         QStringLiteral("Generador de apuestas aleatorias por porcentajes"), AnchoVentana, AltoVentana,
+                         padre) {
+    QFont negrita = font();
+    negrita.setBold(true);
+    lblTitulo = new QLabel(QStringLiteral("Porcentaje de cada número (0 a 100; en blanco, 0)"), this);
+    lblTitulo->setGeometry(14, 10, 520, 20);
+    lblTitulo->setFont(negrita);
+
+    auto* marco = new QFrame(this);
+    marco->setObjectName(QStringLiteral("fraPorcentajes"));
+    marco->setStyleSheet(QStringLiteral("QFrame#fraPorcentajes{background:#ffffff; border:1px solid #9aa4b4;}"));
+    marco->setGeometry(14, 32, 10 * PasoX + 12, 5 * PasoY + 10);
+    QFont fuenteNumero = font();
+    fuenteNumero.setBold(true);
+    for (int i = 0; i < 50; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        const int x = 8 + (i % 10) * PasoX, y = 6 + (i / 10) * PasoY;
+        auto* l = new QLabel(QString::number(i + 1), marco);
+        l->setFont(fuenteNumero);
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("color:#c00000;"));
+        l->setGeometry(x, y, 50, 16);
+        lblNumeroPorcentaje[ii] = l;
+        auto* caja = CajaNumerica(marco, 1, 3);
+        caja->setObjectName(QStringLiteral("txtPorcentaje%1").arg(i));
+        caja->setAlignment(Qt::AlignCenter);
+        caja->setGeometry(x + 5, y + 16, 40, 22);
+        txtPorcentaje[ii] = caja;
+        connect(caja, &CajaTexto::textChanged, this, [this] { ActualizarPosibles(); });
+    }
+
+    lblTituloEstrellas = new QLabel(QStringLiteral("Estrellas de todas las apuestas (marque 2)"), this);
+    lblTituloEstrellas->setGeometry(14, 272, 400, 20);
+    lblTituloEstrellas->setFont(negrita);
+    auto* estrellas = new QFrame(this);
+    estrellas->setObjectName(QStringLiteral("fraEstrellas"));
+    estrellas->setStyleSheet(QStringLiteral("QFrame#fraEstrellas{background:#ffffff; border:1px solid #9aa4b4;}"));
+    estrellas->setGeometry(14, 294, 12 * 30 + 14, 36);
+    QFont fuente = font();
+    fuente.setBold(true);
+    for (int i = 0; i < 12; ++i) {
+        auto* l = new Etiqueta(QString::number(i + 1), estrellas);
+        l->setFont(fuente);
+        l->setAlignment(Qt::AlignCenter);
+        l->SetEstiloBase(QStringLiteral("border:1px solid #d6d9df;"));
+        l->setCursor(Qt::PointingHandCursor);
+        l->setGeometry(8 + i * 30, 7, 27, 22);
+        LiberarEtiqueta(l);
+        lblEstrella[static_cast<std::size_t>(i)] = l;
+        connect(l, &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
+    }
+
+    lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
+    lblApuestas->setGeometry(14, 344, 140, 24);
+    txtApuestas = CajaNumerica(this, 1, 7);
+    txtApuestas->setGeometry(160, 344, 100, 24);
+    txtApuestas->setAlignment(Qt::AlignRight);
+    lblPosibles = new QLabel(this);
+    lblPosibles->setGeometry(274, 344, 300, 24);
+    lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
+    cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
+    cmdGenerar->setGeometry(14, 378, 180, 32);
+    picProgreso = new QFrame(this);
+    picProgreso->setFrameShape(QFrame::Box);
+    picProgreso->setGeometry(14, 420, PixelesDesdeTwips(modEncriptarFichero::AnchoProgresoEUR) + 2, 14);
+    lblProgressBar = new Etiqueta(QString(), picProgreso);
+    lblProgressBar->SetBackStyle(1);
+    lblProgressBar->SetBackColor(0xA86A1F);
+    lblProgressBar->setGeometry(1, 1, 0, 12);
+    lblEstado = new Etiqueta(QString(), this);
+    lblEstado->setGeometry(206, 378, 320, 32);
+    lblEstado->setWordWrap(true);
+    ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
+
+    connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
+    ActualizarPosibles();
+}
+
+std::vector<Byte> frmGeneradorApuestasXPorcentaje::NumerosConPorcentaje() const {
+    std::vector<Byte> r;
+    for (int i = 0; i < 50; ++i)
+        if (txtPorcentaje[static_cast<std::size_t>(i)]->Text().trimmed().toInt() > 0) r.push_back(static_cast<Byte>(i + 1));
+    return r;
+}
+
+Long frmGeneradorApuestasXPorcentaje::ApuestasPosibles() const {
+    return CLng(NumeroCombinaciones(static_cast<int>(NumerosConPorcentaje().size()), 5));
+}
+
+void frmGeneradorApuestasXPorcentaje::ActualizarPosibles() {
+    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(Cuenta(ApuestasPosibles())));
+}
+
+void frmGeneradorApuestasXPorcentaje::lblEstrella_Click(int index) {
+    if (Ocupado || index < 0 || index >= 12) return;
+    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
+    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
+    else if (Marcadas(lblEstrella).size() < 2) MarcarEtiqueta(l);
+    else Plataforma::Activa().Beep();
+}
+
+void frmGeneradorApuestasXPorcentaje::txtApuestas_KeyPress(int& tecla) {
+    ValidarTecla(txtApuestas->Text().toStdString(), tecla, 1);
+}
+
+void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
+    if (Ocupado) return;
+    Plataforma& p = Plataforma::Activa();
+    int porcentajes[51] = {};
+    for (int i = 0; i < 50; ++i) {
+        const QString t = txtPorcentaje[static_cast<std::size_t>(i)]->Text().trimmed();
+        bool ok = true;
+        const int v = t.isEmpty() ? 0 : t.toInt(&ok);
+        if (!ok || v < 0 || v > 100) {
+            p.MsgBox("AVISO: EL PORCENTAJE DEL NUMERO " + std::to_string(i + 1) + " HA DE ESTAR ENTRE 0 Y 100",
+                     EstiloMensaje::Exclamacion);
+            txtPorcentaje[static_cast<std::size_t>(i)]->setFocus();
+            return;
+        }
+        porcentajes[i + 1] = v;
+    }
+    const std::vector<Byte> numeros = NumerosConPorcentaje();
+    if (numeros.size() < 5) {
+        p.MsgBox("AVISO: CON ESTOS PORCENTAJES NO SE PUEDE FORMAR NINGUNA APUESTA: DEBE DAR UN PORCENTAJE "
+                 "MAYOR QUE 0 A MINIMO 5 NUMEROS",
+                 EstiloMensaje::Exclamacion);
+        return;
+    }
+    const std::vector<Byte> estrellas = Marcadas(lblEstrella);
+    if (estrellas.size() != 2) {
+        p.MsgBox("AVISO: DEBE SELECCIONAR 2 ESTRELLAS", EstiloMensaje::Exclamacion);
+        return;
+    }
+    const QString texto = txtApuestas->Text().trimmed();
+    if (texto.isEmpty()) {
+        p.MsgBox("AVISO: INDIQUE CUANTAS APUESTAS DESEA GENERAR", EstiloMensaje::Exclamacion);
+        return;
+    }
+    const Long posibles = ApuestasPosibles();
+    bool ok = false;
+    const qlonglong pedidas = texto.toLongLong(&ok);
+    if (!ok || pedidas < 1 || pedidas > posibles) {
+        p.MsgBox("AVISO: CON " + std::to_string(numeros.size()) + " NUMEROS SE PUEDEN GENERAR ENTRE 1 Y " +
+                     FormatoMiles(posibles) + " APUESTAS DIFERENTES",
+                 EstiloMensaje::Exclamacion);
+        return;
+    }
+    const Long cuantas = static_cast<Long>(pedidas);
+    if (PedirFicheroEUR(std::string()).empty()) return;
+
+    Ocupado = true;
+    cmdGenerar->setEnabled(false);
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(QStringLiteral("Generando apuestas ..."));
+    p.DoEvents();
+    p.Randomize();
+    const Long hechas = modGeneradores::GenerarApuestasPorPorcentaje(
+        porcentajes, estrellas[0], estrellas[1], cuantas, [&p] { return p.Rnd(); }, [&p] { p.DoEvents(); });
+    bool escrito = false;
+    if (hechas < cuantas) {
+        // Percentages so uneven that the last bets would take too long to find.
+        p.MsgBox("AVISO: CON ESTOS PORCENTAJES SOLO SE HAN PODIDO GENERAR " + FormatoMiles(hechas) +
+                     " APUESTAS DIFERENTES; PIDA MENOS APUESTAS O REPARTA MEJOR LOS PORCENTAJES. NO SE HA GUARDADO "
+                     "EL FICHERO",
+                 EstiloMensaje::Exclamacion);
+    } else {
+        lblEstado->SetCaption(QStringLiteral("Guardando ..."));
+        escrito = modEncriptarFichero::GuardarFicheroEUR(NombreFichero, CabeceraEUR(numeros, estrellas), cuantas,
+                                                         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
+    }
+    ApuestasGrabacion.Erase();
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
+                                        .arg(Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
+                                  : QString());
+    cmdGenerar->setEnabled(true);
+    Ocupado = false;
+}

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "AyudaHerramientas.h"
+#include "support/PlataformaGuion.h"
+#include "tools/frmCalculadoraPremios.h"
+
+using namespace modGeneral;
+using namespace Herramientas;
+
+namespace {
+
+void Escribir(CajaTexto* caja, const std::string& texto) {
+    caja->SetText(QString());
+    for (char c : texto) caja->Teclear(static_cast<unsigned char>(c));
+}
+
+// A draw typed into the window: year, number, combination and two prizes.
+void Rellenar(frmCalculadoraPremios& w) {
+    Escribir(w.txtAnio, "2026");
+    Escribir(w.txtNumeroSorteo, "45");
+    for (int n : {3, 17, 25, 40, 48}) w.lblNumero_Click(n - 1);
+    for (int e : {2, 11}) w.lblEstrella_Click(e - 1);
+    w.lstCategorias->SetListIndex(0);
+    Escribir(w.txtCalculadoraEuros, "17.000.000");
+    w.lstCategorias->SetListIndex(12);
+    Escribir(w.txtCalculadoraEuros, "3,95");
+}
+
+}  // namespace
+
+TEST(frmCalculadoraPremios, LasCajasFiltranSusTeclas) {
+    PlataformaGuion g;
+    frmCalculadoraPremios w;
+    w.Cargar();
+    Escribir(w.txtAnio, "20a26");
+    EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
+    Escribir(w.txtNumeroSorteo, "4.5");
+    EXPECT_EQ(w.txtNumeroSorteo->Text(), QStringLiteral("45"));
+    Escribir(w.txtCalculadoraPremios, "1,2");
+    EXPECT_EQ(w.txtCalculadoraPremios->Text(), QStringLiteral("12"));
+    EXPECT_EQ(g.pitidos, 3);
+    Escribir(w.txtCalculadoraEuros, "1.234,5,6e");
+    EXPECT_EQ(w.txtCalculadoraEuros->Text(), QStringLiteral("1.234,56"));
+    EXPECT_EQ(g.pitidos, 5);   // the second comma and the letter
+}
+
+TEST(frmCalculadoraPremios, LosPremiosEscritosAManoSeSumanYSeInforman) {
+    PlataformaGuion g;
+    frmCalculadoraPremios w;
+    w.Cargar();
+    w.lstCategorias->SetListIndex(4);
+    Escribir(w.txtCalculadoraPremios, "2");
+    Escribir(w.txtCalculadoraEuros, "150,25");
+    w.lstCategorias->SetListIndex(12);
+    Escribir(w.txtCalculadoraPremios, "10");
+    Escribir(w.txtCalculadoraEuros, "3,9");
+    EXPECT_EQ(w.TotalCentimos(), 2 * 15025 + 10 * 390);
+    EXPECT_EQ(w.lblTotal->Caption(), QStringLiteral("TOTAL GANADO: 339,50 €"));
+    // The boxes follow the selected category.
+    w.lstCategorias->SetListIndex(4);
+    EXPECT_EQ(w.txtCalculadoraPremios->Text(), QStringLiteral("2"));
+    EXPECT_EQ(w.txtCalculadoraEuros->Text(), QStringLiteral("150,25"));
+    EXPECT_NE(w.lstCategorias->List(4).indexOf(QStringLiteral("150,25")), -1);
+
+    ASSERT_TRUE(w.cmdCalcular_Click());   // no draw is needed for prizes typed by hand
+    ASSERT_EQ(g.ficherosMostrados.size(), 1u);
+    EXPECT_EQ(g.ficherosMostrados[0], g.carpeta + "/TORNAVENTURA_TEMP.txt");
+    const std::string informe = ayuda::LeerTexto(g.ficherosMostrados[0]);
+    EXPECT_NE(informe.find("TOTAL GANADO: 339,50 euros\r\n"), std::string::npos);
+    EXPECT_NE(informe.find("4+1            2              150,25              300,50"), std::string::npos) << informe;
+    EXPECT_NE(informe.find("5\xAA"), std::string::npos);   // Latin-1 on disk
+}
+
+TEST(frmCalculadoraPremios, ElFicheroDePremiosSeGuardaYSeLeeIgual) {
+    PlataformaGuion g;
+    const std::string ruta = g.carpeta + "/sorteo";
+    {
+        frmCalculadoraPremios w;
+        w.Cargar();
+        Rellenar(w);
+        g.dialogos.push_back(Eleccion(ruta));
+        w.cmdGuardarPremios_Click();
+        ASSERT_EQ(g.peticiones.size(), 1u);
+        EXPECT_EQ(g.peticiones[0].titulo, "Guardar Fichero de Premios");
+        EXPECT_EQ(g.peticiones[0].nombrePropuesto, "Premios 2026-45.xml");
+        EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
+    }
+    frmCalculadoraPremios w;
+    w.Cargar();
+    g.dialogos.push_back(Eleccion(ruta + ".xml"));
+    w.cmdAbrirPremios_Click();
+    EXPECT_EQ(g.peticiones.back().titulo, "Abrir Fichero de Premios");
+    EXPECT_FALSE(g.peticiones.back().guardar);
+    EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
+    EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
+    EXPECT_EQ(w.txtNumeroSorteo->Text(), QStringLiteral("45"));
+    EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
+    EXPECT_EQ(Marcadas(w.lblEstrella), (std::vector<Byte>{2, 11}));
+    EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
+    EXPECT_EQ(w.Sorteo.centimos[12], 395);
+    EXPECT_EQ(w.Sorteo.centimos[5], 0);
+}
+
+TEST(frmCalculadoraPremios, GuardarPideElSorteoCompleto) {
+    PlataformaGuion g;
+    frmCalculadoraPremios w;
+    w.Cargar();
+    w.cmdGuardarPremios_Click();
+    EXPECT_EQ(g.UltimoMensaje(), "AVISO: EL A\xC3\x91O DEL SORTEO HA DE ESTAR ENTRE 1900 Y 2999");
+    Escribir(w.txtAnio, "2026");
+    w.cmdGuardarPremios_Click();
+    EXPECT_EQ(g.UltimoMensaje(), "AVISO: EL N\xC3\x9AMERO DEL SORTEO HA DE ESTAR ENTRE 1 Y 999");
+    Escribir(w.txtNumeroSorteo, "12");
+    w.cmdGuardarPremios_Click();
+    EXPECT_EQ(g.UltimoMensaje(), "AVISO: MARQUE LA COMBINACION GANADORA (5 NUMEROS Y 2 ESTRELLAS)");
+    EXPECT_TRUE(g.peticiones.empty());
+}
+
+TEST(frmCalculadoraPremios, UnFicheroDePremiosMaloNoCambiaLaVentana) {
+    PlataformaGuion g;
+    frmCalculadoraPremios w;
+    w.Cargar();
+    Rellenar(w);
+    for (const std::string& texto : {std::string("<PREMIOS><Sorteo anio='2026' numero='1'/></PREMIOS>"),
+                                     std::string("basura \x01\x02"), std::string()}) {
+        ayuda::EscribirTexto(g.carpeta + "/malo.xml", texto);
+        g.dialogos.push_back(Eleccion(g.carpeta + "/malo.xml"));
+        w.cmdAbrirPremios_Click();
+        EXPECT_EQ(g.mensajes.back().estilo, EstiloMensaje::Critico);
+        EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL ABRIR EL FICHERO DE PREMIOS (", 0), 0u) << g.UltimoMensaje();
+        EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
+        EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
+        EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
+    }
+}
+
+TEST(frmCalculadoraPremios, UnaCarpetaQueNoSePuedeEscribirLoDice) {
+    PlataformaGuion g;
+    frmCalculadoraPremios w;
+    w.Cargar();
+    Rellenar(w);
+    g.dialogos.push_back(Eleccion(g.carpeta + "/no/existe/sorteo.xml"));
+    w.cmdGuardarPremios_Click();
+    EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL GUARDAR EL FICHERO DE PREMIOS (", 0), 0u);
+    g.carpeta += "/no_existe";
+    EXPECT_FALSE(w.cmdCalcular_Click());
+    EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL GUARDAR EL INFORME (", 0), 0u);
+}
