@@ -12,10 +12,11 @@
 //   KeyPress handler sees it (as a default button takes it), so a key filter that refuses
 //   Enter neither beeps nor stops it. A window without a default action ignores Enter.
 // - Tab follows the order given with OrdenTabulacion (the first control also gets the focus
-//   when the window shows); otherwise the order in which the controls were created. Buttons,
-//   combos, check boxes, text boxes and lists take the focus by themselves; image buttons take
-//   it by Tab only (a click never moves it); a label that acts as a button joins with
-//   Etiqueta::SetTeclado(true). A control that must stay out of the order: setFocusPolicy(Qt::NoFocus).
+//   when the window shows, or the next one that can take it then); otherwise the order in
+//   which the controls were created. Buttons, combos, check boxes, text boxes and lists take
+//   the focus by themselves; image buttons take it by Tab only (a click never moves it); a
+//   label that acts as a button joins with Etiqueta::SetTeclado(true). A control that must
+//   stay out of the order: setFocusPolicy(Qt::NoFocus).
 #pragma once
 
 #include <QDialog>
