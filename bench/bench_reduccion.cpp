@@ -92,7 +92,8 @@ void Al4_50(benchmark::State& s) { UnPase(s, 50, 4); }
 void Al3_50(benchmark::State& s) { UnPase(s, 50, 3); }
 void Al2_50(benchmark::State& s) { UnPase(s, 50, 2); }
 
-void Detener(benchmark::State& estado, int N, int g, bool ciclos) {
+// The stop asked for after `tras` seconds.
+void Detener(benchmark::State& estado, int N, int g, bool ciclos, double tras = 3) {
     const Tabla<Byte>& t = Sistema(N);
     ParametrosReduccion p;
     p.Garantia = g;
@@ -105,7 +106,7 @@ void Detener(benchmark::State& estado, int N, int g, bool ciclos) {
         const auto inicio = Reloj::now();
         Reloj::time_point pedido{};
         r = Reducir(N, t, t, p, &detener, [&](const ProgresoReduccion&) {
-            if (!detener && Reloj::now() - inicio > std::chrono::seconds(3)) {
+            if (!detener && Reloj::now() - inicio > std::chrono::duration<double>(tras)) {
                 detener = true;
                 pedido = Reloj::now();
             }
@@ -118,6 +119,8 @@ void Detener(benchmark::State& estado, int N, int g, bool ciclos) {
 }
 void Detener_Al3_50(benchmark::State& s) { Detener(s, 50, 3, false); }
 void Detener_Ciclos_Al4_30(benchmark::State& s) { Detener(s, 30, 4, true); }
+// Right after the first pass: the structured second start and the local search.
+void Detener_Ciclos_Al3_30(benchmark::State& s) { Detener(s, 30, 3, true, static_cast<double>(s.range(0)) / 1000); }
 
 }  // namespace
 
@@ -128,5 +131,6 @@ BENCHMARK(Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Ciclos_Al4_30)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Detener_Ciclos_Al3_30)->Unit(benchmark::kSecond)->Iterations(1)->Arg(400)->Arg(700)->Arg(1000);
 
 BENCHMARK_MAIN();

@@ -13,7 +13,9 @@
 // combinatorial number system), so a pass stays exact and fits in memory at 50 numbers for
 // every guarantee. With cycles, each further pass starts from another candidate order and is
 // followed by an improvement step (redundant bets dropped, then a local search for a result
-// with one bet fewer, or with more scenarios covered); the best result so far is kept.
+// with one bet fewer, or with more scenarios covered); the best result so far is kept. For
+// "al 3" and "al 2" every other pass (and a second one in the first cycle) first takes only
+// bets lying inside the parts of a random split of the base, which suits large systems.
 //
 // Plain C++, no window: long work calls the progress function often (about every 40 ms), which
 // the window uses to yield, to show progress and to set the stop flag; the engine reads the

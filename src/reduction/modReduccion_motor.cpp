@@ -284,6 +284,16 @@ public:
         }
     }
     Long Escenarios() const { return static_cast<Long>(escenarios_.size()); }
+    const std::vector<Mascara>& ListaCandidatos() const { return candidatos_; }
+
+    // Counters and bets as the given bets leave them.
+    bool Rehacer(const std::vector<Mascara>& apuestas, bool criticos) {
+        if (!Reiniciar(criticos)) return false;
+        apuestas_ = apuestas;
+        for (Mascara b : apuestas_)
+            if (!PonerApuesta(b, +1)) return false;
+        return true;
+    }
     Long Candidatos() const { return static_cast<Long>(candidatos_.size()); }
 
     // Counters back to "nothing covered". criticos: keep W as well (for the local search).
@@ -415,10 +425,13 @@ public:
     }
 
     // One greedy pass with the candidates in the order given (positions into candidatos_),
-    // from an empty cover. Stops at the target: objetivoCubiertos scenarios covered, or
+    // from an empty cover or from the bets and cover as they stand. Stops at the target: objetivoCubiertos scenarios covered, or
     // maxApuestas bets. The bets are left in apuestas_.
-    bool Voraz(const std::vector<std::uint32_t>& orden, Long objetivoCubiertos, Long maxApuestas) {
-        apuestas_.clear();
+    // Going on from a cover, the initial weights are upper bounds that the lazy
+    // re-evaluation corrects.
+    bool Voraz(const std::vector<std::uint32_t>& orden, Long objetivoCubiertos, Long maxApuestas,
+               bool desdeVacio = true) {
+        if (desdeVacio) apuestas_.clear();
         monton_.clear();
         monton_.reserve(orden.size());
         for (std::uint32_t pos = 0; pos < orden.size(); ++pos) {
@@ -588,7 +601,10 @@ public:
         // moves, falls by kAlfa every kPaso moves and, below kFin of its start, heats again.
         // An attempt gives up after a number of moves without a lower count, growing with the
         // bets and the numbers (and scaled by the caller's effort).
-        constexpr double kAlfa = 0.999, kFin = 0.05, kT0 = 0.15, kFrio = 1.0 / 3;
+        // The start share suits "al 4" best at 0.15 and "al 3" or less, where the rises are
+        // larger, at 0.05 (both measured on the quality table).
+        constexpr double kAlfa = 0.999, kFin = 0.05, kFrio = 1.0 / 3;
+        const double kT0 = g_ >= 4 ? 0.15 : 0.05;
         constexpr std::uint64_t kPaso = 100;
         bool calido = true;
         const double paciencia = esfuerzo_ * std::clamp(3000.0 * static_cast<double>(k) * N_, 2e6, 2e7);
@@ -746,13 +762,14 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     };
     bool mejoroCiclo = false;
     auto Registrar = [&](const std::vector<Mascara>& ap, Long cub) {
-        if (!Mejor(ap, cub)) return;
+        if (!Mejor(ap, cub)) return false;
         mejor.apuestas = ap;
         mejor.cubiertos = cub;
         mejoroCiclo = true;
         control.estado.MejorApuestas = static_cast<Long>(ap.size());
         control.estado.MejorCubiertos = cub;
         control.Informar();
+        return true;
     };
 
     control.estado.fase = ProgresoReduccion::Fase::Preparando;
@@ -762,6 +779,32 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     std::iota(orden.begin(), orden.end(), 0u);
     const std::uint64_t semillaBase =
         par.Aleatorio ? static_cast<std::uint64_t>(Reloj::now().time_since_epoch().count()) : 0x5EED0001ull;
+    // A start with structure, for g = 2 and 3: the base split at random into parts (2 for g = 3,
+    // 4 for g = 2) so that every draw has g numbers in one of them; a first greedy pass takes
+    // only bets lying inside one part, then the usual pass covers what is left. Bets confined
+    // to a part meet each other's draws more often, which at 25 numbers and more gives far
+    // fewer bets than the plain pass (30 numbers "al 3": 130 against 177).
+    const int partes = (g == 2 || g == 3) && par.Ciclos ? 4 / (g - 1) : 1;
+    auto PaseConPartes = [&](Azar& azar) {
+        std::vector<int> pos(static_cast<std::size_t>(N));
+        std::iota(pos.begin(), pos.end(), 0);
+        for (std::size_t i = pos.size(); i > 1; --i)
+            std::swap(pos[i - 1], pos[azar.Hasta(static_cast<std::uint32_t>(i))]);
+        std::vector<Mascara> parte(static_cast<std::size_t>(partes), 0);
+        for (std::size_t i = 0; i < pos.size(); ++i)
+            parte[i % static_cast<std::size_t>(partes)] |= Mascara{1} << pos[i];
+        std::vector<std::uint32_t> dentro;
+        for (std::uint32_t c : orden) {
+            const Mascara m = motor.ListaCandidatos()[c];
+            for (Mascara p : parte)
+                if ((m & p) == m) {
+                    dentro.push_back(c);
+                    break;
+                }
+        }
+        return motor.Voraz(dentro, objetivoCubiertos, maxApuestas) &&
+               motor.Voraz(orden, objetivoCubiertos, maxApuestas, false);
+    };
     int ciclosSinMejora = 0;
     for (Long ciclo = 1; completo; ++ciclo) {
         control.estado.Ciclo = ciclo;
@@ -776,7 +819,9 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
             if (!motor.Reiniciar(mejora)) break;
         }
         mejoroCiclo = false;
-        const bool terminado = motor.Voraz(orden, objetivoCubiertos, maxApuestas);
+        const bool terminado = partes > 1 && ciclo % 2 == 1 && ciclo > 1
+                                   ? PaseConPartes(azar)
+                                   : motor.Voraz(orden, objetivoCubiertos, maxApuestas);
         if (!terminado) {
             // Stopped inside a pass: without an earlier result, what this pass has chosen.
             if (mejor.cubiertos < 0) Registrar(motor.Apuestas(), motor.Cubiertos());
@@ -789,6 +834,14 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         Registrar(motor.Apuestas(), motor.Cubiertos());
         res.Ciclos = ciclo;
         if (!par.Ciclos) break;
+        if (ciclo == 1 && partes > 1) {
+            // The structured start right away (later cycles alternate); the local search goes
+            // on from the better of the two.
+            control.estado.fase = ProgresoReduccion::Fase::Voraz;
+            Azar azarPartes(semillaBase ^ 0xC0FFEE5EEDull);
+            if (!motor.Reiniciar(mejora) || !PaseConPartes(azarPartes)) break;
+            if (!Registrar(motor.Apuestas(), motor.Cubiertos()) && !motor.Rehacer(mejor.apuestas, mejora)) break;
+        }
 
         if (mejora) {
             control.estado.fase = ProgresoReduccion::Fase::Mejora;
