@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <memory>
 
+#include "common/ValidarTecla.h"
 #include "filters/frmAciertos.h"
 #include "platform/Plataforma.h"
 
@@ -57,6 +58,8 @@ VentanaFiltro::VentanaFiltro(ListaTexto& lstFiltros, int fila, const QString& ca
 
     connect(imgActivar, &BotonImagen::Click, this, [this] { imgActivar_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+    // Enter closes as imgVolver does, with the window's checks; Esc goes the close box's way.
+    PonerAccionPredeterminada(imgVolver);
 }
 
 void VentanaFiltro::ColocarMarco(int x, int y) {
@@ -112,6 +115,8 @@ void VentanaFiltro::RechazarCierre(const std::string& mensaje, bool& cancelar) {
     Plataforma::Activa().MsgBox(mensaje, EstiloMensaje::Critico);
     cancelar = true;
 }
+
+bool VentanaFiltro::TeclaDeLaVentana(int tecla) { return tecla == CodigoIntro || tecla == CodigoEscape; }
 
 void VentanaFiltro::imgVolver_MouseMove() { ShapeBorde[0]->show(); }
 void VentanaFiltro::imgActivar_MouseMove() { ShapeBorde[1]->show(); }

@@ -14,6 +14,8 @@
 // row before the picture is chosen. Edits call ActivarFiltro(). A check that fails calls
 // RechazarCierre(mensaje, cancelar): critical box "TORNAVENTURA", the window stays open.
 // The related-groups window overrides AdmiteCierreUsuario() to refuse its close box.
+// Keyboard: Enter is imgVolver (its checks included), Esc the close box; each window ends its
+// construction with OrdenTabulacion, its own controls first and imgActivar, imgVolver last.
 #pragma once
 
 #include <QString>
@@ -93,6 +95,9 @@ protected:
     void ColocarMarco(int x, int y);
     // The right edge ColocarMarco uses from x: x + AnchoMarco.
     static constexpr int AnchoMarco = 80;
+    // Enter and Esc belong to the window (its default action, its close box): a text box's key
+    // handler leaves them alone, so they neither beep nor activate the filter.
+    static bool TeclaDeLaVentana(int tecla);
     void MostrarImagenActivar(bool activa);
 
     bool eventFilter(QObject* objeto, QEvent* e) override;

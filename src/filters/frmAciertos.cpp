@@ -1,8 +1,10 @@
 #include "filters/frmAciertos.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <algorithm>
 
 #include "common/modGeneral.h"
 
@@ -51,6 +53,17 @@ frmAciertos::frmAciertos(QWidget* padre) : Ventana(padre) {
     imgVolver->installEventFilter(this);
     imgVolver->setMouseTracking(true);
     ShapeBorde->raise();
+
+    // The count labels are toggles: Tab reaches them and Space toggles one (counts not offered are
+    // disabled and skipped). Enter, there as anywhere, closes as imgVolver does, as it would from a
+    // check box; Esc too.
+    for (auto* l : lblAciertos) {
+        l->SetTeclado(true);
+        l->installEventFilter(this);
+    }
+    PonerAccionPredeterminada(imgVolver);
+    OrdenTabulacion({lblAciertos[0], lblAciertos[1], lblAciertos[2], lblAciertos[3], lblAciertos[4], lblAciertos[5],
+                     imgTodos, imgNinguno, imgVolver});
 
     connect(imgTodos, &BotonImagen::Click, this, [this] { imgTodos_Click(); });
     connect(imgNinguno, &BotonImagen::Click, this, [this] { imgNinguno_Click(); });
@@ -113,6 +126,15 @@ void frmAciertos::imgVolver_MouseMove() { ShapeBorde->show(); }
 void frmAciertos::Form_MouseMove() { ShapeBorde->hide(); }
 
 bool frmAciertos::eventFilter(QObject* objeto, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        const bool intro = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (intro && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            std::find(lblAciertos.begin(), lblAciertos.end(), objeto) != lblAciertos.end()) {
+            EjecutarAccionPredeterminada();
+            return true;
+        }
+    }
     if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
         imgVolver_MouseMove();
     return Ventana::eventFilter(objeto, e);

@@ -17,6 +17,7 @@ frmFiltroALTOSBAJOS::frmFiltroALTOSBAJOS(ListaTexto& lstFiltros, QWidget* padre)
     const int ancho = FinFilaAciertos(x, etiqueta) + 16;
     ColocarMarco(ancho - 16 - AnchoMarco - 8, 16 + 2 * PasoFilaFiltro + 8);
     setFixedSize(ancho, 16 + 2 * PasoFilaFiltro + 8 + 32 + 14);
+    OrdenTabulacion({cmdModificar0124, cmdModificar2550, imgActivar, imgVolver});
 
     connect(cmdModificar0124, &Boton::Click, this, [this] { cmdModificar0124_Click(); });
     connect(cmdModificar2550, &Boton::Click, this, [this] { cmdModificar2550_Click(); });

@@ -39,6 +39,9 @@ frmFiltroDECENAS::frmFiltroDECENAS(ListaTexto& lstFiltros, QWidget* padre)
     const int ancho = xFiguras + 150;
     ColocarMarco(ancho - AnchoMarco - 24, abajo);
     setFixedSize(ancho, abajo + 32 + 14);
+    OrdenTabulacion({cmdModificar0109, cmdModificar1019, cmdModificar2029, cmdModificar3039, cmdModificar4050,
+                     chkFigura[1], chkFigura[2], chkFigura[3], chkFigura[4], chkFigura[5], chkFigura[6],
+                     chkFigura[7], imgActivar, imgVolver});
 
     connect(cmdModificar0109, &Boton::Click, this, [this] { cmdModificar0109_Click(); });
     connect(cmdModificar1019, &Boton::Click, this, [this] { cmdModificar1019_Click(); });

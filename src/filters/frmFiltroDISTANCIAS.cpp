@@ -51,7 +51,9 @@ frmFiltroDISTANCIAS::frmFiltroDISTANCIAS(ListaTexto& lstFiltros, QWidget* padre)
         c->setMaxLength(2);
         c->setText(QStringLiteral("0"));
         c->setAlignment(Qt::AlignCenter);
-        c->KeyPress = [this, c](int& tecla) { txtDistancia_KeyPress(c, tecla); };
+        c->KeyPress = [this, c](int& tecla) {
+            if (!TeclaDeLaVentana(tecla)) txtDistancia_KeyPress(c, tecla);
+        };
         return c;
     };
     txtDistancia12Min = caja();
@@ -102,12 +104,10 @@ frmFiltroDISTANCIAS::frmFiltroDISTANCIAS(ListaTexto& lstFiltros, QWidget* padre)
         Label2->setGeometry(izquierda, 14, segundaX - izquierda + m.horizontalAdvance(segunda) + 2, 22);
     }
 
-    // Tab order: pair by pair, the minimum first.
-    const std::array<CajaTexto*, 10> orden = {txtDistancia12Min, txtDistancia12Max, txtDistancia23Min,
-                                              txtDistancia23Max, txtDistancia34Min, txtDistancia34Max,
-                                              txtDistancia45Min, txtDistancia45Max, txtDistancia15Min,
-                                              txtDistancia15Max};
-    for (std::size_t i = 0; i + 1 < orden.size(); ++i) setTabOrder(orden[i], orden[i + 1]);
+    // Tab order: pair by pair, the minimum first, then the frame.
+    OrdenTabulacion({txtDistancia12Min, txtDistancia12Max, txtDistancia23Min, txtDistancia23Max, txtDistancia34Min,
+                     txtDistancia34Max, txtDistancia45Min, txtDistancia45Max, txtDistancia15Min, txtDistancia15Max,
+                     imgActivar, imgVolver});
 
     const int anchoVentana = txtDistancia15Max->geometry().right() + 22;
     const int yBotones = yPrimera + 146 + altoFila + 20;

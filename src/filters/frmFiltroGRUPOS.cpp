@@ -68,6 +68,9 @@ frmFiltroGRUPOS::frmFiltroGRUPOS(ListaTexto& lstFiltros, const R::Etiquetas& num
     const int ancho = margen + 3 * paso - 22 + margen;
     ColocarMarco(ancho - AnchoMarco - 24, yPie);
     setFixedSize(ancho, yPie + 32 + 14);
+    // Group by group the button and its clear picture, then the pages; the grids keep to the mouse.
+    OrdenTabulacion({cmdModificar[0], imgININumeros[0], cmdModificar[1], imgININumeros[1], cmdModificar[2],
+                     imgININumeros[2], cmdMENOSBloque, cmdMASBloque, imgActivar, imgVolver});
 }
 
 const R::Etiquetas& frmFiltroGRUPOS::Rejilla(int s) const {

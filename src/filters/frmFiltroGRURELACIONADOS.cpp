@@ -98,6 +98,11 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ListaTexto& lstFiltros, const
     const int yPie = yAciertos + 58 + 26 + 14;
     ColocarMarco(ancho - AnchoMarco - 24, yPie);
     setFixedSize(ancho, yPie + 32 + 14);
+    // Down the window: the group shown, the subgroups' clear pictures, their buttons; the grids
+    // keep to the mouse. Esc is refused as the close box is; Enter runs imgVolver's checks.
+    OrdenTabulacion({cmdMENOSBloque, cmdMASBloque, imgININumeros[0], imgININumeros[1], imgININumeros[2],
+                     imgININumeros[3], cmdModificar[0], cmdModificar[1], cmdModificar[2], cmdModificar[3],
+                     imgActivar, imgVolver});
 }
 
 const R::Etiquetas& frmFiltroGRURELACIONADOS::Rejilla(int s) const {

@@ -43,6 +43,8 @@ frmFiltroPARESIMPARES::frmFiltroPARESIMPARES(ListaTexto& lstFiltros, QWidget* pa
     const int ancho = std::max(xTexto + 17 * paso + 20, AnchoMarco + 40);
     ColocarMarco(ancho - AnchoMarco - 24, abajo);
     setFixedSize(ancho, abajo + 32 + 14);
+    OrdenTabulacion({chkParesImpares[0], chkParesImpares[1], chkParesImpares[2], chkParesImpares[3],
+                     chkParesImpares[4], chkParesImpares[5], imgActivar, imgVolver});
 }
 
 void frmFiltroPARESIMPARES::CargarControles() {

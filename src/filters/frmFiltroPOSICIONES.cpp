@@ -43,6 +43,9 @@ frmFiltroPOSICIONES::frmFiltroPOSICIONES(ListaTexto& lstFiltros, const R::Etique
     const int yPie = yRejilla + R::Alto + 8 + 14;
     ColocarMarco(ancho - AnchoMarco - 24, yPie);
     setFixedSize(ancho, yPie + 32 + 14);
+    // The clear pictures, then the frame; the grids keep to the mouse.
+    OrdenTabulacion({imgININumeros[0], imgININumeros[1], imgININumeros[2], imgININumeros[3], imgININumeros[4],
+                     imgActivar, imgVolver});
 }
 
 const R::Etiquetas& frmFiltroPOSICIONES::Rejilla(int p) const {

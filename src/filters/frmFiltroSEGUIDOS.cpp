@@ -55,6 +55,8 @@ frmFiltroSEGUIDOS::frmFiltroSEGUIDOS(ListaTexto& lstFiltros, QWidget* padre)
     const int abajo = std::max(abajoFiguras, yEjemplos + 5 * 24) + 4;
     ColocarMarco(ancho - AnchoMarco - 24, abajo);
     setFixedSize(ancho, abajo + 32 + 14);
+    OrdenTabulacion({cmdModificar, chkFigura[1], chkFigura[2], chkFigura[3], chkFigura[4], chkFigura[5],
+                     chkFigura[6], chkFigura[7], imgActivar, imgVolver});
 
     connect(cmdModificar, &Boton::Click, this, [this] { cmdModificar_Click(); });
 }

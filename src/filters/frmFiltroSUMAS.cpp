@@ -28,8 +28,12 @@ frmFiltroSUMAS::frmFiltroSUMAS(ListaTexto& lstFiltros, QWidget* padre)
             c->setGeometry(cx, fila == &txtSumaMinima ? yMin : yMax, caja, AltoFilaFiltro);
             (*fila)[i] = c;
         }
-        txtSumaMinima[i]->KeyPress = [this, k](int& tecla) { txtSumaMinima_KeyPress(k, tecla); };
-        txtSumaMaxima[i]->KeyPress = [this, k](int& tecla) { txtSumaMaxima_KeyPress(k, tecla); };
+        txtSumaMinima[i]->KeyPress = [this, k](int& tecla) {
+            if (!TeclaDeLaVentana(tecla)) txtSumaMinima_KeyPress(k, tecla);
+        };
+        txtSumaMaxima[i]->KeyPress = [this, k](int& tecla) {
+            if (!TeclaDeLaVentana(tecla)) txtSumaMaxima_KeyPress(k, tecla);
+        };
         if (k < 5) {
             Label1[i] = new QLabel(QStringLiteral("OR"), this);
             Label1[i]->setStyleSheet(QStringLiteral("QLabel{font-weight:bold;color:#c62828;}"));
@@ -41,6 +45,10 @@ frmFiltroSUMAS::frmFiltroSUMAS(ListaTexto& lstFiltros, QWidget* padre)
     const int abajo = yMax + PasoFilaFiltro + 8;
     ColocarMarco(ancho - AnchoMarco - 24, abajo);
     setFixedSize(ancho, abajo + 32 + 14);
+    // Interval by interval, down each column: its minimum, then its maximum.
+    OrdenTabulacion({txtSumaMinima[0], txtSumaMaxima[0], txtSumaMinima[1], txtSumaMaxima[1], txtSumaMinima[2],
+                     txtSumaMaxima[2], txtSumaMinima[3], txtSumaMaxima[3], txtSumaMinima[4], txtSumaMaxima[4],
+                     txtSumaMinima[5], txtSumaMaxima[5], imgActivar, imgVolver});
 }
 
 void frmFiltroSUMAS::CargarControles() {

@@ -37,8 +37,12 @@ frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ListaTexto& lstFiltros, QWidget* 
     txtSumaTerminacionesMaximo->setAlignment(Qt::AlignCenter);
     txtSumaTerminacionesMaximo->setToolTip(QStringLiteral("Máximo valor permitido 45(09,19,29,39,49)"));
     txtSumaTerminacionesMaximo->setGeometry(x + 214, ySuma, 40, AltoFilaFiltro);
-    txtSumaTerminacionesMinimo->KeyPress = [this](int& tecla) { txtSumaTerminacionesMinimo_KeyPress(tecla); };
-    txtSumaTerminacionesMaximo->KeyPress = [this](int& tecla) { txtSumaTerminacionesMaximo_KeyPress(tecla); };
+    txtSumaTerminacionesMinimo->KeyPress = [this](int& tecla) {
+        if (!TeclaDeLaVentana(tecla)) txtSumaTerminacionesMinimo_KeyPress(tecla);
+    };
+    txtSumaTerminacionesMaximo->KeyPress = [this](int& tecla) {
+        if (!TeclaDeLaVentana(tecla)) txtSumaTerminacionesMaximo_KeyPress(tecla);
+    };
 
     const int xFiguras = FinFilaAciertos(x, etiqueta) + 28;
     Label2[1] = CrearTitulo(this, QStringLiteral("FIGURAS"), xFiguras, arriba, 120);
@@ -49,6 +53,12 @@ frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ListaTexto& lstFiltros, QWidget* 
     const int ancho = xFiguras + 150;
     ColocarMarco(ancho - AnchoMarco - 24, ySuma - 4);
     setFixedSize(ancho, ySuma + AltoFilaFiltro + 20);
+    // Down the left column (count buttons, then the sum), then the figures, then the frame.
+    OrdenTabulacion({cmdModificar[0], cmdModificar[1], cmdModificar[2], cmdModificar[3], cmdModificar[4],
+                     cmdModificar[5], cmdModificar[6], cmdModificar[7], cmdModificar[8], cmdModificar[9],
+                     txtSumaTerminacionesMinimo, txtSumaTerminacionesMaximo, chkFigura[1], chkFigura[2],
+                     chkFigura[3], chkFigura[4], chkFigura[5], chkFigura[6], chkFigura[7], imgActivar,
+                     imgVolver});
 }
 
 void frmFiltroTERMINACIONES::CargarControles() {

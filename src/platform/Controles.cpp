@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "platform/Ventana.h"
+
 QColor ColorDesdeBGR(long bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
@@ -257,12 +259,22 @@ void CajaTexto::keyPressEvent(QKeyEvent* e) {
         QLineEdit::keyPressEvent(e);
         return;
     }
+    const bool cajaAtiendeIntro = isSignalConnected(QMetaMethod::fromSignal(&CajaTexto::TeclaIntro));
+    if (tecla == 13 && !cajaAtiendeIntro) {
+        // The window's default action takes Enter before the box's handler, as a default button
+        // does: the handler's key filter would refuse it with a beep.
+        auto* ventana = qobject_cast<Ventana*>(window());
+        if (ventana && ventana->TieneAccionPredeterminada()) {
+            e->ignore();
+            return;
+        }
+    }
     int original = tecla;
     if (KeyPress) KeyPress(tecla);
     if (tecla == 0) { e->accept(); return; }
     if (tecla == 13) {
         // Nobody acting on Enter here: it is the window's (its default action).
-        if (!isSignalConnected(QMetaMethod::fromSignal(&CajaTexto::TeclaIntro))) {
+        if (!cajaAtiendeIntro) {
             e->ignore();
             return;
         }

@@ -3,8 +3,20 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 #include "platform/Controles.h"
+
+namespace {
+// A radio button left unticked while another of its group is ticked: Tab passes it by.
+bool OpcionDesmarcadaDeUnGrupo(const QWidget* w) {
+    const auto* r = qobject_cast<const QRadioButton*>(w);
+    if (!r || r->isChecked() || !r->autoExclusive() || !r->parentWidget()) return false;
+    for (const QRadioButton* otra : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (otra != r && otra->autoExclusive() && otra->isChecked()) return true;
+    return false;
+}
+}  // namespace
 
 Ventana::Ventana(QWidget* padre) : QDialog(padre) {
     setMouseTracking(true);
@@ -110,8 +122,19 @@ void Ventana::keyPressEvent(QKeyEvent* e) {
 
 void Ventana::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (primerFoco_ && primerFoco_->isEnabled() && primerFoco_->focusPolicy() != Qt::NoFocus)
-        primerFoco_->setFocus(Qt::TabFocusReason);
+    // The first control of the order or, while it cannot take the focus (a page button on the
+    // first page, a radio button not ticked while another of its group is), the next one in the
+    // order that can.
+    QWidget* c = primerFoco_;
+    for (int i = 0; c && i < 1000; ++i) {
+        if (c->window() == this && c->isEnabled() && c->isVisibleTo(this) && (c->focusPolicy() & Qt::TabFocus) &&
+            !OpcionDesmarcadaDeUnGrupo(c)) {
+            c->setFocus(Qt::TabFocusReason);
+            break;
+        }
+        c = c->nextInFocusChain();
+        if (c == primerFoco_) break;
+    }
 }
 
 void Ventana::mouseMoveEvent(QMouseEvent* e) {

@@ -8,12 +8,15 @@
 //   window that must not close on Esc (the main window) calls SetCerrarConEsc(false).
 // - Enter runs the window's default action, named once with PonerAccionPredeterminada (a
 //   button, an image button or any handler). A focused button, image button or text box that
-//   acts on Enter itself keeps it. A window without a default action ignores Enter.
+//   acts on Enter itself keeps it; a text box that does not gives it to the window before its
+//   KeyPress handler sees it (as a default button takes it), so a key filter that refuses
+//   Enter neither beeps nor stops it. A window without a default action ignores Enter.
 // - Tab follows the order given with OrdenTabulacion (the first control also gets the focus
-//   when the window shows); otherwise the order in which the controls were created. Buttons,
-//   combos, check boxes, text boxes and lists take the focus by themselves; image buttons take
-//   it by Tab only (a click never moves it); a label that acts as a button joins with
-//   Etiqueta::SetTeclado(true). A control that must stay out of the order: setFocusPolicy(Qt::NoFocus).
+//   when the window shows, or the next one that can take it then); otherwise the order in
+//   which the controls were created. Buttons, combos, check boxes, text boxes and lists take
+//   the focus by themselves; image buttons take it by Tab only (a click never moves it); a
+//   label that acts as a button joins with Etiqueta::SetTeclado(true). A control that must
+//   stay out of the order: setFocusPolicy(Qt::NoFocus).
 #pragma once
 
 #include <QDialog>
@@ -63,6 +66,7 @@ public:
     void PonerAccionPredeterminada(Etiqueta* etiqueta);
     // Runs the default action as Enter does; false when there is none or its control is off.
     bool EjecutarAccionPredeterminada();
+    bool TieneAccionPredeterminada() const { return static_cast<bool>(accionPredeterminada_); }
     // Tab order, first to last; the first control gets the focus when the window shows.
     void OrdenTabulacion(std::initializer_list<QWidget*> controles);
 

@@ -97,6 +97,8 @@ frmAnalisis::frmAnalisis(QWidget* padre) : Ventana(padre) {
                                                 xBotones + 110, yBotones, &rotulo, QStringLiteral("Volver"));
     connect(imgInforme, &BotonImagen::Click, this, [this] { imgInforme_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+    PonerAccionPredeterminada(imgVolver);
+    OrdenTabulacion({imgInforme, imgVolver});
 }
 
 void frmAnalisis::Form_Activate() {

@@ -38,6 +38,9 @@ frmEstrellas::frmEstrellas(const VistaPrincipal& vista, QWidget* padre) : Ventan
     connect(cboTipoReduccionEstrellas, qOverload<int>(&QComboBox::currentIndexChanged), this,
             [this](int) { cboTipoReduccionEstrellas_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+    // Enter closes and stores as imgVolver does; Esc as the close box, which stores too.
+    PonerAccionPredeterminada(imgVolver);
+    OrdenTabulacion({cboTipoReduccionEstrellas, imgVolver});
 }
 
 void frmEstrellas::Form_Load() {

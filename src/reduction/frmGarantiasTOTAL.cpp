@@ -73,6 +73,7 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
     grdGarantias->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdGarantias->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdGarantias->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdGarantias->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move in it
     const int anchos[8] = {62, 104, 80, 86, 86, 86, 86, 86};
     for (int c = 0; c < 8; ++c) grdGarantias->setColumnWidth(c, anchos[c]);
     for (int r = 0; r < 5; ++r) {
@@ -105,6 +106,10 @@ frmGarantiasTOTAL::frmGarantiasTOTAL(const VistaPrincipal& vista, QWidget* padre
     connect(cmdInforme, &Boton::Click, this, [this] { cmdInforme_Click(); });
     connect(grdGarantias, &QTableWidget::cellDoubleClicked, this, [this](int, int) { cmdInforme_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+    // Enter closes as imgVolver does (not while it calculates); a focused button takes Enter.
+    PonerAccionPredeterminada(imgVolver);
+    OrdenTabulacion({optSistema[0], optSistema[1], optSistema[2], grdGarantias, cmdCalcular, cmdDetener, cmdInforme,
+                     imgVolver});
 }
 
 void frmGarantiasTOTAL::Form_Load() {

@@ -60,6 +60,10 @@ frmReduccion::frmReduccion(const VistaPrincipal& vista, QWidget* padre) : Ventan
     for (Opcion* o : optTipo) connect(o, &Opcion::Click, this, [this] { CambioAjuste(); });
     connect(imgActivar, &BotonImagen::Click, this, [this] { imgActivar_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+    // Enter closes and stores as imgVolver does; Esc as the close box, which stores too.
+    PonerAccionPredeterminada(imgVolver);
+    OrdenTabulacion({cboTipoReduccion, optTipo[1], cboPorcentaje, optTipo[0], txtNColumnas, chkActivarCiclos,
+                     chkAleatorio, imgActivar, imgVolver});
 }
 
 void frmReduccion::Form_Load() {

@@ -97,6 +97,10 @@ frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre
     connect(imgGarantias, &BotonImagen::Click, this, [this] { imgGarantias_Click(); });
     connect(imgCalculoDefinitivo, &BotonImagen::Click, this, [this] { imgCalculoDefinitivo_Click(); });
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
+    // Enter goes back as imgVolver does (nothing while the reduction runs); Esc is the close
+    // box, refused while it runs. The focus starts on the first picture that is enabled.
+    PonerAccionPredeterminada(imgVolver);
+    OrdenTabulacion({imgRepetir, imgDetener, imgGarantias, imgCalculoDefinitivo, imgVolver});
 }
 
 bool frmVentanaProceso::ModoImportado() const {

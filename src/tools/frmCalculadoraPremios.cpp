@@ -98,6 +98,12 @@ frmCalculadoraPremios::frmCalculadoraPremios(QWidget* padre)
     connect(cmdDesdeFichero, &Boton::Click, this, [this] { cmdDesdeFichero_Click(); });
     connect(cmdCalcular, &Boton::Click, this, [this] { cmdCalcular_Click(); });
 
+    // Enter calculates; Tab goes down the left column, then the right one; the grid keeps to the
+    // mouse.
+    PonerAccionPredeterminada(cmdCalcular);
+    OrdenTabulacion({txtAnio, txtNumeroSorteo, cmdAbrirPremios, cmdGuardarPremios, cmdDesdeFichero, lstCategorias,
+                     txtCalculadoraPremios, txtCalculadoraEuros, cmdCalcular, imgVolver});
+
     for (int k = 0; k < TotalCategorias; ++k) ActualizarFila(k);
     lstCategorias->SetListIndex(0);
     ActualizarTotal();

@@ -97,6 +97,9 @@ frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
     connect(cmdEscrutar, &Boton::Click, this, [this] { cmdEscrutar_Click(); });
     connect(cmdDesdeFichero, &Boton::Click, this, [this] { cmdDesdeFichero_Click(); });
     connect(Timer1, &Temporizador::Timer, this, [this] { Timer1_Timer(); });
+    // Enter scrutinises; the grid keeps to the mouse.
+    PonerAccionPredeterminada(cmdEscrutar);
+    OrdenTabulacion({cmdEscrutar, cmdDesdeFichero, imgVolver});
 }
 
 void frmEscrutar::Form_Load() {

@@ -57,6 +57,9 @@ frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
     for (int i = 0; i < 12; ++i)
         connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
+    // Enter generates; the grid keeps to the mouse.
+    PonerAccionPredeterminada(cmdGenerar);
+    OrdenTabulacion({txtApuestas, cmdGenerar, imgVolver});
     ActualizarPosibles();
 }
 

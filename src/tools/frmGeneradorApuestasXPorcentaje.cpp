@@ -94,6 +94,14 @@ frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
 
     connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
+    // Enter generates. Tab runs the fifty boxes row by row, then the count; the stars keep to the
+    // mouse.
+    PonerAccionPredeterminada(cmdGenerar);
+    OrdenTabulacion({txtPorcentaje[0]});
+    for (std::size_t i = 0; i + 1 < txtPorcentaje.size(); ++i) setTabOrder(txtPorcentaje[i], txtPorcentaje[i + 1]);
+    setTabOrder(txtPorcentaje[49], txtApuestas);
+    setTabOrder(txtApuestas, cmdGenerar);
+    setTabOrder(cmdGenerar, imgVolver);
     ActualizarPosibles();
 }
 

@@ -78,6 +78,9 @@ frmSistemasPropios::frmSistemasPropios(VistaPrincipal vista, QWidget* padre)
         connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     connect(cmdDesdeFichero, &Boton::Click, this, [this] { cmdDesdeFichero_Click(); });
     connect(cmdGuardar, &Boton::Click, this, [this] { cmdGuardar_Click(); });
+    // Enter saves the system; the grid keeps to the mouse.
+    PonerAccionPredeterminada(cmdGuardar);
+    OrdenTabulacion({cmdDesdeFichero, lstCorrespondencia, cmdGuardar, imgVolver});
     ActualizarCorrespondencia();
 }
 

@@ -116,6 +116,11 @@ frmVisualizar::frmVisualizar(VistaPrincipal vista, QWidget* padre)
     connect(imgUltimo, &BotonImagen::Click, this, [this] { imgUltimo_Click(); });
     connect(imgEscrutar, &BotonImagen::Click, this, [this] { imgEscrutar_Click(); });
     connect(txtIrboleto, &CajaTexto::TeclaIntro, this, [this] { txtIrboleto_Intro(); });
+    // Enter opens a file (in the ticket box it goes to the ticket typed); the bottom row left to
+    // right. The ticket's cells only show.
+    PonerAccionPredeterminada(cmdAbrirFichero);
+    OrdenTabulacion({cmdAbrirFichero, imgEscrutar, imgPrimero, imgAnterior, txtIrboleto, imgSiguiente, imgUltimo,
+                     imgVolver});
     MostrarBoleto(0);
 }
 

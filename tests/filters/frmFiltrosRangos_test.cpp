@@ -64,12 +64,16 @@ TEST_F(VentanasRangos, TerminacionesTeclasQueActivan) {
         EXPECT_EQ(T(minimo->text()), "0");
         EXPECT_EQ(guion.pitidos, 1);
         EXPECT_TRUE(Activa(8));
-        for (int tecla : {8, 13, 27}) {
-            w.imgActivar_Click();
-            w.txtSumaTerminacionesMaximo->Teclear(tecla);
-            EXPECT_TRUE(Activa(8)) << tecla;
-        }
         w.imgActivar_Click();
+        w.txtSumaTerminacionesMaximo->Teclear(8);
+        EXPECT_TRUE(Activa(8));
+        // Enter and Esc belong to the window (its default action, its close box), not to the box.
+        w.imgActivar_Click();
+        for (int tecla : {13, 27}) {
+            w.txtSumaTerminacionesMaximo->Teclear(tecla);
+            EXPECT_FALSE(Activa(8)) << tecla;
+        }
+        EXPECT_EQ(guion.pitidos, 1);
         Pulsar(w.txtSumaTerminacionesMaximo, Qt::Key_3, QStringLiteral("3"));   // a real key event
         EXPECT_TRUE(Activa(8));
         EXPECT_EQ(T(w.txtSumaTerminacionesMaximo->text()), "43");   // Backspace took the 5
