@@ -31,7 +31,7 @@ for o in "${objetivos[@]}"; do
   nuevo=$(mktemp -d)
   mkdir -p "fuzz/corpus/$o"
   diccionario=()
-  [ -f "fuzz/$o.dict" ] && diccionario=(-dict="fuzz/$o.dict")
+  [ -f "fuzz/$o.dict" ] && diccionario=(-dict="$PWD/fuzz/$o.dict")
   # A crash or a hang (timeout) fails the run; the input is left as crash-*/timeout-* in build-fuzz/.
   (cd build-fuzz && "./$o" "${diccionario[@]}" -max_total_time="$segundos" -timeout=10 -rss_limit_mb=4096 \
       -print_final_stats=1 "$nuevo" "../fuzz/corpus/$o" 2>&1 | tail -n 15)
