@@ -327,22 +327,17 @@ public:
     }
 
     // Uncovered scenarios meeting the 5-set c in at least g positions.
-    std::int64_t Peso(Mascara c) const {
-        const RangosSub rs(c);
-        std::int64_t w = coef_[5] * U5_[rs.r[31]];
-        for (std::size_t j = 0; j < subMedios_.size(); ++j) {
-            const int t = subTam_[j];
-            w += coef_[t] * U_[t][rs.r[subMedios_[j]]];
-        }
-        return w;
-    }
+    std::int64_t Peso(Mascara c) const { return SumaSubconjuntos(c, U5_, U_); }
     // Scenarios covered only by the bet c (c among the bets).
-    std::int64_t Criticos(Mascara c) const {
+    std::int64_t Criticos(Mascara c) const { return SumaSubconjuntos(c, W5_, W_); }
+    // The family (U or W) summed over the subsets of c, each size weighted by its coefficient.
+    std::int64_t SumaSubconjuntos(Mascara c, const std::vector<std::uint8_t>& f5,
+                                  const std::vector<std::int32_t>* ft) const {
         const RangosSub rs(c);
-        std::int64_t w = coef_[5] * W5_[rs.r[31]];
+        std::int64_t w = coef_[5] * f5[rs.r[31]];
         for (std::size_t j = 0; j < subMedios_.size(); ++j) {
             const int t = subTam_[j];
-            w += coef_[t] * W_[t][rs.r[subMedios_[j]]];
+            w += coef_[t] * ft[t][rs.r[subMedios_[j]]];
         }
         return w;
     }
