@@ -259,28 +259,19 @@ public:
         return true;
     }
 
-    void CargarEscenarios(const Tabla<Byte>& t) {
+    void CargarEscenarios(const Tabla<Byte>& t) { CargarDistintas(t, esEscenario_, escenarios_); }
+    void CargarCandidatos(const Tabla<Byte>& t) { CargarDistintas(t, esCandidato_, candidatos_); }
+    // The valid rows of t not yet in lista, each once (marca flags them by rank).
+    void CargarDistintas(const Tabla<Byte>& t, std::vector<std::uint8_t>& marca, std::vector<Mascara>& lista) {
         if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return;
         for (long f = t.LBound1(); f <= t.UBound1(); ++f) {
             if ((f & 4095) == 0) control_.Latido();
             Mascara m;
             if (!MascaraDeFila(t, f, N_, m)) continue;
             const std::uint32_t r = Rango(m);
-            if (esEscenario_[r]) continue;
-            esEscenario_[r] = 1;
-            escenarios_.push_back(m);
-        }
-    }
-    void CargarCandidatos(const Tabla<Byte>& t) {
-        if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return;
-        for (long f = t.LBound1(); f <= t.UBound1(); ++f) {
-            if ((f & 4095) == 0) control_.Latido();
-            Mascara m;
-            if (!MascaraDeFila(t, f, N_, m)) continue;
-            const std::uint32_t r = Rango(m);
-            if (esCandidato_[r]) continue;
-            esCandidato_[r] = 1;
-            candidatos_.push_back(m);
+            if (marca[r]) continue;
+            marca[r] = 1;
+            lista.push_back(m);
         }
     }
     Long Escenarios() const { return static_cast<Long>(escenarios_.size()); }
