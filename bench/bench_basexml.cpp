@@ -17,6 +17,8 @@
 #include "platform/DocumentoXML.h"
 #include "support/PlataformaGuion.h"
 
+#include "ApoyoBench.h"
+
 using namespace modGeneral;
 
 namespace {
@@ -112,13 +114,4 @@ BENCHMARK(AbrirBaseXMLVentana)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
-    Q_INIT_RESOURCE(recursos);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConVentanas(argc, argv); }

@@ -17,6 +17,8 @@
 #include "platform/PlataformaQt.h"
 #include "support/PlataformaGuion.h"
 
+#include "ApoyoBench.h"
+
 using namespace modGeneral;
 
 namespace {
@@ -96,13 +98,4 @@ BENCHMARK(AsignarEstrellas12Al2)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
-    Q_INIT_RESOURCE(recursos);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConVentanas(argc, argv); }

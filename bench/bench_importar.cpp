@@ -25,6 +25,8 @@
 #include "main/frmPrincipal.h"
 #include "support/PlataformaGuion.h"
 
+#include "ApoyoBench.h"
+
 using namespace modGeneral;
 
 namespace {
@@ -163,13 +165,4 @@ BENCHMARK(PicoImportarEUR)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
-    Q_INIT_RESOURCE(recursos);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConVentanas(argc, argv); }

@@ -20,6 +20,8 @@
 #include "main/frmPrincipal.h"
 #include "support/PlataformaGuion.h"
 
+#include "ApoyoBench.h"
+
 using namespace modGeneral;
 
 namespace {
@@ -88,13 +90,4 @@ BENCHMARK(GuardarMayorSistema)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                      : qgetenv("QT_QPA_PLATFORM"));
-    Q_INIT_RESOURCE(recursos);
-    QApplication aplicacion(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return EjecutarBenchmarksConVentanas(argc, argv); }

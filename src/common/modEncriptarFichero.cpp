@@ -62,28 +62,6 @@ std::string CifrarEUR(const std::string& texto) {
     return CifrarConFlujo(texto, FlujoEUR());
 }
 
-// Error descriptions in the user's language, as the messages show them.
-std::string DescripcionError(int codigo) {
-    switch (codigo) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG: return "No se encontró la ruta de acceso";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY: return "Permiso denegado";
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-    case EFBIG: return "Disco lleno";
-    case EISDIR: return "Error de acceso a la ruta o al archivo";
-    case EMFILE:
-    case ENFILE: return "Demasiados archivos";
-    default: return std::string("Error de entrada/salida de archivo (") + std::strerror(codigo) + ")";
-    }
-}
-
 // Buffered writer of records: the file is written in large chunks.
 class EscritorRegistros {
 public:
@@ -260,6 +238,27 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
     errno = 0;
     if (std::fclose(f) != 0) return fallo(DescripcionError(errno ? errno : EIO));
     return true;
+}
+
+std::string DescripcionError(int codigo) {
+    switch (codigo) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG: return "No se encontró la ruta de acceso";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return "Permiso denegado";
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG: return "Disco lleno";
+    case EISDIR: return "Error de acceso a la ruta o al archivo";
+    case EMFILE:
+    case ENFILE: return "Demasiados archivos";
+    default: return std::string("Error de entrada/salida de archivo (") + std::strerror(codigo) + ")";
+    }
 }
 
 }  // namespace modEncriptarFichero

@@ -44,4 +44,8 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
 // The 20-character text of a bet: five numbers and two stars in two digits ("00").
 std::string TextoApuestaEUR(const modGeneral::Byte apuesta[7]);
 
+// The description, in the user's language, of a failed write (an errno code) as the messages
+// show it.
+std::string DescripcionError(int codigo);
+
 }  // namespace modEncriptarFichero

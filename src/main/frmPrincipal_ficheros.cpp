@@ -10,6 +10,7 @@
 #include <exception>
 #include <string>
 
+#include "common/modEncriptarFichero.h"
 #include "common/modLeerApuestas.h"
 #include "main/frmPrincipal.h"
 #include "main/modCalculo.h"
@@ -46,25 +47,6 @@ private:
     QByteArray texto_;
 };
 
-std::string DescripcionErrorEscritura(int codigo) {
-    switch (codigo) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG: return "No se encontró la ruta de acceso";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY: return "Permiso denegado";
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-    case EFBIG: return "Disco lleno";
-    case EISDIR: return "Error de acceso a la ruta o al archivo";
-    default: return std::string("Error de entrada/salida de archivo (") + std::strerror(codigo) + ")";
-    }
-}
-
 // Writes the report into the program's folder (replacing an earlier one) with a final CR LF
 // and shows it without waiting. A failure is told in one box and changes nothing else.
 void EscribirYMostrarInforme(const char* nombre, const TextoInforme& informe) {
@@ -75,7 +57,7 @@ void EscribirYMostrarInforme(const char* nombre, const TextoInforme& informe) {
         errno = 0;
         std::FILE* f = std::fopen(ruta.c_str(), "wb");
         if (!f) {
-            fallo = DescripcionErrorEscritura(errno ? errno : EIO);
+            fallo = modEncriptarFichero::DescripcionError(errno ? errno : EIO);
         } else {
             const QByteArray datos = informe.Texto() + "\r\n";
             errno = 0;
@@ -84,7 +66,7 @@ void EscribirYMostrarInforme(const char* nombre, const TextoInforme& informe) {
             int codigo = errno;
             const bool cerrado = std::fclose(f) == 0;
             if (!cerrado && codigo == 0) codigo = errno;
-            if (!escrito || !cerrado) fallo = DescripcionErrorEscritura(codigo ? codigo : EIO);
+            if (!escrito || !cerrado) fallo = modEncriptarFichero::DescripcionError(codigo ? codigo : EIO);
             else if (!plataforma.MostrarFicheroTexto(ruta)) fallo = "No se ha encontrado el archivo";
         }
     } catch (...) {

@@ -259,28 +259,19 @@ public:
         return true;
     }
 
-    void CargarEscenarios(const Tabla<Byte>& t) {
+    void CargarEscenarios(const Tabla<Byte>& t) { CargarDistintas(t, esEscenario_, escenarios_); }
+    void CargarCandidatos(const Tabla<Byte>& t) { CargarDistintas(t, esCandidato_, candidatos_); }
+    // The valid rows of t not yet in lista, each once (marca flags them by rank).
+    void CargarDistintas(const Tabla<Byte>& t, std::vector<std::uint8_t>& marca, std::vector<Mascara>& lista) {
         if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return;
         for (long f = t.LBound1(); f <= t.UBound1(); ++f) {
             if ((f & 4095) == 0) control_.Latido();
             Mascara m;
             if (!MascaraDeFila(t, f, N_, m)) continue;
             const std::uint32_t r = Rango(m);
-            if (esEscenario_[r]) continue;
-            esEscenario_[r] = 1;
-            escenarios_.push_back(m);
-        }
-    }
-    void CargarCandidatos(const Tabla<Byte>& t) {
-        if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return;
-        for (long f = t.LBound1(); f <= t.UBound1(); ++f) {
-            if ((f & 4095) == 0) control_.Latido();
-            Mascara m;
-            if (!MascaraDeFila(t, f, N_, m)) continue;
-            const std::uint32_t r = Rango(m);
-            if (esCandidato_[r]) continue;
-            esCandidato_[r] = 1;
-            candidatos_.push_back(m);
+            if (marca[r]) continue;
+            marca[r] = 1;
+            lista.push_back(m);
         }
     }
     Long Escenarios() const { return static_cast<Long>(escenarios_.size()); }
@@ -327,22 +318,17 @@ public:
     }
 
     // Uncovered scenarios meeting the 5-set c in at least g positions.
-    std::int64_t Peso(Mascara c) const {
-        const RangosSub rs(c);
-        std::int64_t w = coef_[5] * U5_[rs.r[31]];
-        for (std::size_t j = 0; j < subMedios_.size(); ++j) {
-            const int t = subTam_[j];
-            w += coef_[t] * U_[t][rs.r[subMedios_[j]]];
-        }
-        return w;
-    }
+    std::int64_t Peso(Mascara c) const { return SumaSubconjuntos(c, U5_, U_); }
     // Scenarios covered only by the bet c (c among the bets).
-    std::int64_t Criticos(Mascara c) const {
+    std::int64_t Criticos(Mascara c) const { return SumaSubconjuntos(c, W5_, W_); }
+    // The family (U or W) summed over the subsets of c, each size weighted by its coefficient.
+    std::int64_t SumaSubconjuntos(Mascara c, const std::vector<std::uint8_t>& f5,
+                                  const std::vector<std::int32_t>* ft) const {
         const RangosSub rs(c);
-        std::int64_t w = coef_[5] * W5_[rs.r[31]];
+        std::int64_t w = coef_[5] * f5[rs.r[31]];
         for (std::size_t j = 0; j < subMedios_.size(); ++j) {
             const int t = subTam_[j];
-            w += coef_[t] * W_[t][rs.r[subMedios_[j]]];
+            w += coef_[t] * ft[t][rs.r[subMedios_[j]]];
         }
         return w;
     }

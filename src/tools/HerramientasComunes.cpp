@@ -8,6 +8,7 @@
 
 #include "common/ValidarTecla.h"
 #include "common/modCommonDialog.h"
+#include "common/modEncriptarFichero.h"
 #include "common/modLeerApuestas.h"
 #include "platform/Plataforma.h"
 
@@ -196,6 +197,41 @@ CajaTexto* CajaNumerica(QWidget* padre, int tipo, int maximoCaracteres) {
     caja->setMaxLength(maximoCaracteres);
     caja->KeyPress = [caja, tipo](int& tecla) { modGeneral::ValidarTecla(caja->Text().toStdString(), tecla, tipo); };
     return caja;
+}
+
+QFrame* ConstruirProgresoEUR(QWidget* padre, int x, int y, Etiqueta*& barra) {
+    auto* caja = new QFrame(padre);
+    caja->setFrameShape(QFrame::Box);
+    caja->setGeometry(x, y, PixelesDesdeTwips(modEncriptarFichero::AnchoProgresoEUR) + 2, 14);
+    barra = new Etiqueta(QString(), caja);
+    barra->SetBackStyle(1);
+    barra->SetBackColor(0xA86A1F);
+    barra->setGeometry(1, 1, 0, 12);
+    return caja;
+}
+
+bool DosEstrellas(const std::vector<Byte>& estrellas) {
+    if (estrellas.size() == 2) return true;
+    Plataforma::Activa().MsgBox("AVISO: DEBE SELECCIONAR 2 ESTRELLAS", EstiloMensaje::Exclamacion);
+    return false;
+}
+
+Long ApuestasPedidas(const QString& texto, Long posibles, std::size_t cuantosNumeros) {
+    Plataforma& p = Plataforma::Activa();
+    const QString t = texto.trimmed();
+    if (t.isEmpty()) {
+        p.MsgBox("AVISO: INDIQUE CUANTAS APUESTAS DESEA GENERAR", EstiloMensaje::Exclamacion);
+        return 0;
+    }
+    bool ok = false;
+    const qlonglong pedidas = t.toLongLong(&ok);
+    if (!ok || pedidas < 1 || pedidas > posibles) {
+        p.MsgBox("AVISO: CON " + std::to_string(cuantosNumeros) + " NUMEROS SE PUEDEN GENERAR ENTRE 1 Y " +
+                     FormatoMiles(posibles) + " APUESTAS DIFERENTES",
+                 EstiloMensaje::Exclamacion);
+        return 0;
+    }
+    return static_cast<Long>(pedidas);
 }
 
 }  // namespace Herramientas

@@ -96,4 +96,14 @@ protected:
 // A text box that passes its keys through ValidarTecla with the given input type.
 CajaTexto* CajaNumerica(QWidget* padre, int tipo, int maximoCaracteres);
 
+// The boxed progress bar of a .EUR save at (x, y) of padre, as wide as the save's progress;
+// barra receives the bar inside it. Returns the box.
+QFrame* ConstruirProgresoEUR(QWidget* padre, int x, int y, Etiqueta*& barra);
+
+// The checks the generators share before they start: exactly two stars marked, and a count of
+// bets in texto between 1 and posibles (all the different bets of cuantosNumeros numbers).
+// Each failure shows its warning; ApuestasPedidas then returns 0.
+bool DosEstrellas(const std::vector<Byte>& estrellas);
+Long ApuestasPedidas(const QString& texto, Long posibles, std::size_t cuantosNumeros);
+
 }  // namespace Herramientas

@@ -40,13 +40,7 @@ frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
     cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
     cmdGenerar->setGeometry(14, 304, 180, 32);
 
-    picProgreso = new QFrame(this);
-    picProgreso->setFrameShape(QFrame::Box);
-    picProgreso->setGeometry(14, 346, PixelesDesdeTwips(modEncriptarFichero::AnchoProgresoEUR) + 2, 14);
-    lblProgressBar = new Etiqueta(QString(), picProgreso);
-    lblProgressBar->SetBackStyle(1);
-    lblProgressBar->SetBackColor(0xA86A1F);
-    lblProgressBar->setGeometry(1, 1, 0, 12);
+    picProgreso = ConstruirProgresoEUR(this, 14, 346, lblProgressBar);
     lblEstado = new Etiqueta(QString(), this);
     lblEstado->setGeometry(14, 366, 260, 40);
     lblEstado->setWordWrap(true);
@@ -105,25 +99,9 @@ void frmGeneradorApuestas::cmdGenerar_Click() {
         p.MsgBox("AVISO: DEBE SELECCIONAR MINIMO 5 NUMEROS", EstiloMensaje::Exclamacion);
         return;
     }
-    if (estrellas.size() != 2) {
-        p.MsgBox("AVISO: DEBE SELECCIONAR 2 ESTRELLAS", EstiloMensaje::Exclamacion);
-        return;
-    }
-    const QString texto = txtApuestas->Text().trimmed();
-    if (texto.isEmpty()) {
-        p.MsgBox("AVISO: INDIQUE CUANTAS APUESTAS DESEA GENERAR", EstiloMensaje::Exclamacion);
-        return;
-    }
-    const Long posibles = ApuestasPosibles();
-    bool ok = false;
-    const qlonglong pedidas = texto.toLongLong(&ok);
-    if (!ok || pedidas < 1 || pedidas > posibles) {
-        p.MsgBox("AVISO: CON " + std::to_string(numeros.size()) + " NUMEROS SE PUEDEN GENERAR ENTRE 1 Y " +
-                     FormatoMiles(posibles) + " APUESTAS DIFERENTES",
-                 EstiloMensaje::Exclamacion);
-        return;
-    }
-    const Long cuantas = static_cast<Long>(pedidas);
+    if (!DosEstrellas(estrellas)) return;
+    const Long cuantas = ApuestasPedidas(txtApuestas->Text(), ApuestasPosibles(), numeros.size());
+    if (cuantas == 0) return;
     if (PedirFicheroEUR(std::string()).empty()) return;
 
     Ocupado = true;

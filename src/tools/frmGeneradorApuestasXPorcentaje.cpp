@@ -81,13 +81,7 @@ frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
     lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
     cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
     cmdGenerar->setGeometry(14, 378, 180, 32);
-    picProgreso = new QFrame(this);
-    picProgreso->setFrameShape(QFrame::Box);
-    picProgreso->setGeometry(14, 420, PixelesDesdeTwips(modEncriptarFichero::AnchoProgresoEUR) + 2, 14);
-    lblProgressBar = new Etiqueta(QString(), picProgreso);
-    lblProgressBar->SetBackStyle(1);
-    lblProgressBar->SetBackColor(0xA86A1F);
-    lblProgressBar->setGeometry(1, 1, 0, 12);
+    picProgreso = ConstruirProgresoEUR(this, 14, 420, lblProgressBar);
     lblEstado = new Etiqueta(QString(), this);
     lblEstado->setGeometry(206, 378, 320, 32);
     lblEstado->setWordWrap(true);
@@ -156,25 +150,9 @@ void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
         return;
     }
     const std::vector<Byte> estrellas = Marcadas(lblEstrella);
-    if (estrellas.size() != 2) {
-        p.MsgBox("AVISO: DEBE SELECCIONAR 2 ESTRELLAS", EstiloMensaje::Exclamacion);
-        return;
-    }
-    const QString texto = txtApuestas->Text().trimmed();
-    if (texto.isEmpty()) {
-        p.MsgBox("AVISO: INDIQUE CUANTAS APUESTAS DESEA GENERAR", EstiloMensaje::Exclamacion);
-        return;
-    }
-    const Long posibles = ApuestasPosibles();
-    bool ok = false;
-    const qlonglong pedidas = texto.toLongLong(&ok);
-    if (!ok || pedidas < 1 || pedidas > posibles) {
-        p.MsgBox("AVISO: CON " + std::to_string(numeros.size()) + " NUMEROS SE PUEDEN GENERAR ENTRE 1 Y " +
-                     FormatoMiles(posibles) + " APUESTAS DIFERENTES",
-                 EstiloMensaje::Exclamacion);
-        return;
-    }
-    const Long cuantas = static_cast<Long>(pedidas);
+    if (!DosEstrellas(estrellas)) return;
+    const Long cuantas = ApuestasPedidas(txtApuestas->Text(), ApuestasPosibles(), numeros.size());
+    if (cuantas == 0) return;
     if (PedirFicheroEUR(std::string()).empty()) return;
 
     Ocupado = true;

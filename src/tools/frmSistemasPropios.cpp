@@ -60,13 +60,7 @@ frmSistemasPropios::frmSistemasPropios(VistaPrincipal vista, QWidget* padre)
     lblMarcados->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdGuardar = new Boton(QStringLiteral("Guardar sistema ..."), this);
     cmdGuardar->setGeometry(354, 262, 170, 32);
-    picProgreso = new QFrame(this);
-    picProgreso->setFrameShape(QFrame::Box);
-    picProgreso->setGeometry(354, 304, PixelesDesdeTwips(modEncriptarFichero::AnchoProgresoEUR) + 2, 14);
-    lblProgressBar = new Etiqueta(QString(), picProgreso);
-    lblProgressBar->SetBackStyle(1);
-    lblProgressBar->SetBackColor(0xA86A1F);
-    lblProgressBar->setGeometry(1, 1, 0, 12);
+    picProgreso = ConstruirProgresoEUR(this, 354, 304, lblProgressBar);
     lblEstado = new Etiqueta(QString(), this);
     lblEstado->setGeometry(354, 324, 270, 40);
     lblEstado->setWordWrap(true);

@@ -33,17 +33,6 @@ protected:
         MarcarBase({1, 2, 3, 4, 5, 6, 7, 8});  // grid labels enabled: Tab must still pass them by
     }
 
-    // From the focus the window shows with, Tab round the window until back at the start.
-    static Controles Recorrido() {
-        QWidget* primero = QApplication::focusWidget();
-        Controles r{primero};
-        for (int i = 0; i < 100 && primero; ++i) {
-            PulsarTecla(QApplication::focusWidget(), Qt::Key_Tab);
-            if (QApplication::focusWidget() == primero) break;
-            r.push_back(QApplication::focusWidget());
-        }
-        return r;
-    }
     // Every control of the window a user could reach by Tab.
     static std::set<QWidget*> Alcanzables(QWidget& w) {
         std::set<QWidget*> s;

@@ -23,18 +23,6 @@ namespace {
 
 using Controles = std::vector<QWidget*>;
 
-// From the focus the window shows with, Tab round the window until back at the start.
-Controles Recorrido() {
-    QWidget* primero = QApplication::focusWidget();
-    Controles r{primero};
-    for (int i = 0; i < 100 && primero; ++i) {
-        PulsarTecla(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == primero) break;
-        r.push_back(QApplication::focusWidget());
-    }
-    return r;
-}
-
 void Escribir(QWidget* caja, const char* texto) {
     for (const char* c = texto; *c; ++c) PulsarTecla(caja, *c);
 }

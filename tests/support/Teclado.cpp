@@ -37,3 +37,14 @@ bool PulsarAtajo(QWidget* ventana, int tecla, Qt::KeyboardModifiers mayus) {
     PulsarTecla(foco ? foco : ventana, tecla, mayus);
     return false;
 }
+
+std::vector<QWidget*> Recorrido() {
+    QWidget* primero = QApplication::focusWidget();
+    std::vector<QWidget*> r{primero};
+    for (int i = 0; i < 100 && primero; ++i) {
+        PulsarTecla(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == primero) break;
+        r.push_back(QApplication::focusWidget());
+    }
+    return r;
+}

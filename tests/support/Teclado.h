@@ -3,6 +3,7 @@
 #pragma once
 
 #include <Qt>
+#include <vector>
 
 class QWidget;
 
@@ -11,5 +12,8 @@ void PulsarTecla(QWidget* w, int tecla, Qt::KeyboardModifiers mayus = Qt::NoModi
 // A key combination as the system delivers it, shortcuts first (the menu's shortcuts); true
 // when a shortcut took it. Otherwise the key goes to the focused control as PulsarTecla does.
 bool PulsarAtajo(QWidget* ventana, int tecla, Qt::KeyboardModifiers mayus);
+// From the focus the window shows with, Tab round the window until back at the start: the
+// controls in the order Tab reaches them, the first one once.
+std::vector<QWidget*> Recorrido();
 // Shows the window and makes it the active one, so that focus and Tab work.
 void ActivarVentana(QWidget* ventana);

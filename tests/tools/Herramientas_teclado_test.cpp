@@ -19,17 +19,6 @@ namespace {
 
 using Controles = std::vector<QWidget*>;
 
-Controles Recorrido() {
-    QWidget* primero = QApplication::focusWidget();
-    Controles r{primero};
-    for (int i = 0; i < 100 && primero; ++i) {
-        PulsarTecla(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == primero) break;
-        r.push_back(QApplication::focusWidget());
-    }
-    return r;
-}
-
 class TecladoHerramientas : public ::testing::Test {
 protected:
     PlataformaGuion guion;
