@@ -1,16 +1,13 @@
 // The main window's bet-file import and the two reports of the "Datos" menu. The reading of
 // the file is modLeerApuestas's; here it meets the grids, the counters, the star treatment
 // and the messages.
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <exception>
 #include <string>
+#include <vector>
 
-#include "common/modEncriptarFichero.h"
+#include "common/modInformeTexto.h"
 #include "common/modLeerApuestas.h"
 #include "main/frmPrincipal.h"
 #include "main/modCalculo.h"
@@ -34,17 +31,14 @@ std::string DescripcionDe(std::exception_ptr e) {
 
 // ---------------------------------------------------------------- reports
 
-// A report as the editor shows it: single-byte text, every line ending in CR LF.
+// A report's lines as the editor shows them.
 class TextoInforme {
 public:
-    void Linea(const QString& t = QString()) {
-        texto_ += t.toLatin1();
-        texto_ += "\r\n";
-    }
-    const QByteArray& Texto() const { return texto_; }
+    void Linea(const QString& t = QString()) { lineas_.push_back(t.toStdString()); }
+    const std::vector<std::string>& Lineas() const { return lineas_; }
 
 private:
-    QByteArray texto_;
+    std::vector<std::string> lineas_;
 };
 
 // Writes the report into the program's folder (replacing an earlier one) with a final CR LF
@@ -53,22 +47,11 @@ void EscribirYMostrarInforme(const char* nombre, const TextoInforme& informe) {
     Plataforma& plataforma = Plataforma::Activa();
     std::string fallo;
     try {
-        const std::string ruta = plataforma.CarpetaPrograma() + "/" + nombre;
-        errno = 0;
-        std::FILE* f = std::fopen(ruta.c_str(), "wb");
-        if (!f) {
-            fallo = modEncriptarFichero::DescripcionError(errno ? errno : EIO);
-        } else {
-            const QByteArray datos = informe.Texto() + "\r\n";
-            errno = 0;
-            const bool escrito = std::fwrite(datos.constData(), 1, static_cast<std::size_t>(datos.size()), f) ==
-                                 static_cast<std::size_t>(datos.size());
-            int codigo = errno;
-            const bool cerrado = std::fclose(f) == 0;
-            if (!cerrado && codigo == 0) codigo = errno;
-            if (!escrito || !cerrado) fallo = modEncriptarFichero::DescripcionError(codigo ? codigo : EIO);
-            else if (!plataforma.MostrarFicheroTexto(ruta)) fallo = "No se ha encontrado el archivo";
-        }
+        const std::string ruta = modInformeTexto::RutaInforme(plataforma.CarpetaPrograma(), nombre);
+        std::vector<std::string> lineas = informe.Lineas();
+        lineas.emplace_back();
+        if (modInformeTexto::EscribirInforme(ruta, lineas, fallo) && !plataforma.MostrarFicheroTexto(ruta))
+            fallo = "No se ha encontrado el archivo";
     } catch (...) {
         fallo = DescripcionDe(std::current_exception());
     }

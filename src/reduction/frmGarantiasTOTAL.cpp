@@ -16,7 +16,7 @@
 #include "common/modGeneral.h"
 #include "platform/Plataforma.h"
 #include "reduction/AyudaVentanas.h"
-#include "reduction/modInformeTexto.h"
+#include "common/modInformeTexto.h"
 
 using namespace modGeneral;
 using modGarantias::ResultadoNivel;

@@ -1,14 +1,13 @@
 #include "tools/HerramientasComunes.h"
 
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QString>
 
 #include "common/ValidarTecla.h"
 #include "common/modCommonDialog.h"
 #include "common/modEncriptarFichero.h"
+#include "common/modInformeTexto.h"
 #include "common/modLeerApuestas.h"
 #include "platform/Plataforma.h"
 
@@ -111,20 +110,13 @@ std::string PedirFicheroEUR(const std::string& nombrePropuesto) {
 
 bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& lineas) {
     Plataforma& p = Plataforma::Activa();
-    const QString ruta =
-        QDir::toNativeSeparators(QString::fromStdString(p.CarpetaPrograma()) + QLatin1Char('/') + QString::fromStdString(nombre));
-    QByteArray texto;
-    for (const auto& l : lineas) {
-        texto += QString::fromStdString(l).toLatin1();
-        texto += "\r\n";
-    }
-    QFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(texto) != texto.size() || !f.flush()) {
-        p.MsgBox("ERROR AL GUARDAR EL INFORME (" + f.errorString().toStdString() + ")", EstiloMensaje::Critico);
+    const std::string ruta = modInformeTexto::RutaInforme(p.CarpetaPrograma(), nombre);
+    std::string error;
+    if (!modInformeTexto::EscribirInforme(ruta, lineas, error)) {
+        p.MsgBox("ERROR AL GUARDAR EL INFORME (" + error + ")", EstiloMensaje::Critico);
         return false;
     }
-    f.close();
-    p.MostrarFicheroTexto(ruta.toStdString());
+    p.MostrarFicheroTexto(ruta);
     return true;
 }
 

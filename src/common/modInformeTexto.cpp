@@ -1,4 +1,6 @@
-#include "reduction/modInformeTexto.h"
+#include "common/modInformeTexto.h"
+
+#include "common/modEncriptarFichero.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -35,19 +37,22 @@ std::string ALatin1(const std::string& s) {
 }
 
 bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& lineas, std::string& error) {
+    std::string texto;
+    for (const std::string& l : lineas) texto += ALatin1(l) + "\r\n";
+    errno = 0;
     std::FILE* f = std::fopen(ruta.c_str(), "wb");
     if (!f) {
-        error = std::strerror(errno);
+        error = modEncriptarFichero::DescripcionError(errno ? errno : EIO);
         return false;
     }
-    bool bien = true;
-    for (const std::string& l : lineas) {
-        const std::string t = ALatin1(l) + "\r\n";
-        if (std::fwrite(t.data(), 1, t.size(), f) != t.size()) bien = false;
-    }
-    if (std::fclose(f) != 0) bien = false;
-    if (!bien) error = "no se pudo escribir el fichero";
-    return bien;
+    errno = 0;
+    const bool escrito = std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
+    int codigo = errno;
+    const bool cerrado = std::fclose(f) == 0;
+    if (!cerrado && codigo == 0) codigo = errno;
+    if (escrito && cerrado) return true;
+    error = modEncriptarFichero::DescripcionError(codigo ? codigo : EIO);
+    return false;
 }
 
 }  // namespace modInformeTexto

@@ -1,5 +1,5 @@
-// Text reports of the reduction windows: written to the program's folder as single-byte
-// (Latin-1) text with CR LF line ends, as every report of the program.
+// The program's text reports: written to the program's folder as single-byte (Latin-1) text
+// with CR LF line ends. Every report goes through here; each caller shows its own failure box.
 #pragma once
 
 #include <string>
@@ -9,8 +9,9 @@ namespace modInformeTexto {
 
 // The full path of a report in the program's folder.
 std::string RutaInforme(const std::string& carpeta, const std::string& nombre);
-// Writes the lines (UTF-8; characters outside Latin-1 become "?"). False with the reason in
-// error when the file cannot be written.
+// Writes the lines (UTF-8; characters outside Latin-1 become "?"), each ending in CR LF,
+// replacing an earlier file. False with the reason, in the user's language, in error when the
+// file cannot be written.
 bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& lineas, std::string& error);
 // UTF-8 to Latin-1.
 std::string ALatin1(const std::string& utf8);
