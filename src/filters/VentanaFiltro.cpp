@@ -151,6 +151,8 @@ void Intercambiar(Byte* const (&entradas)[6], QLineEdit* caja, int minimo, int m
     dialogo->AciertoMinimo = minimo;
     dialogo->AciertoMaximo = maximo;
     if (ocultarCero) dialogo->lblAciertos[0]->setVisible(false);
+    // Beside the box it fills, so that the box stays in sight.
+    dialogo->ColocarJuntoA(caja);
     Plataforma::Activa().MostrarModal(*dialogo);
     dialogo.reset();
     QString texto;
