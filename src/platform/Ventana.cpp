@@ -107,8 +107,8 @@ void Ventana::ColocarJuntoA(const QWidget* control) {
     const QScreen* pantalla = control->screen();
     if (!pantalla) return;
     const QRect zona = pantalla->availableGeometry();
-    // The system frames this window as it frames the control's window (nothing before either
-    // has shown): the frame counts in what must fit.
+    // This window has not shown yet: the system will frame it as it framed the control's
+    // window, and the frame counts in what must fit.
     const QRect conMarco = control->window()->frameGeometry(), sinMarco = control->window()->geometry();
     const QMargins marco(sinMarco.left() - conMarco.left(), sinMarco.top() - conMarco.top(),
                          conMarco.right() - sinMarco.right(), conMarco.bottom() - sinMarco.bottom());
