@@ -8,7 +8,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextDocument>
 
 namespace {
 
@@ -70,9 +69,8 @@ Qt::Alignment AlineacionBoton(const QAbstractButton* b) {
     return Qt::AlignCenter;
 }
 
-// The caption as drawn: a button's "&" marks its Alt letter ("&&" is one "&").
-QString TextoDibujado(const QString& texto, bool conLetraAlt) {
-    if (!conLetraAlt) return texto;
+// A button's caption as drawn: its "&" marks the Alt letter ("&&" is one "&").
+QString SinLetraAlt(const QString& texto) {
     QString t;
     for (int i = 0; i < texto.size(); ++i) {
         if (texto[i] == QLatin1Char('&') && i + 1 < texto.size()) ++i;
@@ -83,17 +81,9 @@ QString TextoDibujado(const QString& texto, bool conLetraAlt) {
 
 // The part of the room the caption's letters take (blanks at either end are no letters).
 // One line is placed by its alignment; wrapped text by the lines the font breaks it into.
-QRect LetrasEn(const QWidget* w, const QString& texto, const QRect& hueco, Qt::Alignment alineacion,
-               bool ajustar, bool enriquecido) {
+// Captions are plain text.
+QRect LetrasEn(const QWidget* w, const QString& texto, const QRect& hueco, Qt::Alignment alineacion, bool ajustar) {
     const QFontMetrics fm = w->fontMetrics();
-    if (enriquecido) {
-        QTextDocument doc;
-        doc.setDocumentMargin(0);
-        doc.setDefaultFont(w->font());
-        doc.setHtml(texto);
-        if (ajustar) doc.setTextWidth(hueco.width());
-        return QRect(hueco.topLeft(), doc.size().toSize());
-    }
     if (ajustar || texto.contains(QLatin1Char('\n'))) {
         const int banderas = static_cast<int>(alineacion) | (ajustar ? Qt::TextWordWrap : 0);
         return fm.boundingRect(hueco, banderas, texto.trimmed());
@@ -137,14 +127,12 @@ std::vector<std::string> RotulosQueNoCaben(QWidget* ventana) {
         if (auto* l = qobject_cast<QLabel*>(w)) {
             texto = l->text();
             hueco = HuecoEtiqueta(l);
-            const bool enriquecido = l->textFormat() == Qt::RichText ||
-                                     (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(texto));
             letras = LetrasEn(l, texto, hueco, QStyle::visualAlignment(l->layoutDirection(), l->alignment()),
-                              l->wordWrap(), enriquecido);
+                              l->wordWrap());
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            texto = TextoDibujado(b->text(), true);
+            texto = SinLetraAlt(b->text());
             hueco = HuecoBoton(b);
-            letras = LetrasEn(b, texto, hueco, AlineacionBoton(b), false, false);
+            letras = LetrasEn(b, texto, hueco, AlineacionBoton(b), false);
         } else {
             continue;
         }
