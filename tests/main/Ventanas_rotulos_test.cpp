@@ -52,6 +52,7 @@ protected:
         vistas.insert(v.objectName().toStdString());
         for (auto& c : RotulosQueNoCaben(&v)) cortados.push_back(c);
         const QPoint fondo = FondoLibre(&v);
+        if (fondo.x() < 0) marcos.push_back(v.objectName().toStdString() + ": no bare window to hide the frames");
         for (BotonImagen* b : v.findChildren<BotonImagen*>()) {
             if (!b->isVisible() || !b->isEnabled()) continue;
             MoverPuntero(&v, fondo);
@@ -64,10 +65,11 @@ protected:
         MoverPuntero(&v, fondo);
         v.hide();
     }
-    void AlMostrar(const std::string& nombre, std::function<void(Ventana&)> antes = {}) {
-        guion.alMostrar[nombre] = [this, antes](Ventana& v) {
+    // Measures the window when it opens, then plays the user with despues.
+    void AlMostrar(const std::string& nombre, std::function<void(Ventana&)> despues = {}) {
+        guion.alMostrar[nombre] = [this, despues](Ventana& v) {
             Recorrer(v);
-            if (antes) antes(v);
+            if (despues) despues(v);
         };
     }
 };
