@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/tornaventura.svg")));
     // Qt's dialogs and every format in Spanish, whatever the system's language.
     PrepararIdiomaEspanol();
+    FijarFuentePrograma();
     PlataformaQt plataforma;
     Plataforma::Instalar(&plataforma);
     frmPrincipal ventana;

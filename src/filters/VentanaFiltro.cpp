@@ -66,11 +66,9 @@ void VentanaFiltro::ColocarMarco(int x, int y) {
     // imgActivar is wider than tall (a switch): 48x32; imgVolver 32x32 to its right.
     imgActivar->setGeometry(x, y, 48, 32);
     imgVolver->setGeometry(x + 56, y, 32, 32);
-    // Each border lies on its image's edge, where the image draws its own hover frame.
-    ShapeBorde[1]->setGeometry(imgActivar->geometry());
-    ShapeBorde[0]->setGeometry(imgVolver->geometry());
-    ShapeBorde[0]->raise();
-    ShapeBorde[1]->raise();
+    // Each border lies on its image's edge.
+    ShapeBorde[1]->Enmarcar(imgActivar);
+    ShapeBorde[0]->Enmarcar(imgVolver);
 }
 
 bool VentanaFiltro::FiltroActivo() const { return lst_.List(fila_).startsWith(Si); }
@@ -153,6 +151,8 @@ void Intercambiar(Byte* const (&entradas)[6], QLineEdit* caja, int minimo, int m
     dialogo->AciertoMinimo = minimo;
     dialogo->AciertoMaximo = maximo;
     if (ocultarCero) dialogo->lblAciertos[0]->setVisible(false);
+    // Beside the box it fills, so that the box stays in sight.
+    dialogo->ColocarJuntoA(caja);
     Plataforma::Activa().MostrarModal(*dialogo);
     dialogo.reset();
     QString texto;

@@ -45,14 +45,13 @@ frmAciertos::frmAciertos(QWidget* padre) : Ventana(padre) {
     imgNinguno->setGeometry(60, 66, 32, 32);
 
     ShapeBorde = new Forma(this);
-    ShapeBorde->setGeometry(250, 66, 32, 32);
     imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Cerrar"));
     imgVolver->setGeometry(250, 66, 32, 32);
     imgVolver->installEventFilter(this);
     imgVolver->setMouseTracking(true);
-    ShapeBorde->raise();
+    ShapeBorde->Enmarcar(imgVolver);
 
     // The count labels are toggles: Tab reaches them and Space toggles one (counts not offered are
     // disabled and skipped). Enter, there as anywhere, closes as imgVolver does, as it would from a

@@ -23,20 +23,20 @@ frmFiltroTERMINACIONES::frmFiltroTERMINACIONES(ListaTexto& lstFiltros, QWidget* 
     // The sum of the last digits: "Suma de Terminaciones :" minimum "-" maximum.
     const int ySuma = arriba + 11 * PasoFilaFiltro + 6;
     Label1[0] = new QLabel(QStringLiteral("Suma de Terminaciones :"), this);
-    Label1[0]->setGeometry(x, ySuma, 150, AltoFilaFiltro);
+    Label1[0]->setGeometry(x, ySuma, 160, AltoFilaFiltro);
     txtSumaTerminacionesMinimo = new CajaTexto(this);
     txtSumaTerminacionesMinimo->setMaxLength(2);
     txtSumaTerminacionesMinimo->setAlignment(Qt::AlignCenter);
     txtSumaTerminacionesMinimo->setToolTip(QStringLiteral("Mínimo valor permitido 0(10,20,30,40,50)"));
-    txtSumaTerminacionesMinimo->setGeometry(x + 154, ySuma, 40, AltoFilaFiltro);
+    txtSumaTerminacionesMinimo->setGeometry(x + 164, ySuma, 40, AltoFilaFiltro);
     Label1[1] = new QLabel(QStringLiteral("-"), this);
     Label1[1]->setAlignment(Qt::AlignCenter);
-    Label1[1]->setGeometry(x + 196, ySuma, 16, AltoFilaFiltro);
+    Label1[1]->setGeometry(x + 206, ySuma, 16, AltoFilaFiltro);
     txtSumaTerminacionesMaximo = new CajaTexto(this);
     txtSumaTerminacionesMaximo->setMaxLength(2);
     txtSumaTerminacionesMaximo->setAlignment(Qt::AlignCenter);
     txtSumaTerminacionesMaximo->setToolTip(QStringLiteral("Máximo valor permitido 45(09,19,29,39,49)"));
-    txtSumaTerminacionesMaximo->setGeometry(x + 214, ySuma, 40, AltoFilaFiltro);
+    txtSumaTerminacionesMaximo->setGeometry(x + 224, ySuma, 40, AltoFilaFiltro);
     txtSumaTerminacionesMinimo->KeyPress = [this](int& tecla) {
         if (!TeclaDeLaVentana(tecla)) txtSumaTerminacionesMinimo_KeyPress(tecla);
     };

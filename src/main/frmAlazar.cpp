@@ -28,13 +28,12 @@ frmAlazar::frmAlazar(frmPrincipal& principal, QWidget* padre) : Ventana(padre), 
     cmdAlazar->setGeometry(18, 92, 240, 30);
 
     ShapeBorde = new Forma(this);
-    ShapeBorde->setGeometry(276, 88, 38, 38);
     imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Cerrar"));
     imgVolver->setGeometry(279, 91, 32, 32);
     imgVolver->installEventFilter(this);
-    ShapeBorde->raise();
+    ShapeBorde->Enmarcar(imgVolver, 3);
 
     // Enter draws, Esc closes; Tab goes down the window and ends on the close image.
     PonerAccionPredeterminada(cmdAlazar);

@@ -128,46 +128,53 @@ void frmPrincipal::ConstruirBarraHerramientas() {
                                             "Calcular", "", "Cálculo con grabación de apuestas"};
     static const char* const iconos[7] = {"nuevo", "abrir", "guardar", "validar",
                                           "prueba", "analisis", "definitivo"};
-    const int arriba = barraMenus->geometry().bottom() + 6;
-    const int anchoCelda = 100;
+    using DisposicionPrincipal::AltoEntrada;
+    using DisposicionPrincipal::AnchoEntrada;
+    using DisposicionPrincipal::MargenBarra;
+    const int arriba = barraMenus->geometry().bottom() + 1 + MargenBarra;
     QFont fuente = font();
     fuente.setPointSize(8);
     fuente.setBold(true);
     for (int i = 0; i < 7; ++i) {
-        const int x = MargenIzquierdo + i * (anchoCelda + 2);
-        ShapeBorde[i] = new Forma(this, 0x80'00'00);
-        ShapeBorde[i]->setGeometry(x, arriba, anchoCelda, 78);
-
-        imgIco[i] = new QLabel(this);
-        imgIco[i]->setObjectName(QStringLiteral("imgIco%1").arg(i));
-        imgIco[i]->setPixmap(QIcon(QStringLiteral(":/iconos/%1.svg").arg(QLatin1String(iconos[i])))
-                                 .pixmap(32, 32));
-        imgIco[i]->setAlignment(Qt::AlignCenter);
-        imgIco[i]->setGeometry(x + (anchoCelda - 32) / 2, arriba + 5, 32, 32);
-
+        const QRect entrada(MargenIzquierdo + i * (AnchoEntrada + DisposicionPrincipal::HuecoEntradas), arriba,
+                            AnchoEntrada, AltoEntrada);
+        // The caption label is the whole entry: the mouse anywhere inside the frame is over it.
         lblMenu[i] = new Etiqueta(QString::fromUtf8(captions[i]), this);
         lblMenu[i]->setObjectName(QStringLiteral("lblMenu%1").arg(i));
         lblMenu[i]->setFont(fuente);
         lblMenu[i]->SetForeColor(0x60'30'00);
         lblMenu[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         lblMenu[i]->setWordWrap(true);
+        lblMenu[i]->setContentsMargins(3, 40, 3, 2);
         lblMenu[i]->setCursor(Qt::PointingHandCursor);
         lblMenu[i]->setToolTip(QString::fromUtf8(consejos[i]));
-        lblMenu[i]->setGeometry(x + 3, arriba + 40, anchoCelda - 6, 34);
+        lblMenu[i]->setGeometry(entrada);
         // Moving over a toolbar entry is its own event, not the bare window's.
         lblMenu[i]->setAttribute(Qt::WA_NoMousePropagation);
+
+        // The icon lies on its entry and lets the mouse through to it.
+        imgIco[i] = new QLabel(this);
+        imgIco[i]->setObjectName(QStringLiteral("imgIco%1").arg(i));
+        imgIco[i]->setPixmap(QIcon(QStringLiteral(":/iconos/%1.svg").arg(QLatin1String(iconos[i])))
+                                 .pixmap(32, 32));
+        imgIco[i]->setAlignment(Qt::AlignCenter);
+        imgIco[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        imgIco[i]->setGeometry(entrada.x() + (AnchoEntrada - 32) / 2, arriba + 5, 32, 32);
+
+        ShapeBorde[i] = new Forma(this, 0x80'00'00);
+        ShapeBorde[i]->setGeometry(entrada);
     }
     picBanner2 = new Etiqueta(QString(), this);
     picBanner2->setObjectName(QStringLiteral("picBanner2"));
     picBanner2->setPixmap(QIcon(QStringLiteral(":/imagenes/banner.svg")).pixmap(300, 60));
     picBanner2->setAlignment(Qt::AlignCenter);
     picBanner2->setCursor(Qt::PointingHandCursor);
-    picBanner2->setGeometry(AnchoVentana - 12 - 300, arriba + 8, 300, 60);
+    picBanner2->setGeometry(AnchoVentana - 12 - 300, arriba + (AltoEntrada - 60) / 2, 300, 60);
 
     auto* linea = new QFrame(this);
     linea->setFrameShape(QFrame::HLine);
     linea->setFrameShadow(QFrame::Sunken);
-    linea->setGeometry(0, arriba + 82, AnchoVentana, 4);
+    linea->setGeometry(0, arriba + AltoEntrada + MargenBarra, AnchoVentana, 4);
 }
 
 void frmPrincipal::ConstruirRejillas() {

@@ -32,6 +32,13 @@ inline constexpr int Separacion = 14;
 inline constexpr int XContadores = Margen + AnchoRejillas + Separacion;
 inline constexpr int XLista = XContadores + AnchoContadores + Separacion;
 inline constexpr int ArribaBloques = 122;   // first row under the toolbar
+// A toolbar entry (icon over caption, the size of its hover frame) and the bare window between
+// entries and around the toolbar: wide enough that a mouse passing along it crosses bare window,
+// which hides the frames, between any two entries.
+inline constexpr int AnchoEntrada = 90;
+inline constexpr int AltoEntrada = 70;
+inline constexpr int HuecoEntradas = 32;
+inline constexpr int MargenBarra = 10;
 }  // namespace DisposicionPrincipal
 
 class frmPrincipal : public Ventana {

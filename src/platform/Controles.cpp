@@ -139,6 +139,12 @@ void Forma::SetColorBorde(long bgr) {
     setStyleSheet(QStringLiteral("QFrame{border:2px solid %1; background:transparent;}").arg(NombreColor(bgr)));
 }
 
+void Forma::Enmarcar(BotonImagen* boton, int margen) {
+    setGeometry(boton->geometry().adjusted(-margen, -margen, margen, margen));
+    raise();
+    boton->SetBordePropio(false);
+}
+
 // ---- BotonImagen ----
 BotonImagen::BotonImagen(const QString& recursoImagen, QWidget* padre) : QLabel(padre) {
     setFocusPolicy(Qt::TabFocus);
@@ -152,14 +158,19 @@ void BotonImagen::SetImagen(const QString& recursoImagen) {
     setPixmap(p);
 }
 
+void BotonImagen::SetBordePropio(bool propio) {
+    bordePropio_ = propio;
+    update();
+}
+
 void BotonImagen::enterEvent(QEnterEvent* e) {
-    bordeVisible_ = true;
+    ratonDentro_ = true;
     update();
     QLabel::enterEvent(e);
 }
 
 void BotonImagen::leaveEvent(QEvent* e) {
-    bordeVisible_ = false;
+    ratonDentro_ = false;
     update();
     QLabel::leaveEvent(e);
 }
@@ -178,7 +189,7 @@ void BotonImagen::mouseReleaseEvent(QMouseEvent* e) {
 
 void BotonImagen::paintEvent(QPaintEvent* e) {
     QLabel::paintEvent(e);
-    if (bordeVisible_ && isEnabled()) {
+    if (BordeVisible()) {
         QPainter p(this);
         p.setPen(QPen(QColor(200, 0, 0), 2));
         p.drawRect(rect().adjusted(1, 1, -1, -1));

@@ -76,22 +76,30 @@ private:
     QString estiloBase_;
 };
 
+class BotonImagen;
+
 // A shape drawn as a border (the hover border of image buttons).
 class Forma : public QFrame {
     Q_OBJECT
 public:
     explicit Forma(QWidget* padre = nullptr, long colorBGR = 0x0000FF);
     void SetColorBorde(long bgr);
+    // Lays the border over an image button (its place grown by margen on every side, above
+    // it): the window shows and hides it, and the button no longer draws a border of its own.
+    void Enmarcar(BotonImagen* boton, int margen = 0);
 };
 
-// An image that acts as a button and shows a border while the mouse is over it. It takes the
-// focus by Tab only (a click leaves the focus where it was); Space or Enter raise Click.
+// An image that acts as a button and shows a border while the mouse is over it: its own,
+// unless a window lays a Forma over it (Forma::Enmarcar). It takes the focus by Tab only (a
+// click leaves the focus where it was); Space or Enter raise Click.
 class BotonImagen : public QLabel {
     Q_OBJECT
 public:
     explicit BotonImagen(const QString& recursoImagen = QString(), QWidget* padre = nullptr);
     void SetImagen(const QString& recursoImagen);
-    bool BordeVisible() const { return bordeVisible_; }
+    void SetBordePropio(bool propio);
+    // The button draws its own hover border now.
+    bool BordeVisible() const { return bordePropio_ && ratonDentro_ && isEnabled(); }
 
 signals:
     void Click();
@@ -106,7 +114,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    bool bordeVisible_ = false;
+    bool bordePropio_ = true;
+    bool ratonDentro_ = false;
     bool pulsado_ = false;
 };
 

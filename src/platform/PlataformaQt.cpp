@@ -145,6 +145,8 @@ void PrepararEntornoEspanol() {
     else qunsetenv("LC_ALL");
 }
 
+void FijarFuentePrograma() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+
 bool PrepararIdiomaEspanol() {
     static bool hecho = false;
     static bool traducido = false;

@@ -17,6 +17,9 @@ bool PrepararIdiomaEspanol();
 // (the dates and sizes of a file dialog) become Spanish too. The C library's locale and the
 // environment are left as they were.
 void PrepararEntornoEspanol();
+// Every window is laid out in pixels for one font, DejaVu Sans at 9 points, whatever the
+// desktop's: set as the application's font once the application object exists.
+void FijarFuentePrograma();
 
 class PlataformaQt : public Plataforma {
 public:

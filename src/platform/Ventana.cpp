@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/Controles.h"
 
@@ -97,6 +99,42 @@ void Ventana::OrdenTabulacion(std::initializer_list<QWidget*> controles) {
         else QWidget::setTabOrder(anterior, c);
         anterior = c;
     }
+}
+
+void Ventana::ColocarJuntoA(const QWidget* control) {
+    if (!control) return;
+    const QRect campo(control->mapToGlobal(QPoint(0, 0)), control->size());
+    const QScreen* pantalla = control->screen();
+    if (!pantalla) return;
+    const QRect zona = pantalla->availableGeometry();
+    // This window has not shown yet: the system will frame it as it framed the control's
+    // window, and the frame counts in what must fit.
+    const QRect conMarco = control->window()->frameGeometry(), sinMarco = control->window()->geometry();
+    const QMargins marco(sinMarco.left() - conMarco.left(), sinMarco.top() - conMarco.top(),
+                         conMarco.right() - sinMarco.right(), conMarco.bottom() - sinMarco.bottom());
+    const QSize total = size().grownBy(marco);
+    constexpr int Separacion = 4;
+    // Along the control's edge the window slides back inside the screen.
+    auto enZona = [&](int v, int desde, int largo, int tamano) {
+        return std::max(desde, std::min(v, desde + largo - tamano));
+    };
+    const int x = enZona(campo.left() - marco.left(), zona.left(), zona.width(), total.width());
+    const int y = enZona(campo.top() - marco.top(), zona.top(), zona.height(), total.height());
+    const QPoint sitios[4] = {
+        {x, campo.bottom() + 1 + Separacion},                 // under
+        {x, campo.top() - Separacion - total.height()},       // above
+        {campo.right() + 1 + Separacion, y},                  // right
+        {campo.left() - Separacion - total.width(), y},       // left
+    };
+    for (const QPoint& p : sitios) {
+        const QRect r(p, total);
+        if (zona.contains(r) && !r.intersects(campo)) {
+            move(p);
+            return;
+        }
+    }
+    // A screen too small for that: as near as it goes, inside it.
+    move(x, enZona(campo.bottom() + 1 + Separacion, zona.top(), zona.height(), total.height()));
 }
 
 void Ventana::keyPressEvent(QKeyEvent* e) {

@@ -70,6 +70,11 @@ public:
     // Tab order, first to last; the first control gets the focus when the window shows.
     void OrdenTabulacion(std::initializer_list<QWidget*> controles);
 
+    // Before it shows, places the window next to a control of the window below, as a list drops
+    // down from its box: under the control, else above it, to its right or to its left; wholly
+    // inside the control's screen and never over the control.
+    void ColocarJuntoA(const QWidget* control);
+
 signals:
     // The window has unloaded (the program ends with its main window).
     void Descargada();

@@ -163,9 +163,8 @@ VentanaHerramienta::VentanaHerramienta(const QString& nombre, const QString& tit
 }
 
 void VentanaHerramienta::ColocarVolver(int x, int y) {
-    ShapeBorde->setGeometry(x - 3, y - 3, 38, 38);
     imgVolver->setGeometry(x, y, 32, 32);
-    ShapeBorde->raise();
+    ShapeBorde->Enmarcar(imgVolver, 3);
 }
 
 bool VentanaHerramienta::eventFilter(QObject* objeto, QEvent* e) {

@@ -45,8 +45,11 @@ frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
     cmdDesdeFichero = new Boton(QStringLiteral("Desde fichero ..."), this);
     cmdDesdeFichero->setGeometry(176, 290, 156, 32);
     cmdDesdeFichero->setToolTip(QStringLiteral("Escrutar las apuestas de un fichero .TXT o .EUR"));
+    // Two lines: the longest hint does not fit in one beside the results.
     lblEstado = new Etiqueta(QString(), this);
-    lblEstado->setGeometry(14, 334, 318, 22);
+    lblEstado->setGeometry(14, 332, 318, 40);
+    lblEstado->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblEstado->setWordWrap(true);
     lblEstado->setFont(negrita);
 
     // Results: one row per prize category, then the bets without prize and the total.

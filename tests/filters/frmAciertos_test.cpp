@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QScreen>
+#include <algorithm>
 
 #include "filters/AyudaVentanas.h"
 #include "filters/VentanaFiltro.h"
@@ -148,6 +150,30 @@ TEST_F(Aciertos, ElBotonDeCierreCierraYLasEtiquetasFueraDeRangoNoCambian) {
     d.imgNinguno_Click();
     EXPECT_EQ(AciertosSeleccion(5), 1);
     EXPECT_TRUE(d.Descargar(MotivoCierre::Usuario));
+}
+
+TEST_F(Aciertos, SeAbreJuntoALaCajaQueRellenaYDentroDeLaPantalla) {
+    const QRect pantalla = w->screen()->availableGeometry();
+    w->setFixedSize(360, 200);
+    w->caja->setGeometry(20, 60, 108, 22);
+    w->show();
+    // The caller at the top left, at the bottom, and at the right edge of the screen.
+    for (const QPoint sitio : {pantalla.topLeft() + QPoint(10, 10), QPoint(pantalla.left() + 10, pantalla.bottom() - 150),
+                               QPoint(pantalla.right() - 150, pantalla.top() + 10)}) {
+        w->move(sitio);
+        QRect dialogo;
+        AlDialogo([&](frmAciertos& d) { dialogo = d.frameGeometry(); });
+        w->DialogoAciertos(Bajos, w->caja);
+        const QRect caja(w->caja->mapToGlobal(QPoint(0, 0)), w->caja->size());
+        EXPECT_TRUE(pantalla.contains(dialogo)) << sitio.x() << "," << sitio.y();
+        EXPECT_FALSE(dialogo.intersects(caja)) << sitio.x() << "," << sitio.y();
+        // Right against the box: a few pixels from one of its edges, alongside it.
+        const int dx = std::max({0, dialogo.left() - caja.right() - 1, caja.left() - dialogo.right() - 1});
+        const int dy = std::max({0, dialogo.top() - caja.bottom() - 1, caja.top() - dialogo.bottom() - 1});
+        EXPECT_LE(std::max(dx, dy), 8) << sitio.x() << "," << sitio.y();
+        EXPECT_EQ(std::min(dx, dy), 0) << sitio.x() << "," << sitio.y();
+    }
+    w->hide();
 }
 
 }  // namespace

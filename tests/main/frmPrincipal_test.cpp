@@ -2,12 +2,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <stdexcept>
 
 #include "common/modAPIList.h"
 #include "main/DireccionesWeb.h"
 #include "main/PrincipalPrueba.h"
+#include "support/Raton.h"
 
 using namespace modGeneral;
 
@@ -304,6 +306,30 @@ TEST_F(PruebaPrincipal, BordesDeLaBarraSiguenAlRaton) {
                              Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&f, &sobreVentana);
     for (auto* s : f.ShapeBorde) EXPECT_TRUE(s->isHidden());
+}
+
+TEST_F(PruebaPrincipal, UnBarridoDelRatonPorLaBarraDejaUnMarcoComoMucho) {
+    using namespace DisposicionPrincipal;
+    f.show();
+    auto marcos = [&] {
+        int n = 0;
+        for (auto* s : f.ShapeBorde) n += s->isVisible();
+        return n;
+    };
+    const QRect primera = f.lblMenu[0]->geometry(), ultima = f.lblMenu[6]->geometry();
+    // Along the captions and along the icons, as fast as the gaps between entries allow.
+    for (int y : {primera.top() + 10, primera.center().y(), primera.bottom() - 5}) {
+        BarrerPuntero(&f, QPoint(2, y), QPoint(ultima.center().x(), y), HuecoEntradas - 1);
+        EXPECT_EQ(marcos(), 1) << "at height " << y;
+        EXPECT_TRUE(f.ShapeBorde[6]->isVisible());
+    }
+    // Out of an entry, up to the menus or down to the grids, the bare window comes first.
+    const QPoint centro = f.lblMenu[3]->geometry().center();
+    BarrerPuntero(&f, centro, QPoint(centro.x(), f.barraMenus->geometry().center().y()), MargenBarra - 1);
+    EXPECT_EQ(marcos(), 0);
+    BarrerPuntero(&f, QPoint(centro.x(), primera.top() + 2), QPoint(centro.x(), ArribaBloques + 4), MargenBarra - 1);
+    EXPECT_EQ(marcos(), 0);
+    f.hide();
 }
 
 // ---------------------------------------------------------------- menus and toolbar
