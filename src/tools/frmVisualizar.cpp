@@ -213,6 +213,7 @@ void frmVisualizar::imgEscrutar_Click() {
     ApuestasReducidas.ReDim(0, TotalApuestas, 1, 7);
     for (int c = 1; c <= 7; ++c)
         for (Long b = 1; b <= TotalApuestas; ++b) ApuestasReducidas(b, c) = Apuestas(b, c);
+    ApuestasSustituidas = true;
     frmEscrutar escrutar(vista_, this);
     escrutar.DesdePrincipal = false;
     escrutar.NumApuestas = TotalApuestas;
