@@ -15,6 +15,7 @@ titular_cerrojo_apt() {
   for f in "${cerrojos_apt[@]}"; do
     [ -e "$f" ] || continue
     read -r dispositivo inodo < <(stat -L -c '%D %i' "$f") || continue
+    [[ "$dispositivo" =~ ^[0-9a-f]+$ ]] || continue
     # The device number as the C library packs it.
     mayor=$(( (16#$dispositivo >> 8) & 0xfff ))
     menor=$(( (16#$dispositivo & 0xff) | ((16#$dispositivo >> 12) & 0xfff00) ))
