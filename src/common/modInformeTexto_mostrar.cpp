@@ -8,7 +8,7 @@ namespace modInformeTexto {
 std::string MensajeVisorNoIniciado(const std::string& ruta) {
     // The report is on disk: the path lets the user open it by other means.
     return "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido iniciar el visor de textos)\r\n"
-           "El informe est\xC3\xA1 guardado en: " +
+           "El informe est\xC3\xA1 guardado en:\r\n" +
            ruta;
 }
 

@@ -445,7 +445,7 @@ TEST_F(FicherosPrincipal, SinVisorDeTextosElAvisoDaLaRutaDelInformeEscrito) {
     ASSERT_EQ(guion.mensajes.size(), 1u);
     EXPECT_EQ(guion.mensajes[0].texto,
               "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido iniciar el visor de textos)\r\n"
-              "El informe est\xC3\xA1 guardado en: " +
+              "El informe est\xC3\xA1 guardado en:\r\n" +
                   Ruta("TORNAVENTURA_INFORME.txt"));
     EXPECT_EQ(guion.mensajes[0].estilo, EstiloMensaje::Critico);
     EXPECT_EQ(Leer(Ruta("TORNAVENTURA_INFORME.txt")).rfind("RESUMEN\r\n", 0), 0u);
