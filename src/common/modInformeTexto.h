@@ -16,4 +16,10 @@ bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& li
 // UTF-8 to Latin-1.
 std::string ALatin1(const std::string& utf8);
 
+// Shows a written report in the system's text viewer without waiting. When the viewer cannot
+// start, the critical box MensajeVisorNoIniciado tells the user where the report is; false then.
+bool MostrarInforme(const std::string& ruta);
+// "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (...)" with the report's full path under it.
+std::string MensajeVisorNoIniciado(const std::string& ruta);
+
 }  // namespace modInformeTexto

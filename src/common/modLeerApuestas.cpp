@@ -617,8 +617,9 @@ std::string MensajeError(const LecturaApuestas& lectura) {
 std::string MensajeLimite() { return "SOLO SE PUEDEN IMPORTAR " + std::to_string(MaximoApuestas) + " APUESTAS"; }
 
 std::string MensajeCeroApuestas() {
+    // Every line needs the two stars too: the forms shown are ones the reader takes.
     return "AVISO: Se han importado 0 apuestas.\r\n"
-           "El fichero ha de estar en formato: 0102030405 o 01,02,03,04,05 o 01 02 03 04 05";
+           "El fichero ha de estar en formato: 01020304050607 o 01,02,03,04,05+06,07 o 01 02 03 04 05 06 07";
 }
 
 std::string ElegirFicheroApuestas() {

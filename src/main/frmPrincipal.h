@@ -270,7 +270,8 @@ public:
     virtual void AbrirVentanaEstrellas();
     virtual void AbrirVentanaReduccion();
     virtual void AbrirVentanaEscrutar(Long numApuestas);
-    virtual void AbrirVentanaVisualizar();
+    // frmVisualizar; true when its "Escrutar" replaced the current bets with the file's.
+    virtual bool AbrirVentanaVisualizar();
     virtual void AbrirVentanaGarantias();
     virtual void AbrirVentanaSistemasPropios();
     virtual void AbrirVentanaGeneradorApuestas();

@@ -50,8 +50,8 @@ void EscribirYMostrarInforme(const char* nombre, const TextoInforme& informe) {
         const std::string ruta = modInformeTexto::RutaInforme(plataforma.CarpetaPrograma(), nombre);
         std::vector<std::string> lineas = informe.Lineas();
         lineas.emplace_back();
-        if (modInformeTexto::EscribirInforme(ruta, lineas, fallo) && !plataforma.MostrarFicheroTexto(ruta))
-            fallo = "No se ha encontrado el archivo";
+        // A viewer that does not start has its own box, with the report's path.
+        if (modInformeTexto::EscribirInforme(ruta, lineas, fallo)) modInformeTexto::MostrarInforme(ruta);
     } catch (...) {
         fallo = DescripcionDe(std::current_exception());
     }

@@ -59,9 +59,9 @@ void frmPrincipal::menuEscrutinioApuestas_Click() {
 }
 
 void frmPrincipal::menuVisualizarArchivo_Click() {
-    AbrirVentanaVisualizar();
-    // The viewer may have replaced the current bets with those of the file it showed.
-    ActualizarContadoresBase();
+    // Only a scrutiny from the viewer replaces the current bets with the file's; a file just
+    // looked at leaves the calculated system, its counters and its bets as they were.
+    if (AbrirVentanaVisualizar()) ActualizarContadoresBase();
 }
 
 void frmPrincipal::menuGarantias_Click() {

@@ -15,10 +15,10 @@ void frmPrincipal::AbrirVentanaEscrutar(Long numApuestas) {
     Plataforma::Activa().MostrarModal(escrutar);
 }
 
-// frmVisualizar; the caller refreshes the counters when it closes.
-void frmPrincipal::AbrirVentanaVisualizar() {
+bool frmPrincipal::AbrirVentanaVisualizar() {
     frmVisualizar visualizar(Vista(), this);
     Plataforma::Activa().MostrarModal(visualizar);
+    return visualizar.ApuestasSustituidas;
 }
 
 // frmSistemasPropios.

@@ -32,7 +32,24 @@ QWidget* VentanaActiva() {
 
 PlataformaQt::PlataformaQt() { Randomize(); }
 
+bool PlataformaQt::Preguntar(const QString& texto, bool siPorDefecto) {
+    QMessageBox caja(VentanaActiva());
+    caja.setWindowTitle(QString::fromLatin1(TituloMensajes));
+    caja.setText(texto);
+    caja.setIcon(QMessageBox::Question);
+    // Alt+S and Alt+N (or the bare letters) answer from the keyboard; Esc is No.
+    auto* si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+    auto* no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    caja.setDefaultButton(siPorDefecto ? si : no);
+    caja.setEscapeButton(no);
+    caja.exec();
+    return caja.clickedButton() == si;
+}
+
 RespuestaMensaje PlataformaQt::MsgBox(const std::string& texto, EstiloMensaje estilo) {
+    // The program's own questions guard an action the user may regret: No is the default.
+    if (estilo == EstiloMensaje::PreguntaSiNo)
+        return Preguntar(Q(texto), false) ? RespuestaMensaje::Si : RespuestaMensaje::No;
     QMessageBox caja(VentanaActiva());
     caja.setWindowTitle(QString::fromLatin1(TituloMensajes));
     caja.setText(Q(texto));
@@ -40,15 +57,7 @@ RespuestaMensaje PlataformaQt::MsgBox(const std::string& texto, EstiloMensaje es
     case EstiloMensaje::Critico: caja.setIcon(QMessageBox::Critical); break;
     case EstiloMensaje::Exclamacion: caja.setIcon(QMessageBox::Warning); break;
     case EstiloMensaje::Informacion: caja.setIcon(QMessageBox::Information); break;
-    case EstiloMensaje::PreguntaSiNo: {
-        caja.setIcon(QMessageBox::Question);
-        auto* si = caja.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        auto* no = caja.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        caja.setDefaultButton(no);
-        caja.setEscapeButton(no);
-        caja.exec();
-        return caja.clickedButton() == si ? RespuestaMensaje::Si : RespuestaMensaje::No;
-    }
+    case EstiloMensaje::PreguntaSiNo: break;
     }
     caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
     caja.exec();
@@ -208,8 +217,9 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
             QString pregunta = fi.exists()
                 ? QStringLiteral("%1 ya existe.\n¿ Desea reemplazarlo ?").arg(fi.fileName())
                 : QStringLiteral("%1\nEste archivo no existe.\n¿ Desea crearlo ?").arg(fi.fileName());
-            // No goes back to the dialog, as the system's dialogs do.
-            if (MsgBox(S(pregunta), EstiloMensaje::PreguntaSiNo) != RespuestaMensaje::Si) continue;
+            // No goes back to the dialog, as the system's dialogs do. Enter keeps an existing
+            // file but creates a new one: a new name typed and Enter saves.
+            if (!Preguntar(pregunta, !fi.exists())) continue;
         }
         r.aceptado = true;
         r.ruta = S(QDir::toNativeSeparators(ruta));

@@ -38,6 +38,8 @@ public:
     std::string SeparadorMiles() override;
 
 private:
+    // A Yes/No question box; true for Yes. Enter answers the default.
+    bool Preguntar(const QString& texto, bool siPorDefecto);
     // Where the next file dialog opens: the user's documents folder at first, then the
     // folder of the last file chosen in a dialog during this run.
     QString CarpetaDialogos() const;

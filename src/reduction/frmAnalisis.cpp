@@ -154,7 +154,7 @@ void frmAnalisis::imgInforme_Click() {
         p.MsgBox("ERROR AL GENERAR EL INFORME (" + error + ")", EstiloMensaje::Critico);
         return;
     }
-    p.MostrarFicheroTexto(ruta);
+    modInformeTexto::MostrarInforme(ruta);
 }
 
 void frmAnalisis::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }

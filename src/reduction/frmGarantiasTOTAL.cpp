@@ -188,7 +188,7 @@ void frmGarantiasTOTAL::cmdInforme_Click() {
         p.MsgBox("AVISO: EL NIVEL si " + std::to_string(k) + " NO SE HA CALCULADO", EstiloMensaje::Exclamacion);
         return;
     }
-    p.MostrarFicheroTexto(modInformeTexto::RutaInforme(p.CarpetaPrograma(), modGarantias::NombreInforme(k)));
+    modInformeTexto::MostrarInforme(modInformeTexto::RutaInforme(p.CarpetaPrograma(), modGarantias::NombreInforme(k)));
 }
 
 void frmGarantiasTOTAL::MostrarNivel(const ResultadoNivel& r) {

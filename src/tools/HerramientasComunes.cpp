@@ -116,7 +116,7 @@ bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& 
         p.MsgBox("ERROR AL GUARDAR EL INFORME (" + error + ")", EstiloMensaje::Critico);
         return false;
     }
-    p.MostrarFicheroTexto(ruta);
+    modInformeTexto::MostrarInforme(ruta);
     return true;
 }
 

@@ -61,7 +61,7 @@ std::string PedirFicheroEUR(const std::string& nombrePropuesto);
 
 // Writes a report (UTF-8 lines, stored Latin-1 with CR LF) to the program's folder and shows
 // it in the system's viewer. On failure: the critical box "ERROR AL GUARDAR EL INFORME (...)"
-// and false.
+// and false. A viewer that does not start has its own box; the report stands written (true).
 bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& lineas);
 
 // Asks for a bet file with the import's dialog and reads it with the import's reader

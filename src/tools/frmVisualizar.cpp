@@ -210,6 +210,7 @@ void frmVisualizar::imgEscrutar_Click() {
         return;
     }
     // The viewed bets become the current bets (row 0 unused), as the scrutiny reads them.
+    ApuestasSustituidas = true;
     ApuestasReducidas.ReDim(0, TotalApuestas, 1, 7);
     for (int c = 1; c <= 7; ++c)
         for (Long b = 1; b <= TotalApuestas; ++b) ApuestasReducidas(b, c) = Apuestas(b, c);

@@ -39,6 +39,9 @@ public:
     Tabla<modGeneral::Byte> Apuestas;
     Long TotalApuestas = 0;
     Long BoletoActual = 0;   // 1-based; 0 when no file is shown
+    // Set once "Escrutar" replaces ApuestasReducidas with the file's bets (before it does: a
+    // failed copy has lost them too): the main window's counters no longer describe them.
+    bool ApuestasSustituidas = false;
     Long TotalBoletos() const { return (TotalApuestas + ApuestasPorBoleto - 1) / ApuestasPorBoleto; }
 
     void Form_Activate() override;

@@ -133,9 +133,28 @@ TEST_F(LeerApuestasTest, LineasCortasSeSaltanSinNumeroYLoQueSigueAlCaracter14SeI
     l = Texto("\r\n0102\r\n");
     ASSERT_TRUE(l.Leida());
     EXPECT_EQ(l.total, 0);
-    EXPECT_EQ(MensajeCeroApuestas(),
-              "AVISO: Se han importado 0 apuestas.\r\nEl fichero ha de estar en formato: 0102030405 o "
-              "01,02,03,04,05 o 01 02 03 04 05");
+}
+
+TEST_F(LeerApuestasTest, CadaFormaQueDaElAvisoDeCeroApuestasSeImporta) {
+    const std::string aviso = MensajeCeroApuestas();
+    const std::string entrada = "AVISO: Se han importado 0 apuestas.\r\nEl fichero ha de estar en formato: ";
+    ASSERT_EQ(aviso.rfind(entrada, 0), 0u) << aviso;
+    // The forms the warning shows, each written as a file of two lines, as a user would.
+    std::vector<std::string> formas;
+    for (std::size_t desde = entrada.size();;) {
+        const std::size_t o = aviso.find(" o ", desde);
+        formas.push_back(aviso.substr(desde, o == std::string::npos ? o : o - desde));
+        if (o == std::string::npos) break;
+        desde = o + 3;
+    }
+    ASSERT_EQ(formas.size(), 3u);
+    for (const std::string& forma : formas) {
+        LecturaApuestas l = Texto(forma + "\r\n" + forma + "\r\n");
+        ASSERT_TRUE(l.Leida()) << forma;
+        EXPECT_EQ(l.total, 2) << forma;
+        EXPECT_EQ(l.apuestas(2, 5), 5) << forma;
+        EXPECT_EQ(l.apuestas(2, 7), 7) << forma;
+    }
 }
 
 TEST_F(LeerApuestasTest, ComprobacionesDeCadaApuesta) {

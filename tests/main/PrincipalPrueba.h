@@ -17,7 +17,7 @@ public:
     int casillaAlCalcular = -1;            // chkGuardarAutomaticamente when Calcular ran
     std::vector<int> filasAbiertas;
     std::function<void(int)> alAbrirFila;  // stands in for a row's settings window
-    std::function<void()> alVisualizar;    // stands in for the viewer
+    std::function<bool()> alVisualizar;    // stands in for the viewer: true when it replaced the bets
     Long apuestasEscrutar = -1, apuestasAnalisis = -1;
 
     int Veces(const std::string& nombre) const {
@@ -44,9 +44,9 @@ public:
         llamadas.push_back("Escrutar");
         apuestasEscrutar = n;
     }
-    void AbrirVentanaVisualizar() override {
+    bool AbrirVentanaVisualizar() override {
         llamadas.push_back("Visualizar");
-        if (alVisualizar) alVisualizar();
+        return alVisualizar && alVisualizar();
     }
     void AbrirVentanaGarantias() override { llamadas.push_back("Garantias"); }
     void AbrirVentanaSistemasPropios() override { llamadas.push_back("SistemasPropios"); }

@@ -439,6 +439,18 @@ TEST_F(FicherosPrincipal, ResumenDeUnSistemaImportadoSinFiltros) {
     EXPECT_EQ(t.substr(t.size() - cola.size()), cola);
 }
 
+TEST_F(FicherosPrincipal, SinVisorDeTextosElAvisoDaLaRutaDelInformeEscrito) {
+    guion.visorArranca = false;
+    f.menuVerResumenFiltros_Click();
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_EQ(guion.mensajes[0].texto,
+              "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (No se ha podido iniciar el visor de textos)\r\n"
+              "El informe est\xC3\xA1 guardado en:\r\n" +
+                  Ruta("TORNAVENTURA_INFORME.txt"));
+    EXPECT_EQ(guion.mensajes[0].estilo, EstiloMensaje::Critico);
+    EXPECT_EQ(Leer(Ruta("TORNAVENTURA_INFORME.txt")).rfind("RESUMEN\r\n", 0), 0u);
+}
+
 TEST_F(FicherosPrincipal, UnaCarpetaSinPermisoDeEscrituraDaElErrorYNadaMas) {
     const std::string carpeta = guion.carpeta;
     guion.carpeta = carpeta + "/no existe";

@@ -436,9 +436,12 @@ TEST_F(PruebaPrincipal, EscrutadorSinApuestasAbreIgualmente) {
     EXPECT_TRUE(guion.mensajes.empty());
 }
 
-TEST_F(PruebaPrincipal, VisualizarRecalculaLosContadores) {
+TEST_F(PruebaPrincipal, VisualizarRecalculaLosContadoresCuandoSuEscrutarCambioLasApuestas) {
     MarcarNumeros({1, 2, 3, 4, 5, 6});
-    f.alVisualizar = [this] { f.lblApuestasReducidas->SetCaption(QStringLiteral("40")); };
+    f.alVisualizar = [this] {
+        f.lblApuestasReducidas->SetCaption(QStringLiteral("40"));
+        return true;
+    };
     f.menuVisualizarArchivo_Click();
     EXPECT_EQ(Caption(f.lblApuestasIniciales), "6");
     EXPECT_EQ(Caption(f.lblApuestasReducidas), "0");

@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "platform/PlataformaQt.h"
+#include "support/Teclado.h"
 
 namespace {
 
@@ -78,11 +79,19 @@ void Teclear(QFileDialog* d, const QString& nombre) {
     d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(nombre);
 }
 
+QString SinAlt(QString t) { return t.remove(QLatin1Char('&')); }
+
+// The button of a question box as the user reads it (its Alt letter aside).
+QString PorDefecto(QWidget* w) {
+    auto* caja = qobject_cast<QMessageBox*>(w);
+    return caja && caja->defaultButton() ? SinAlt(caja->defaultButton()->text()) : QString();
+}
+
 void Pulsar(QWidget* w, const QString& texto) {
     auto* caja = qobject_cast<QMessageBox*>(w);
     ASSERT_NE(caja, nullptr);
     for (QAbstractButton* b : caja->buttons())
-        if (b->text() == texto) {
+        if (SinAlt(b->text()) == texto) {
             b->click();
             return;
         }
@@ -180,7 +189,7 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
         auto* caja = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(caja, nullptr);
         preguntas << caja->text();
-        noPorDefecto = caja->defaultButton() && caja->defaultButton()->text() == QStringLiteral("No");
+        noPorDefecto = PorDefecto(w) == QStringLiteral("No");
         conductor.Olvidar();  // the dialog comes back
         Pulsar(w, QStringLiteral("No"));
     });
@@ -200,9 +209,9 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
     EXPECT_EQ(r.indiceFiltro, 1);
 }
 
-TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCrea) {
+TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCreaEIntroLoCrea) {
     PeticionDialogo p = Peticion(true);
-    QString pregunta;
+    QString pregunta, porDefecto;
     conductor.acciones.push_back([&](QWidget* w) {
         auto* d = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(d, nullptr);
@@ -213,20 +222,63 @@ TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCrea) {
     });
     conductor.acciones.push_back([&](QWidget* w) {
         pregunta = qobject_cast<QMessageBox*>(w)->text();
-        Pulsar(w, QStringLiteral("Sí"));
+        porDefecto = PorDefecto(w);
+        PulsarTecla(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
+    });
+    bool vuelveAlDialogo = false;  // what No would do
+    conductor.acciones.push_back([&](QWidget* w) {
+        vuelveAlDialogo = true;
+        qobject_cast<QDialog*>(w)->reject();
     });
     ResultadoDialogoFichero r = plataforma.DialogoFichero(p);
+    EXPECT_FALSE(vuelveAlDialogo);
     EXPECT_EQ(pregunta, QStringLiteral("nuevo.EUR\nEste archivo no existe.\n¿ Desea crearlo ?"));
+    EXPECT_EQ(porDefecto, QStringLiteral("Sí"));
     ASSERT_TRUE(r.aceptado);
     EXPECT_EQ(r.indiceFiltro, 2);
     EXPECT_FALSE(QFile::exists(Ruta(QStringLiteral("nuevo.EUR"))));  // the dialog creates nothing
 }
 
+TEST_F(DialogoFicheroTest, LasPreguntasDelProgramaTienenLetrasAltYNoPorDefecto) {
+    QStringList botones;
+    QString porDefecto;
+    int sinRespuesta = 0;
+    auto preguntar = [&](std::function<void(QWidget*)> responder) {
+        conductor.Olvidar();
+        conductor.acciones.push_back([&, responder](QWidget* w) {
+            auto* caja = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(caja, nullptr);
+            botones.clear();
+            for (QAbstractButton* b : caja->buttons()) botones << b->text();
+            porDefecto = PorDefecto(w);
+            responder(w);
+            // A key that answers nothing must not hang the test.
+            QTimer::singleShot(3000, caja, [&sinRespuesta, caja] {
+                ++sinRespuesta;
+                caja->done(0);
+            });
+        });
+        return plataforma.MsgBox("\xC2\xBF DESEA CONTINUAR ?", EstiloMensaje::PreguntaSiNo);
+    };
+    auto tecla = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        return [k, m](QWidget* w) {
+            if (m == Qt::NoModifier) PulsarTecla(w->focusWidget() ? w->focusWidget() : w, k, m);
+            else PulsarAtajo(w, k, m);
+        };
+    };
+    EXPECT_EQ(preguntar(tecla(Qt::Key_Return)), RespuestaMensaje::No);
+    botones.sort();
+    EXPECT_EQ(botones, (QStringList{QStringLiteral("&No"), QStringLiteral("&Sí")}));
+    EXPECT_EQ(porDefecto, QStringLiteral("No"));
+    EXPECT_EQ(preguntar(tecla(Qt::Key_S, Qt::AltModifier)), RespuestaMensaje::Si);
+    EXPECT_EQ(preguntar(tecla(Qt::Key_N, Qt::AltModifier)), RespuestaMensaje::No);
+    EXPECT_EQ(preguntar(tecla(Qt::Key_Escape)), RespuestaMensaje::No);
+    EXPECT_EQ(sinRespuesta, 0);
+}
+
 // ---------------------------------------------------------------- Spanish and the folder
 
 namespace {
-
-QString SinAlt(QString t) { return t.remove(QLatin1Char('&')); }
 
 QStringList Botones(QFileDialog* d) {
     QStringList r;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <string>
 
+#include "common/modInformeTexto.h"
 #include "main/frmPrincipal.h"
 #include "reduction/frmAnalisis.h"
 #include "reduction/modAnalisis.h"
@@ -80,12 +81,16 @@ TEST_F(Analisis, LaVentanaDesdeLaBarraConElTotalDeApuestas) {
         EXPECT_EQ(a.picEstrellas->Filas()[0].cuenta, 12);
         EXPECT_TRUE(a.lblApuestas->text().endsWith(QStringLiteral("12")));
         a.imgInforme_Click();
+        guion.visorArranca = false;
+        a.imgInforme_Click();
         a.imgVolver_Click();
     };
     f.lblMenu_Click(5);
     ASSERT_EQ(guion.modalesMostrados, (std::vector<std::string>{"frmAnalisis"}));
     const std::string ruta = guion.carpeta + "/TORNAVENTURA_ANALISIS.txt";
-    ASSERT_EQ(guion.ficherosMostrados, (std::vector<std::string>{ruta}));
+    ASSERT_EQ(guion.ficherosMostrados, (std::vector<std::string>{ruta, ruta}));
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_EQ(guion.mensajes[0].texto, modInformeTexto::MensajeVisorNoIniciado(ruta));
     QFile fichero(QString::fromStdString(ruta));
     ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
     const std::string texto = fichero.readAll().toStdString();

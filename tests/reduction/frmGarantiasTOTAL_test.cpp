@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/modInformeTexto.h"
 #include "main/frmPrincipal.h"
 #include "reduction/frmGarantiasTOTAL.h"
 #include "support/PlataformaGuion.h"
@@ -147,11 +148,16 @@ TEST_F(VentanaGarantias, CadaNivelSobreElCondicionadoYLuegoSobreElTotal) {
 
         g.grdGarantias->selectRow(frmGarantiasTOTAL::FilaDeNivel(3));
         g.cmdInforme_Click();
+        // Without a viewer the box says where the report is.
+        guion.visorArranca = false;
+        g.cmdInforme_Click();
+        EXPECT_EQ(guion.UltimoMensaje(),
+                  modInformeTexto::MensajeVisorNoIniciado(guion.carpeta + "/TORNAVENTURA_GARANTIAS_si3.txt"));
         g.imgVolver_Click();
     };
     f.menuGarantias_Click();
     ASSERT_EQ(guion.modalesMostrados, (std::vector<std::string>{"frmGarantiasTOTAL"}));
-    ASSERT_EQ(guion.ficherosMostrados.size(), 1u);
+    ASSERT_EQ(guion.ficherosMostrados.size(), 2u);
     EXPECT_EQ(guion.ficherosMostrados[0], guion.carpeta + "/TORNAVENTURA_GARANTIAS_si3.txt");
     for (int k = 1; k <= 5; ++k) {
         const std::string texto = Leer("TORNAVENTURA_GARANTIAS_si" + std::to_string(k) + ".txt");

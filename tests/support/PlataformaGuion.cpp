@@ -47,7 +47,7 @@ bool PlataformaGuion::AbrirPaginaWeb(const std::string& url) {
 
 bool PlataformaGuion::MostrarFicheroTexto(const std::string& ruta) {
     ficherosMostrados.push_back(ruta);
-    return true;
+    return visorArranca;
 }
 
 ResultadoDialogoFichero PlataformaGuion::DialogoFichero(const PeticionDialogo& p) {

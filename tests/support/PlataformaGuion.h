@@ -37,6 +37,7 @@ public:
     std::string separador = ".";
     std::string carpeta;           // the program's folder (a fresh temporary folder)
     bool paginasAbren = true;       // AbrirPaginaWeb result
+    bool visorArranca = true;       // MostrarFicheroTexto result (the report is recorded either way)
 
     // ---- record ----
     std::vector<MensajeRegistrado> mensajes;

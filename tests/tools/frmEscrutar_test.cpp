@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AyudaHerramientas.h"
+#include "common/modInformeTexto.h"
 #include "support/PlataformaGuion.h"
 #include "tools/frmEscrutar.h"
 
@@ -104,6 +105,19 @@ TEST_F(PruebaEscrutar, DesdeLaPrincipalEscrutaLasApuestasActualesAlActivarse) {
     EXPECT_NE(informe.find("03 17 25 40 48 + 02 11"), std::string::npos);
     EXPECT_NE(informe.find("Apuestas escrutadas: 12.000 (Apuestas actuales)\r\n"), std::string::npos);
     EXPECT_NE(informe.find("Categor\xED" "a"), std::string::npos);  // Latin-1 on disk
+}
+
+TEST_F(PruebaEscrutar, SinVisorDeTextosElAvisoDaLaRutaDelInforme) {
+    ApuestasReducidas = ayuda::ApuestasAlAzar(20, 3);
+    g.visorArranca = false;
+    frmEscrutar e;
+    e.NumApuestas = 20;
+    g.MostrarModal(e);
+    const std::string ruta = g.carpeta + "/" + frmEscrutar::NombreInforme;
+    ASSERT_EQ(g.mensajes.size(), 1u);
+    EXPECT_EQ(g.mensajes[0].texto, modInformeTexto::MensajeVisorNoIniciado(ruta));
+    EXPECT_EQ(g.mensajes[0].estilo, EstiloMensaje::Critico);
+    EXPECT_NE(ayuda::LeerTexto(ruta).find("Apuestas escrutadas: 20 "), std::string::npos);
 }
 
 TEST_F(PruebaEscrutar, LaCombinacionSeMarcaConCincoNumerosYDosEstrellasComoMaximo) {
