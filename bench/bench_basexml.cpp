@@ -34,6 +34,12 @@ namespace {
 class frmPrincipalBanco : public frmPrincipal {
 public:
     void ImportarApuestasDesdeArchivo() override {}
+    // Loaded and shown offscreen, as the user sees it.
+    void Mostrar() {
+        Cargar();
+        show();
+        QApplication::processEvents();
+    }
 };
 
 void LlenarTodo() {
@@ -104,9 +110,7 @@ void AbrirBaseXMLVentana(benchmark::State& estado) {
     const std::string ruta = EscribirBaseCompleta(carpeta);
     {
         frmPrincipalBanco ventana;
-        ventana.Cargar();
-        ventana.show();
-        QApplication::processEvents();
+        ventana.Mostrar();
         for (auto _ : estado) {
             plataforma.dialogos.push_back(Eleccion(ruta));
             ventana.AbrirBaseXML();
@@ -201,9 +205,7 @@ void AbrirBaseHostil(benchmark::State& estado) {
     bool rechazado = false;
     {
         frmPrincipalBanco ventana;
-        ventana.Cargar();
-        ventana.show();
-        QApplication::processEvents();
+        ventana.Mostrar();
         for (auto _ : estado) {
             plataforma.dialogos.push_back(Eleccion(ruta));
             plataforma.mensajes.clear();

@@ -136,6 +136,15 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
         EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
         return ruta;
     };
+    // An earlier pair with one of its files replaced by a pipe or a folder.
+    auto parConSustituto = [&](const std::string& nombre, const std::string& extension, bool tuberia) {
+        parAntiguo(Ruta(nombre + ".EUR"));
+        const std::string sustituido = Ruta(nombre + extension);
+        fs::remove(sustituido);
+        if (tuberia) CrearTuberia(sustituido);
+        else fs::create_directory(sustituido);
+        return Ruta(nombre + ".EUR");
+    };
     const std::vector<Caso> casos = {
         {"disco lleno",
          [&] {
@@ -144,38 +153,10 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
              return disco.Carpeta() + "/par.EUR";
          },
          eur + "Disco lleno)"},
-        {"apuestas en una carpeta",
-         [&] {
-             parAntiguo(Ruta("carpeta.EUR"));
-             fs::remove(Ruta("carpeta.EUR"));
-             fs::create_directory(Ruta("carpeta.EUR"));
-             return Ruta("carpeta.EUR");
-         },
-         eur + Carpeta + ")"},
-        {"apuestas en una tuberia",
-         [&] {
-             parAntiguo(Ruta("tuberia.EUR"));
-             fs::remove(Ruta("tuberia.EUR"));
-             CrearTuberia(Ruta("tuberia.EUR"));
-             return Ruta("tuberia.EUR");
-         },
-         eur + Tuberia + ")"},
-        {"base en una tuberia",
-         [&] {
-             parAntiguo(Ruta("base_tuberia.EUR"));
-             fs::remove(Ruta("base_tuberia.xml"));
-             CrearTuberia(Ruta("base_tuberia.xml"));
-             return Ruta("base_tuberia.EUR");
-         },
-         par + Tuberia + ")"},
-        {"base en una carpeta",
-         [&] {
-             parAntiguo(Ruta("base_carpeta.EUR"));
-             fs::remove(Ruta("base_carpeta.xml"));
-             fs::create_directory(Ruta("base_carpeta.xml"));
-             return Ruta("base_carpeta.EUR");
-         },
-         par + Carpeta + ")"},
+        {"apuestas en una carpeta", [&] { return parConSustituto("carpeta", ".EUR", false); }, eur + Carpeta + ")"},
+        {"apuestas en una tuberia", [&] { return parConSustituto("tuberia", ".EUR", true); }, eur + Tuberia + ")"},
+        {"base en una tuberia", [&] { return parConSustituto("base_tuberia", ".xml", true); }, par + Tuberia + ")"},
+        {"base en una carpeta", [&] { return parConSustituto("base_carpeta", ".xml", false); }, par + Carpeta + ")"},
         {"las apuestas no se pueden poner en su sitio",
          [&] {
              parAntiguo(Ruta("renombre.EUR"));
