@@ -104,7 +104,9 @@ TEST_F(EscriturasPrincipal, GuardarLaBaseQueFallaNoLaDaPorGuardada) {
         GuardarBase(ruta);
         ComprobarFallo("ERROR AL GUARDAR EL FICHERO BASE EN XML (" + c.motivo + ")",
                        "TORNAVENTURA 3.1 - Fichero : Sin guardar.xml", fs::path(ruta).parent_path().string());
-        if (fs::is_regular_file(ruta)) EXPECT_EQ(LeerBytes(ruta), antigua);
+        if (fs::is_regular_file(ruta)) {
+            EXPECT_EQ(LeerBytes(ruta), antigua);
+        }
     }
     EXPECT_TRUE(EsTuberia(Ruta("tuberia.xml")));
 
@@ -179,8 +181,12 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
         GuardarPar(ruta);
         f.lblNumero_Click(49);
         ComprobarFallo(c.mensaje, "TORNAVENTURA 3.1 - Fichero : Sin guardar.xml", fs::path(ruta).parent_path().string());
-        if (!antesEUR.empty()) EXPECT_EQ(LeerBytes(ruta), antesEUR);
-        if (!antesXML.empty()) EXPECT_EQ(LeerBytes(xml), antesXML);
+        if (!antesEUR.empty()) {
+            EXPECT_EQ(LeerBytes(ruta), antesEUR);
+        }
+        if (!antesXML.empty()) {
+            EXPECT_EQ(LeerBytes(xml), antesXML);
+        }
     }
     guion.mensajes.clear();
     GuardarPar(Ruta("bueno.EUR"));

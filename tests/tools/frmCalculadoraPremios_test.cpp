@@ -150,7 +150,9 @@ TEST(frmCalculadoraPremios, UnFicheroDePremiosMaloNoCambiaLaVentana) {
         w.cmdAbrirPremios_Click();
         EXPECT_EQ(g.mensajes.back().estilo, EstiloMensaje::Critico);
         EXPECT_EQ(g.UltimoMensaje().rfind(prefijo, 0), 0u) << g.UltimoMensaje();
-        if (!motivo.empty()) EXPECT_EQ(g.UltimoMensaje(), prefijo + motivo + ")");
+        if (!motivo.empty()) {
+            EXPECT_EQ(g.UltimoMensaje(), prefijo + motivo + ")");
+        }
         EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
         EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
         EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
