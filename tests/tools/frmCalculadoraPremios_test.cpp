@@ -197,9 +197,18 @@ TEST(frmCalculadoraPremios, LoQueNoSePuedeEscribirLoDiceYNoPierdeNada) {
     EXPECT_EQ(g.UltimoMensaje(), "ERROR AL GUARDAR EL INFORME (Disco lleno)");
     EXPECT_EQ(ayuda::LeerTexto(disco.Carpeta() + "/" + frmCalculadoraPremios::NombreInforme), informe);
 
+    // The window still saves; a link at the name is replaced, not followed, and a link the
+    // user chooses to open is read.
     QTemporaryDir otra;
+    const std::string enlace = otra.path().toStdString() + "/enlace.xml";
+    std::filesystem::create_symlink(lleno, enlace);
     g.mensajes.clear();
-    g.dialogos.push_back(Eleccion(otra.path().toStdString() + "/bueno.xml"));
+    g.dialogos.push_back(Eleccion(enlace));
+    w.cmdAbrirPremios_Click();
+    g.dialogos.push_back(Eleccion(enlace));
     w.cmdGuardarPremios_Click();
     EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
+    EXPECT_FALSE(std::filesystem::is_symlink(enlace));
+    EXPECT_EQ(ayuda::LeerTexto(enlace), antiguo);
+    EXPECT_EQ(ayuda::LeerTexto(lleno), antiguo);
 }
