@@ -4,11 +4,18 @@
 // - LeerBaseXML: the document loads the file and the reader walks it into the tables.
 // - AbrirBaseXMLVentana: "ABRIR" as the main window runs it, shown offscreen: the dialog
 //   (answered at once), the reset, the reading, the grids, the filter list and the counters.
+// - AbrirBaseHostil/k: the same "ABRIR" on files crafted to take time or memory, each of at
+//   most 4 MB (the size limit), named in the output. pico_MB is the peak resident memory
+//   of the process during one opening above what it held before (aim: every file answered
+//   within 1 s and 100 MB); bytes the file's size; the label says whether it was refused.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <fstream>
+#include <malloc.h>
 #include <string>
 
 #include "common/modGeneral.h"
@@ -27,6 +34,12 @@ namespace {
 class frmPrincipalBanco : public frmPrincipal {
 public:
     void ImportarApuestasDesdeArchivo() override {}
+    // Loaded and shown offscreen, as the user sees it.
+    void Mostrar() {
+        Cargar();
+        show();
+        QApplication::processEvents();
+    }
 };
 
 void LlenarTodo() {
@@ -97,9 +110,7 @@ void AbrirBaseXMLVentana(benchmark::State& estado) {
     const std::string ruta = EscribirBaseCompleta(carpeta);
     {
         frmPrincipalBanco ventana;
-        ventana.Cargar();
-        ventana.show();
-        QApplication::processEvents();
+        ventana.Mostrar();
         for (auto _ : estado) {
             plataforma.dialogos.push_back(Eleccion(ruta));
             ventana.AbrirBaseXML();
@@ -111,6 +122,108 @@ void AbrirBaseXMLVentana(benchmark::State& estado) {
     InicializarFiltros();
 }
 BENCHMARK(AbrirBaseXMLVentana)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// ---------------------------------------------------------------- crafted files
+
+constexpr std::size_t Limite = static_cast<std::size_t>(DocumentoXML::TamanoMaximo);
+
+std::string Envolver(const std::string& cuerpo, const std::string& antes = std::string()) {
+    return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n" + antes + "<XML><BASE>" + cuerpo + "</BASE></XML>";
+}
+
+// Copies of piece up to the node limit (each piece holding nodos nodes), or to the size limit.
+std::string Repetir(const std::string& pieza, long nodos, const std::string& antes = std::string(),
+                    const std::string& despues = std::string()) {
+    std::string t = antes;
+    for (long n = 0; n + nodos < DocumentoXML::NodosMaximos - 16 && t.size() + pieza.size() < Limite - 200; n += nodos)
+        t += pieza;
+    return t + despues;
+}
+
+struct Hostil {
+    const char* nombre;
+    std::string bytes;
+};
+
+Hostil CrearHostil(int k) {
+    switch (k) {
+    case 0: {
+        // One entity of 4,000 characters referred to in one attribute until the file is 3 MB.
+        std::string refs;
+        while (refs.size() < 3000000) refs += "&e;";
+        return {"entidad_en_atributo_3MB",
+                Envolver("<BaseASCII valor='" + refs + "'/>", "<!DOCTYPE XML [<!ENTITY e \"" + std::string(4000, 'x') + "\">]>")};
+    }
+    case 1: {
+        // One element with every attribute the size limit allows.
+        std::string t = "<BaseASCII";
+        for (long i = 0; t.size() < Limite - 200; ++i) t += " a" + std::to_string(i) + "=''";
+        return {"atributos_de_un_elemento", Envolver(t + "/>")};
+    }
+    case 2:
+        // Elements with the most attributes allowed, up to the node limit.
+        return {"elementos_de_64_atributos", Envolver(Repetir([] {
+                    std::string e = "<Filtro";
+                    for (int i = 0; i < DocumentoXML::AtributosMaximos; ++i) e += " a" + std::to_string(i) + "='1'";
+                    return e + "/>";
+                }(), DocumentoXML::AtributosMaximos + 1, "<Filtros>", "</Filtros>"))};
+    case 3:
+        // Filters that fail to read, each a line of the error list, up to the node limit.
+        return {"filtros_con_errores",
+                Envolver(Repetir("<Filtro nombre='POSICIONES' activado='x'><Bola id='9' valores='1'/></Filtro>", 6,
+                                 "<Filtros>", "</Filtros>"))};
+    case 4:
+        // Number groups that read, up to the node limit.
+        return {"grupos_de_numeros",
+                Envolver(Repetir("<grupo numero='7'><numeros valores='1,3,5,7,9,11,13,15,17,19,21,23,25,27,29,31,33,35,37,"
+                                 "39,41,43,45,47,49'/><aciertos valores='0,2,4'/></grupo>",
+                                 6, "<Filtros><Filtro nombre='GRUPOS' activado='1'>", "</Filtro></Filtros>"))};
+    case 5: {
+        // One list of 2 million items.
+        std::string v = "7";
+        while (v.size() < Limite - 300) v += ",7";
+        return {"lista_de_dos_millones", Envolver("<Combinacion><Base_Numeros numeros='" + v + "'/></Combinacion>")};
+    }
+    default: {
+        // Character references of a character beyond Latin-1 in one attribute.
+        std::string v;
+        while (v.size() < Limite - 300) v += "&#x4E2D;";
+        return {"referencias_de_caracter", Envolver("<BaseASCII valor='" + v + "'/>")};
+    }
+    }
+}
+
+constexpr int TotalHostiles = 7;
+
+void AbrirBaseHostil(benchmark::State& estado) {
+    PlataformaGuion plataforma;
+    QTemporaryDir carpeta;
+    const Hostil h = CrearHostil(static_cast<int>(estado.range(0)));
+    const std::string ruta = carpeta.filePath(QString::fromLatin1(h.nombre) + QStringLiteral(".xml")).toStdString();
+    std::ofstream(ruta, std::ios::binary) << h.bytes;
+    double pico = 0;
+    bool rechazado = false;
+    {
+        frmPrincipalBanco ventana;
+        ventana.Mostrar();
+        for (auto _ : estado) {
+            plataforma.dialogos.push_back(Eleccion(ruta));
+            plataforma.mensajes.clear();
+            malloc_trim(0);  // what earlier openings freed is not counted as held before
+            const double antes = Residente();
+            ReiniciarPico();
+            ventana.AbrirBaseXML();
+            pico = std::max(pico, PicoResidente() - antes);
+            rechazado = plataforma.UltimoMensaje().find("FICHERO : ERROR AL ABRIR EL FICHERO") != std::string::npos;
+        }
+        ventana.Descargar();
+    }
+    InicializarFiltros();
+    estado.counters["pico_MB"] = pico / (1024.0 * 1024.0);
+    estado.counters["bytes"] = static_cast<double>(h.bytes.size());
+    estado.SetLabel(std::string(h.nombre) + (rechazado ? " (rechazado)" : " (leido)"));
+}
+BENCHMARK(AbrirBaseHostil)->DenseRange(0, TotalHostiles - 1)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
 }  // namespace
 

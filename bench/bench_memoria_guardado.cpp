@@ -1,19 +1,17 @@
 // Peak resident memory of the largest save: 50 numbers and 12 stars "al 2", 139,838,160 bets
 // of 7 bytes (979 MB), calculated through the main window's toolbar ("Cálculo de Prueba") and
-// saved with "Cálculo Definitivo". The bet file goes to /dev/null (through a link named
-// .EUR), the base file beside the link. Counters:
+// saved with "Cálculo Definitivo". The bet file (3 GB) and the base file are written to a
+// temporary folder through the safe write, as a user's save is, and removed afterwards.
+// Counters:
 // - tabla_MB: the bet table; pico_guardar_MB: the peak resident size of the whole process
 //   while saving (the table, the writer's buffer, the program and its libraries);
 //   pico_entre_tabla: their ratio (aim: at most 1.15).
 // - pico_calculo_MB: the same peak over the calculation that builds the table.
-// Linux only: the peak is read from /proc/self/status (VmHWM) after resetting it
-// (/proc/self/clear_refs).
+// Linux only (ApoyoBench.h).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFile>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "common/modGeneral.h"
@@ -26,32 +24,11 @@ using namespace modGeneral;
 
 namespace {
 
-// VmHWM in bytes, or -1 when the system does not give it.
-double PicoResidente() {
-    std::ifstream f("/proc/self/status");
-    std::string linea;
-    while (std::getline(f, linea))
-        if (linea.rfind("VmHWM:", 0) == 0) return std::stod(linea.substr(6)) * 1024.0;
-    return -1;
-}
-
-// Starts a new peak at the present resident size.
-bool ReiniciarPico() {
-    std::FILE* f = std::fopen("/proc/self/clear_refs", "w");
-    if (!f) return false;
-    const bool ok = std::fputs("5", f) >= 0;
-    return std::fclose(f) == 0 && ok;
-}
-
 constexpr double MB = 1024.0 * 1024.0;
 
 void GuardarMayorSistema(benchmark::State& estado) {
     PlataformaGuion guion;
-    const std::string enlace = guion.carpeta + "/mayor.EUR";
-    if (!QFile::link(QStringLiteral("/dev/null"), QString::fromStdString(enlace))) {
-        estado.SkipWithError("no link to /dev/null");
-        return;
-    }
+    const std::string fichero = guion.carpeta + "/mayor.EUR";
     frmPrincipal ventana;
     ventana.Cargar();
     ventana.MarcarTodosNumeros();
@@ -69,7 +46,7 @@ void GuardarMayorSistema(benchmark::State& estado) {
     double picoGuardar = 0;
     for (auto _ : estado) {
         guion.respuestas.push_back(RespuestaMensaje::Si);  // more than 3,000,000 bets
-        guion.dialogos.push_back(Eleccion(enlace));
+        guion.dialogos.push_back(Eleccion(fichero));
         ReiniciarPico();
         ventana.lblMenu_Click(6);
         picoGuardar = PicoResidente();
@@ -85,6 +62,8 @@ void GuardarMayorSistema(benchmark::State& estado) {
         estado.counters["pico_calculo_MB"] = picoCalculo / MB;
     }
     ventana.Descargar();
+    std::remove(fichero.c_str());
+    std::remove((guion.carpeta + "/mayor.xml").c_str());
 }
 BENCHMARK(GuardarMayorSistema)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -3,8 +3,9 @@
 // Checks besides the sanitizers: the error list is made of whole "section : text" lines, and
 // a document that loaded also serialises (its depth is bounded). Whether that text loads
 // again is not checked: the XML library writes some odd documents it accepted (a processing
-// instruction named "pi$x", a DOCTYPE without its entities) in a form it then refuses, and
-// the program only ever saves documents built from its own text.
+// instruction named "pi$x") in a form it then refuses, and the program only ever saves
+// documents built from its own text. A DTD, which could expand a few KB into gigabytes, is
+// refused before anything expands (regresiones/ keeps such files).
 #include <cstdint>
 #include <cstdlib>
 #include <string>

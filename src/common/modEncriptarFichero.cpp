@@ -1,7 +1,6 @@
 #include "common/modEncriptarFichero.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -62,10 +61,12 @@ std::string CifrarEUR(const std::string& texto) {
     return CifrarConFlujo(texto, FlujoEUR());
 }
 
-// Buffered writer of records: the file is written in large chunks.
+// Buffered writer of records: the file is written in large chunks. After a failed write
+// nothing more reaches the file (the safe write refuses every later step).
 class EscritorRegistros {
 public:
-    explicit EscritorRegistros(std::FILE* f) : f_(f), buffer_(new char[Capacidad]) {}
+    explicit EscritorRegistros(Ficheros::EscrituraSegura& destino)
+        : destino_(destino), buffer_(new char[Capacidad]) {}
 
     void Registro(const std::string& texto) {
         char* r = Reservar(texto.size() + 2);
@@ -75,40 +76,23 @@ public:
     }
     // Room for n more bytes (n is at most a record) at the end; returns where they go.
     char* Reservar(std::size_t n) {
-        if (usado_ + n > Capacidad) {
-            if (!error_) {
-                errno = 0;
-                if (!Vaciar()) error_ = errno;
-            }
-            usado_ = 0;  // nothing more reaches the file after a failure
-        }
+        if (usado_ + n > Capacidad) Vaciar();
         char* r = buffer_.get() + usado_;
         usado_ += n;
         return r;
     }
-    // Writes what is buffered; false (errno set) on failure.
+    // Writes what is buffered; false on failure.
     bool Vaciar() {
-        if (error_) {
-            errno = error_;
-            usado_ = 0;
-            return false;
-        }
-        if (usado_ == 0) return true;
-        std::size_t escritos = std::fwrite(buffer_.get(), 1, usado_, f_);
-        bool ok = escritos == usado_;
-        if (!ok && errno == 0) errno = EIO;
+        const bool ok = usado_ == 0 || destino_.Escribir(buffer_.get(), usado_);
         usado_ = 0;
         return ok;
     }
-    bool Error() const { return error_ != 0; }
-    int CodigoError() const { return error_; }
 
 private:
     static constexpr std::size_t Capacidad = std::size_t(1) << 22;
-    std::FILE* f_;
+    Ficheros::EscrituraSegura& destino_;
     std::unique_ptr<char[]> buffer_;
     std::size_t usado_ = 0;
-    int error_ = 0;
 };
 
 // The 22 bytes of a bet record: length, then the enciphered text. Separators are fixed; each
@@ -166,25 +150,16 @@ std::string TextoApuestaEUR(const Byte apuesta[7]) {
     return t;
 }
 
-bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabecera, Long NumApuestas,
-                       const Progreso& progreso) {
-    auto fallo = [](const std::string& descripcion) {
-        Plataforma::Activa().MsgBox("ERROR AL GUARDAR EL FICHERO (" + descripcion + ")", EstiloMensaje::Critico);
+namespace {
+
+// The records into destino; false with the description in error.
+bool EscribirRegistros(Ficheros::EscrituraSegura& destino, const std::string& Cabecera, Long NumApuestas,
+                       const Progreso& progreso, std::string& error) {
+    if (destino.Fallida()) {
+        error = destino.Descripcion();
         return false;
-    };
-
-    errno = 0;
-    std::FILE* f = std::fopen(NombreFichero.c_str(), "wb");
-    if (!f) return fallo(DescripcionError(errno ? errno : EIO));
-    std::setvbuf(f, nullptr, _IONBF, 0);  // our own buffer is large enough
-
-    EscritorRegistros escritor(f);
-    auto cerrarConFallo = [&](const std::string& descripcion) {
-        escritor.Vaciar();  // the records built so far stay in the file
-        std::fclose(f);
-        return fallo(descripcion);
-    };
-
+    }
+    EscritorRegistros escritor(destino);
     escritor.Registro(CifrarEUR(Cabecera));
     escritor.Registro(CifrarEUR(std::to_string(NumApuestas)));
 
@@ -208,8 +183,12 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
             plataforma.DoEvents();
             tomarColumnas();  // the table may only be read as it stands after the yield
         }
-        if (escritor.Error()) return cerrarConFallo(DescripcionError(escritor.CodigoError()));
-        if (b > disponibles) return cerrarConFallo("El subíndice está fuera del intervalo");
+        if (destino.Fallida()) break;
+        if (b > disponibles) {
+            error = "El subíndice está fuera del intervalo";
+            destino.Abandonar();
+            return false;
+        }
 
         const std::size_t fila = static_cast<std::size_t>(b - 1);
         Byte v[7];
@@ -228,37 +207,32 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
             escritor.Registro(CifrarEUR(TextoApuestaEUR(v)));
         }
     }
-
-    errno = 0;
-    if (!escritor.Vaciar() || escritor.Error()) {
-        int codigo = escritor.Error() ? escritor.CodigoError() : (errno ? errno : EIO);
-        std::fclose(f);
-        return fallo(DescripcionError(codigo));
-    }
-    errno = 0;
-    if (std::fclose(f) != 0) return fallo(DescripcionError(errno ? errno : EIO));
-    return true;
+    if (escritor.Vaciar() && !destino.Fallida()) return true;
+    error = destino.Descripcion();
+    return false;
 }
 
-std::string DescripcionError(int codigo) {
-    switch (codigo) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG: return "No se encontró la ruta de acceso";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY: return "Permiso denegado";
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-    case EFBIG: return "Disco lleno";
-    case EISDIR: return "Error de acceso a la ruta o al archivo";
-    case EMFILE:
-    case ENFILE: return "Demasiados archivos";
-    default: return std::string("Error de entrada/salida de archivo (") + std::strerror(codigo) + ")";
-    }
+bool Fallar(const std::string& descripcion) {
+    Plataforma::Activa().MsgBox("ERROR AL GUARDAR EL FICHERO (" + descripcion + ")", EstiloMensaje::Critico);
+    return false;
+}
+
+}  // namespace
+
+bool EscribirFicheroEUR(Ficheros::EscrituraSegura& destino, const std::string& Cabecera, Long NumApuestas,
+                        const Progreso& progreso) {
+    std::string error;
+    return EscribirRegistros(destino, Cabecera, NumApuestas, progreso, error) || Fallar(error);
+}
+
+bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino) {
+    return destino.Confirmar() || Fallar(destino.Descripcion());
+}
+
+bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabecera, Long NumApuestas,
+                       const Progreso& progreso) {
+    Ficheros::EscrituraSegura destino(NombreFichero);
+    return EscribirFicheroEUR(destino, Cabecera, NumApuestas, progreso) && ConfirmarFicheroEUR(destino);
 }
 
 }  // namespace modEncriptarFichero

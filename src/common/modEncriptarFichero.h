@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/modGeneral.h"
+#include "platform/Ficheros.h"
 
 namespace modEncriptarFichero {
 
@@ -32,20 +33,26 @@ std::string EncriptarRC4(const std::string& texto, const std::string& clave);
 // Receives the new width, in twips, of the caller's progress label.
 using Progreso = std::function<void(double anchoTwips)>;
 
-// Writes NombreFichero (UTF-8 path; an existing file is replaced) with the header Cabecera,
-// the count NumApuestas and rows 1..NumApuestas of ApuestasGrabacion (columns 1..7). Every
-// 5000 bets it sets the progress to b / NumApuestas x 4725 and yields. On any failure
-// (folder missing or not writable, write error, too few rows in the table) it shows the
-// critical message "ERROR AL GUARDAR EL FICHERO (<description>)" and returns false; the
-// records written before the failure stay in the file.
+// Writes NombreFichero (UTF-8 path) with the header Cabecera, the count NumApuestas and rows
+// 1..NumApuestas of ApuestasGrabacion (columns 1..7), through the one safe write: an existing
+// file is replaced only once the new one is whole. Every 5000 bets it sets the progress to
+// b / NumApuestas x 4725 and yields. On any failure (folder missing or not writable, a
+// folder, pipe or device at the path, disk full, too few rows in the table) it shows the
+// critical message "ERROR AL GUARDAR EL FICHERO (<description>)" and returns false; whatever
+// stood at the path stays as it was.
 bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabecera, Long NumApuestas,
                        const Progreso& progreso);
 
+// The save in two steps, for a caller that writes another file beside the bets and wants
+// neither old file replaced unless both new ones are whole: EscribirFicheroEUR writes the
+// records into a safe write without confirming it, ConfirmarFicheroEUR puts the file in
+// place. Each shows the writer's message and returns false on failure (the write is then
+// abandoned).
+bool EscribirFicheroEUR(Ficheros::EscrituraSegura& destino, const std::string& Cabecera, Long NumApuestas,
+                        const Progreso& progreso);
+bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino);
+
 // The 20-character text of a bet: five numbers and two stars in two digits ("00").
 std::string TextoApuestaEUR(const modGeneral::Byte apuesta[7]);
-
-// The description, in the user's language, of a failed write (an errno code) as the messages
-// show it.
-std::string DescripcionError(int codigo);
 
 }  // namespace modEncriptarFichero

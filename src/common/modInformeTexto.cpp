@@ -1,10 +1,6 @@
 #include "common/modInformeTexto.h"
 
-#include "common/modEncriptarFichero.h"
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include "platform/Ficheros.h"
 
 namespace modInformeTexto {
 
@@ -39,20 +35,7 @@ std::string ALatin1(const std::string& s) {
 bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& lineas, std::string& error) {
     std::string texto;
     for (const std::string& l : lineas) texto += ALatin1(l) + "\r\n";
-    errno = 0;
-    std::FILE* f = std::fopen(ruta.c_str(), "wb");
-    if (!f) {
-        error = modEncriptarFichero::DescripcionError(errno ? errno : EIO);
-        return false;
-    }
-    errno = 0;
-    const bool escrito = std::fwrite(texto.data(), 1, texto.size(), f) == texto.size();
-    int codigo = errno;
-    const bool cerrado = std::fclose(f) == 0;
-    if (!cerrado && codigo == 0) codigo = errno;
-    if (escrito && cerrado) return true;
-    error = modEncriptarFichero::DescripcionError(codigo ? codigo : EIO);
-    return false;
+    return Ficheros::EscribirFichero(ruta, texto, error);
 }
 
 }  // namespace modInformeTexto

@@ -10,8 +10,9 @@ namespace modInformeTexto {
 // The full path of a report in the program's folder.
 std::string RutaInforme(const std::string& carpeta, const std::string& nombre);
 // Writes the lines (UTF-8; characters outside Latin-1 become "?"), each ending in CR LF,
-// replacing an earlier file. False with the reason, in the user's language, in error when the
-// file cannot be written.
+// through the one safe write: an earlier file (or a link planted at its name) is replaced
+// only by the whole new report. False with the reason, in Spanish, in error when the file
+// cannot be written; what stood at the path then stays as it was.
 bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& lineas, std::string& error);
 // UTF-8 to Latin-1.
 std::string ALatin1(const std::string& utf8);

@@ -9,10 +9,12 @@
 #include <new>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/modCSN.h"
 #include "common/modCommonDialog.h"
 #include "common/modEncriptarFichero.h"
+#include "platform/Ficheros.h"
 #include "platform/Plataforma.h"
 
 namespace modLeerApuestas {
@@ -46,17 +48,7 @@ struct ComprobacionFallida : std::runtime_error {
 struct LecturaDetenida {};
 
 std::string DescripcionErrorLectura(int codigo) {
-    switch (codigo) {
-    case ENOENT: return "No se ha encontrado el archivo";
-    case ENOTDIR:
-    case ENAMETOOLONG: return "No se encontró la ruta de acceso";
-    case EACCES:
-    case EPERM: return "Permiso denegado";
-    case EISDIR: return "Error de acceso a la ruta o al archivo";
-    case EMFILE:
-    case ENFILE: return "Demasiados archivos";
-    default: return std::string("Error de entrada/salida de archivo (") + std::strerror(codigo) + ")";
-    }
+    return Ficheros::DescripcionError(codigo, Ficheros::Operacion::Lectura);
 }
 
 // ---------------------------------------------------------------- sources of bytes
@@ -76,23 +68,18 @@ public:
     explicit FuenteFichero(const std::string& ruta) {
         // Only a regular file is read: a folder, a pipe or a device (which may never end, or
         // block the window on opening) is refused before it is opened.
-        struct stat antes {};
-        errno = 0;
-        if (stat(ruta.c_str(), &antes) != 0) throw ErrorEjecucion(DescripcionErrorLectura(errno ? errno : EIO));
-        if (!S_ISREG(antes.st_mode)) throw ErrorEjecucion(DescripcionErrorLectura(EISDIR));
-        errno = 0;
-        f_ = std::fopen(ruta.c_str(), "rb");
-        if (!f_) throw ErrorEjecucion(DescripcionErrorLectura(errno ? errno : EIO));
+        int codigo = 0;
+        const int fd = Ficheros::AbrirParaLeer(ruta, codigo);
+        if (fd < 0) throw ErrorEjecucion(DescripcionErrorLectura(codigo));
+        f_ = fdopen(fd, "rb");
+        if (!f_) {
+            codigo = errno ? errno : EIO;
+            close(fd);
+            throw ErrorEjecucion(DescripcionErrorLectura(codigo));
+        }
         std::setvbuf(f_, nullptr, _IONBF, 0);  // we read in large pieces ourselves
         struct stat st {};
-        if (fstat(fileno(f_), &st) == 0) {
-            if (!S_ISREG(st.st_mode)) {
-                std::fclose(f_);
-                f_ = nullptr;
-                throw ErrorEjecucion(DescripcionErrorLectura(EISDIR));
-            }
-            tamano_ = st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
-        }
+        if (fstat(fd, &st) == 0) tamano_ = st.st_size > 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     }
     ~FuenteFichero() override {
         if (f_) std::fclose(f_);

@@ -249,6 +249,8 @@ public:
     Integer CargarEstrellasMarcadas();
     void AsignarEstrellas();
     virtual void GuardarApuestasEUR();
+    // The .EUR file NombreFichero and the base file beside it, as one save.
+    void GuardarParBaseYApuestas(const std::string& cabecera, Long total);
     virtual void GuardarBaseXML();
     // The text of the base file for the current setup.
     std::string GenerarXMLBase() const;

@@ -16,6 +16,7 @@
 #include "main/modEstrellas.h"
 #include "main/modXML.h"
 #include "platform/DocumentoXML.h"
+#include "platform/Ficheros.h"
 #include "platform/Plataforma.h"
 
 using namespace modGeneral;
@@ -220,14 +221,7 @@ void frmPrincipal::GuardarApuestasEUR() {
             picVentanaEspera->raise();
             Ocupado = true;
             plataforma.DoEvents();
-            const bool apuestasEscritas = modEncriptarFichero::GuardarFicheroEUR(
-                NombreFichero, cabecera, total, [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
-            DocumentoXML documento;
-            if (!documento.loadXML(GenerarXMLBase())) throw modCalculo::ErrorCalculo(documento.parseError().reason);
-            if (!documento.save(modXML::CambiarExtension(NombreFichero, ".xml")))
-                throw modCalculo::ErrorCalculo(documento.errorGuardar());
-            // The writer reported its own failure; the setup counts as saved only with its bets.
-            if (apuestasEscritas) BaseGuardada = true;
+            GuardarParBaseYApuestas(cabecera, total);
         }
         recomponer();
     } catch (...) {
@@ -236,6 +230,24 @@ void frmPrincipal::GuardarApuestasEUR() {
         plataforma.MsgBox("ERROR AL GUARDAR EL FICHERO CON LA REDUCCION (" + descripcion + ")",
                           EstiloMensaje::Critico);
     }
+}
+
+// The bet file and the base file beside it stay a pair: both are written whole before either
+// replaces its old file, and when the bets fail nothing of the base file is written. The
+// bets' failures are told by their writer; the base file's throw.
+void frmPrincipal::GuardarParBaseYApuestas(const std::string& cabecera, Long total) {
+    DocumentoXML documento;
+    if (!documento.loadXML(GenerarXMLBase())) throw modCalculo::ErrorCalculo(documento.parseError().reason);
+    Ficheros::EscrituraSegura apuestas(NombreFichero);
+    if (!modEncriptarFichero::EscribirFicheroEUR(apuestas, cabecera, total,
+                                                 [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); }))
+        return;
+    Ficheros::EscrituraSegura base(modXML::CambiarExtension(NombreFichero, ".xml"));
+    if (!base.Escribir(documento.contenidoFichero())) throw modCalculo::ErrorCalculo(base.Descripcion());
+    if (!modEncriptarFichero::ConfirmarFicheroEUR(apuestas)) return;
+    if (!base.Confirmar()) throw modCalculo::ErrorCalculo(base.Descripcion());
+    // The setup counts as saved only with its bets.
+    BaseGuardada = true;
 }
 
 // ---------------------------------------------------------------- base file

@@ -49,7 +49,6 @@ class Seccion {
 public:
     explicit Seccion(std::string nombre) : nombre_(std::move(nombre)) {}
     void Fallo(std::string texto) { fallo_ = std::move(texto); }
-    void Olvidar() { fallo_.clear(); }
     const std::string& Nombre() const { return nombre_; }
     void Cerrar() {
         AnadirErrorXML(fallo_, nombre_);
@@ -219,6 +218,9 @@ void LeerCombinacion(const NodoXML& c, LecturaBaseXML& l) {
 
 void LeerCombinacionGanadora(const NodoXML& c) {
     Seccion s("COMBINACION GANADORA");
+    // One combination gives one line: stars above 12 are told once, in place of any other
+    // failure of the section.
+    bool estrellasAltas = false;
     try {
         std::string valor;
         if (Atributo(c, "valor", valor, s)) {
@@ -232,8 +234,7 @@ void LeerCombinacionGanadora(const NodoXML& c) {
                 Byte& casilla = CombinacionGanadora[i + 1];
                 if (i >= 5 && v > 12) {
                     casilla = 0;
-                    AnadirErrorXML("ESTRELLAS MAYORES DE 12", s.Nombre());
-                    s.Olvidar();
+                    estrellasAltas = true;
                 } else if (v < 0 || v > 255) {
                     s.Fallo("VALOR FUERA DE RANGO: " + Extracto(item));
                 } else {
@@ -244,6 +245,7 @@ void LeerCombinacionGanadora(const NodoXML& c) {
     } catch (const std::exception& x) {
         s.Fallo(x.what());
     }
+    if (estrellasAltas) s.Fallo("ESTRELLAS MAYORES DE 12");
     s.Cerrar();
 }
 

@@ -2,12 +2,11 @@
 
 #include <QByteArray>
 #include <QDomDocument>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+
+#include "platform/Ficheros.h"
 
 struct DatosDocumentoXML {
     QDomDocument doc;
@@ -44,28 +43,130 @@ QByteArray ALatin1ConReferencias(const QString& texto) {
     return r;
 }
 
-// True when the bytes begin with an XML declaration that names an encoding.
-bool DeclaraCodificacion(const QByteArray& bytes) {
-    QByteArray inicio = bytes.left(200);
-    if (inicio.startsWith("\xEF\xBB\xBF")) inicio = inicio.mid(3);
-    if (!inicio.startsWith("<?xml")) return false;
-    qsizetype fin = inicio.indexOf("?>");
-    return inicio.left(fin < 0 ? inicio.size() : fin).contains("encoding");
+// The encoding named by the XML declaration at the start of ASCII-compatible bytes ("" when
+// none is named).
+QByteArray CodificacionDeclarada(const QByteArray& bytes) {
+    const QByteArray inicio = bytes.left(200);
+    if (!inicio.startsWith("<?xml")) return QByteArray();
+    const qsizetype fin = inicio.indexOf("?>");
+    const QByteArray declaracion = inicio.left(fin < 0 ? inicio.size() : fin);
+    qsizetype p = declaracion.indexOf("encoding");
+    if (p < 0) return QByteArray();
+    p = declaracion.indexOf('=', p);
+    if (p < 0) return QByteArray();
+    while (++p < declaracion.size() && (declaracion[p] == ' ' || declaracion[p] == '\t')) {
+    }
+    if (p >= declaracion.size() || (declaracion[p] != '"' && declaracion[p] != '\'')) return QByteArray();
+    const qsizetype cierre = declaracion.indexOf(declaracion[p], p + 1);
+    return cierre < 0 ? QByteArray() : declaracion.mid(p + 1, cierre - p - 1);
 }
 
-bool EsUtf8Valido(const QByteArray& bytes) {
-    QStringDecoder decodificador(QStringDecoder::Utf8);
-    QString descartado = decodificador.decode(bytes);
-    (void)descartado;
-    return !decodificador.hasError();
+// The bytes of a file as text, in the encoding a parser would read them with: a byte-order
+// mark (or UTF-16 without one) first, then the encoding the declaration names, else UTF-8,
+// and Latin-1 when they are not valid UTF-8. False when the encoding is unknown or the bytes
+// do not fit it.
+bool Decodificar(const QByteArray& bytes, QString& texto) {
+    struct Marca {
+        const char* bytes;
+        qsizetype largo;
+        QStringConverter::Encoding codificacion;
+    };
+    static const Marca marcas[] = {
+        {"\x00\x00\xFE\xFF", 4, QStringConverter::Utf32BE}, {"\xFF\xFE\x00\x00", 4, QStringConverter::Utf32LE},
+        {"\xEF\xBB\xBF", 3, QStringConverter::Utf8},         {"\xFE\xFF", 2, QStringConverter::Utf16BE},
+        {"\xFF\xFE", 2, QStringConverter::Utf16LE},
+    };
+    static const Marca sinMarca[] = {
+        {"\x00\x00\x00<", 4, QStringConverter::Utf32BE}, {"<\x00\x00\x00", 4, QStringConverter::Utf32LE},
+        {"\x00<\x00?", 4, QStringConverter::Utf16BE},     {"<\x00?\x00", 4, QStringConverter::Utf16LE},
+    };
+    auto decodificar = [&](QStringDecoder decodificador, qsizetype desde) {
+        texto = decodificador.decode(QByteArrayView(bytes).sliced(desde));
+        return !decodificador.hasError();
+    };
+    for (const Marca& m : marcas)
+        if (bytes.startsWith(QByteArrayView(m.bytes, m.largo))) return decodificar(QStringDecoder(m.codificacion), m.largo);
+    for (const Marca& m : sinMarca)
+        if (bytes.startsWith(QByteArrayView(m.bytes, m.largo))) return decodificar(QStringDecoder(m.codificacion), 0);
+    const QByteArray nombre = CodificacionDeclarada(bytes);
+    if (!nombre.isEmpty()) {
+        QStringDecoder declarada(nombre.constData());
+        return declarada.isValid() && decodificar(std::move(declarada), 0);
+    }
+    if (decodificar(QStringDecoder(QStringDecoder::Utf8), 0)) return true;
+    texto = QString::fromLatin1(bytes);
+    return true;
+}
+
+// Before a parser reads the text: the number of attributes of the busiest start tag (a
+// parser's check for repeated attributes takes time growing with their square, and it runs
+// when the tag ends), and whether the text declares a DTD. Comments, CDATA sections and
+// processing instructions are passed over; a quote opens a value only inside a tag. Linear.
+struct Marcas {
+    long atributosMaximos = 0;
+    bool dtd = false;
+};
+
+Marcas ExplorarMarcas(const QString& texto) {
+    Marcas r;
+    const qsizetype n = texto.size();
+    const QChar* t = texto.constData();
+    auto empieza = [&](qsizetype i, QLatin1StringView s) { return QStringView(t + i, n - i).startsWith(s); };
+    auto saltarHasta = [&](qsizetype desde, QLatin1StringView fin) {
+        const qsizetype p = texto.indexOf(fin, desde);
+        return p < 0 ? n : p + fin.size();
+    };
+    qsizetype i = 0;
+    while (i < n) {
+        if (t[i] != u'<') {
+            ++i;
+            continue;
+        }
+        if (empieza(i, QLatin1StringView("<!--"))) {
+            i = saltarHasta(i + 4, QLatin1StringView("-->"));
+        } else if (empieza(i, QLatin1StringView("<![CDATA["))) {
+            i = saltarHasta(i + 9, QLatin1StringView("]]>"));
+        } else if (empieza(i, QLatin1StringView("<?"))) {
+            i = saltarHasta(i + 2, QLatin1StringView("?>"));
+        } else if (empieza(i, QLatin1StringView("<!"))) {
+            r.dtd = true;
+            return r;
+        } else {
+            long atributos = 0;
+            QChar comilla;
+            for (++i; i < n; ++i) {
+                const QChar c = t[i];
+                if (!comilla.isNull()) {
+                    if (c == comilla) comilla = QChar();
+                } else if (c == u'"' || c == u'\'') {
+                    comilla = c;
+                } else if (c == u'=') {
+                    ++atributos;
+                } else if (c == u'>' || c == u'<') {
+                    break;  // the tag ends here (or is broken here, where a parser stops)
+                }
+            }
+            if (atributos > r.atributosMaximos) r.atributosMaximos = atributos;
+        }
+    }
+    return r;
 }
 
 // What a first, streaming pass over the text finds, before any tree is built: a code other
-// than 0 refuses the document. Well-formedness is left to the parser, which reports it.
+// than 0 refuses the document (a text that is not well-formed is refused here too, so the
+// parser never reads past where this pass stopped).
 struct Medida {
     long codigo = 0;
     std::string motivo;
+    long linea = 0, columna = 0;
 };
+
+std::string TextoEntidades() { return "El documento XML declara una DTD o entidades"; }
+
+std::string TextoMalFormado(long linea, long columna) {
+    return "El documento XML no est\xC3\xA1 bien formado (l\xC3\xADnea " + std::to_string(linea) + ", columna " +
+           std::to_string(columna) + ")";
+}
 
 Medida MedirDocumento(QXmlStreamReader& lector) {
     // As the parser reads it: no namespace processing.
@@ -78,7 +179,7 @@ Medida MedirDocumento(QXmlStreamReader& lector) {
         case QXmlStreamReader::StartElement: {
             if (++profundidad > DocumentoXML::ProfundidadMaximo)
                 return {DocumentoXML::ErrorDemasiadoProfundo,
-                        "Los elementos del documento XML se anidan más de " +
+                        "Los elementos del documento XML se anidan m\xC3\xA1s de " +
                             std::to_string(DocumentoXML::ProfundidadMaximo) + " niveles"};
             const QXmlStreamAttributes atributos = lector.attributes();
             nodos += 1 + atributos.size();
@@ -88,11 +189,14 @@ Medida MedirDocumento(QXmlStreamReader& lector) {
         case QXmlStreamReader::EndElement:
             --profundidad;
             break;
+        case QXmlStreamReader::DTD:
+        case QXmlStreamReader::EntityReference:
+            // The DTD comes before the first element: refused here, before any entity it
+            // declares is expanded (a few KB of them can expand to gigabytes).
+            return {DocumentoXML::ErrorEntidades, TextoEntidades()};
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::Comment:
-        case QXmlStreamReader::DTD:
         case QXmlStreamReader::ProcessingInstruction:
-        case QXmlStreamReader::EntityReference:
             ++nodos;
             caracteres += lector.text().size() + lector.processingInstructionData().size();
             break;
@@ -102,12 +206,35 @@ Medida MedirDocumento(QXmlStreamReader& lector) {
         if (nodos > DocumentoXML::NodosMaximos || caracteres > DocumentoXML::CaracteresMaximos)
             return {DocumentoXML::ErrorDemasiadoGrande, "El documento XML es demasiado grande"};
     }
+    if (lector.hasError()) {
+        const long linea = static_cast<long>(lector.lineNumber()), columna = static_cast<long>(lector.columnNumber());
+        return {DocumentoXML::ErrorMalFormado, TextoMalFormado(linea, columna), linea, columna};
+    }
     return {};
 }
 
 std::string TextoTamano() {
     return "El fichero es demasiado grande (más de " +
            std::to_string(DocumentoXML::TamanoMaximo / (1024 * 1024)) + " MB)";
+}
+
+// The decoded text through the limits and, when it passes them, into doc.
+Medida Analizar(const QString& texto, QDomDocument& doc) {
+    const Marcas marcas = ExplorarMarcas(texto);
+    if (marcas.dtd) return {DocumentoXML::ErrorEntidades, TextoEntidades()};
+    if (marcas.atributosMaximos > DocumentoXML::AtributosMaximos)
+        return {DocumentoXML::ErrorDemasiadoGrande, "Un elemento del documento XML tiene m\xC3\xA1s de " +
+                                                        std::to_string(DocumentoXML::AtributosMaximos) + " atributos"};
+    {
+        QXmlStreamReader lector(texto);
+        const Medida m = MedirDocumento(lector);
+        if (m.codigo != 0) return m;
+    }
+    int linea = 0, columna = 0;
+    // The text is already decoded: an encoding named in its declaration does not apply.
+    if (!doc.setContent(texto, nullptr, &linea, &columna))
+        return {DocumentoXML::ErrorMalFormado, TextoMalFormado(linea, columna), linea, columna};
+    return {};
 }
 
 }  // namespace
@@ -192,24 +319,17 @@ bool DocumentoXML::load(const std::string& ruta) {
     // Nodes handed out before keep the old tree; the document starts a new one.
     d_ = std::make_shared<DatosDocumentoXML>();
     error_ = ErrorAnalisisXML();
-    QFile f(Q(ruta));
-    if (!f.open(QIODevice::ReadOnly)) {
-        error_.errorCode = ErrorFicheroNoLeido;
-        error_.reason = "No se puede abrir el fichero: " + S(f.errorString());
-        return false;
+    // Only a regular file is read, and one byte past the limit is enough to refuse it.
+    std::string bytes;
+    int codigo = 0;
+    switch (Ficheros::LeerFichero(ruta, static_cast<std::size_t>(TamanoMaximo), bytes, codigo)) {
+    case Ficheros::ResultadoLectura::Leido: return cargarBytes(bytes);
+    case Ficheros::ResultadoLectura::DemasiadoGrande: AnotarRechazo(ErrorDemasiadoGrande, TextoTamano()); return false;
+    case Ficheros::ResultadoLectura::Error: break;
     }
-    // One byte past the limit is enough to refuse: a huge file or a device is never swallowed.
-    const QByteArray bytes = f.read(TamanoMaximo + 1);
-    if (f.error() != QFileDevice::NoError) {
-        error_.errorCode = ErrorFicheroNoLeido;
-        error_.reason = "No se puede leer el fichero: " + S(f.errorString());
-        return false;
-    }
-    if (bytes.size() > TamanoMaximo) {
-        AnotarRechazo(ErrorDemasiadoGrande, TextoTamano());
-        return false;
-    }
-    return cargarBytes(bytes.toStdString());
+    error_.errorCode = ErrorFicheroNoLeido;
+    error_.reason = "No se puede abrir el fichero: " + Ficheros::DescripcionError(codigo, Ficheros::Operacion::Lectura);
+    return false;
 }
 
 bool DocumentoXML::cargarBytes(const std::string& datos) {
@@ -219,24 +339,14 @@ bool DocumentoXML::cargarBytes(const std::string& datos) {
         AnotarRechazo(ErrorDemasiadoGrande, TextoTamano());
         return false;
     }
-    const QByteArray bytes = QByteArray::fromRawData(datos.data(), static_cast<qsizetype>(datos.size()));
-    // Without a declared encoding, a text that is not valid UTF-8 is Latin-1.
-    const bool comoLatin1 = !DeclaraCodificacion(bytes) && !EsUtf8Valido(bytes);
-    const QString texto = comoLatin1 ? QString::fromLatin1(bytes) : QString();
-    {
-        QXmlStreamReader porTexto(texto), porBytes(bytes);
-        const Medida m = MedirDocumento(comoLatin1 ? porTexto : porBytes);
-        if (m.codigo != 0) {
-            AnotarRechazo(m.codigo, m.motivo);
-            return false;
-        }
+    // Decoded here, so that what is measured is exactly what is parsed.
+    QString texto;
+    if (!Decodificar(QByteArray::fromRawData(datos.data(), static_cast<qsizetype>(datos.size())), texto)) {
+        AnotarRechazo(ErrorMalFormado, "La codificaci\xC3\xB3n de caracteres del documento XML no es v\xC3\xA1lida");
+        return false;
     }
-    QString mensaje;
-    int linea = 0, columna = 0;
-    const bool ok = comoLatin1 ? d_->doc.setContent(texto, &mensaje, &linea, &columna)
-                               : d_->doc.setContent(bytes, false, &mensaje, &linea, &columna);
-    if (!ok) AnotarMalFormado(S(mensaje), linea, columna);
-    return ok;
+    const Medida m = Analizar(texto, d_->doc);
+    return AceptarMedida(m.codigo, m.motivo, m.linea, m.columna);
 }
 
 bool DocumentoXML::loadXML(const std::string& texto) {
@@ -246,23 +356,8 @@ bool DocumentoXML::loadXML(const std::string& texto) {
         AnotarRechazo(ErrorDemasiadoGrande, "El texto XML es demasiado grande");
         return false;
     }
-    const QString q = Q(texto);
-    {
-        QXmlStreamReader lector(q);
-        const Medida m = MedirDocumento(lector);
-        if (m.codigo != 0) {
-            AnotarRechazo(m.codigo, m.motivo);
-            return false;
-        }
-    }
-    QString mensaje;
-    int linea = 0, columna = 0;
-    // The text is already decoded: an encoding named in its declaration does not apply.
-    if (!d_->doc.setContent(q, &mensaje, &linea, &columna)) {
-        AnotarMalFormado(S(mensaje), linea, columna);
-        return false;
-    }
-    return true;
+    const Medida m = Analizar(Q(texto), d_->doc);
+    return AceptarMedida(m.codigo, m.motivo, m.linea, m.columna);
 }
 
 void DocumentoXML::AnotarRechazo(long codigo, const std::string& mensaje) {
@@ -272,13 +367,19 @@ void DocumentoXML::AnotarRechazo(long codigo, const std::string& mensaje) {
     error_.reason = mensaje;
 }
 
-void DocumentoXML::AnotarMalFormado(const std::string& mensaje, int linea, int columna) {
-    // A failed parse leaves the document empty, as if nothing had been loaded.
-    d_ = std::make_shared<DatosDocumentoXML>();
-    error_.errorCode = ErrorMalFormado;
-    error_.reason = mensaje;
+void DocumentoXML::AnotarMalFormado(long linea, long columna) {
+    // A failed parse leaves the document empty, as if nothing had been loaded. The parser's
+    // own message is English: the reason is ours.
+    AnotarRechazo(ErrorMalFormado, TextoMalFormado(linea, columna));
     error_.line = linea;
     error_.linepos = columna;
+}
+
+bool DocumentoXML::AceptarMedida(long codigo, const std::string& motivo, long linea, long columna) {
+    if (codigo == 0) return true;
+    if (codigo == ErrorMalFormado) AnotarMalFormado(linea, columna);
+    else AnotarRechazo(codigo, motivo);
+    return false;
 }
 
 namespace {
@@ -303,33 +404,18 @@ std::string DocumentoXML::xml() const {
     return S(Serializar(d_->doc));
 }
 
+std::string DocumentoXML::contenidoFichero() const {
+    if (d_->doc.documentElement().isNull()) return std::string();
+    return ALatin1ConReferencias(Serializar(d_->doc)).toStdString();
+}
+
 bool DocumentoXML::save(const std::string& ruta) {
     errorGuardar_.clear();
     if (d_->doc.documentElement().isNull()) {
-        errorGuardar_ = "El documento XML está vacío";
+        errorGuardar_ = "El documento XML est\xC3\xA1 vac\xC3\xADo";
         return false;
     }
-    const QString nombre = Q(ruta);
-    QFileInfo info(nombre);
-    // A file marked read-only is kept, even for a user whom permissions do not bind.
-    const auto escritura = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    if (info.exists() && (!info.isFile() || !info.isWritable() || !(info.permissions() & escritura))) {
-        errorGuardar_ = "Permiso denegado";
-        return false;
-    }
-    QByteArray bytes = ALatin1ConReferencias(Serializar(d_->doc));
-    // Written beside the target and renamed over it: a failed write leaves the old file whole.
-    QSaveFile f(nombre);
-    if (!f.open(QIODevice::WriteOnly)) {
-        errorGuardar_ = S(f.errorString());
-        return false;
-    }
-    if (f.write(bytes) != bytes.size() || !f.commit()) {
-        errorGuardar_ = S(f.errorString());
-        f.cancelWriting();
-        return false;
-    }
-    return true;
+    return Ficheros::EscribirFichero(ruta, contenidoFichero(), errorGuardar_);
 }
 
 NodoXML DocumentoXML::documentElement() const {

@@ -4,19 +4,27 @@
 // attributes().getNamedItem(name).nodeValue). Texts are UTF-8.
 //
 // Files: save() writes ISO-8859-1 (Latin-1) text with the declaration
-// <?xml version="1.0" encoding="ISO-8859-1"?>, one element per line, CR LF line ends;
-// characters outside Latin-1 are written as character references, so nothing is lost.
-// load() reads a file in the encoding its declaration names (UTF-8 when it names none; a
-// file without a declaration that is not valid UTF-8 is read as Latin-1). Text nodes made of
-// blanks only are dropped when parsing.
+// <?xml version="1.0" encoding="ISO-8859-1"?>, one element per line, CR LF line ends,
+// through the one safe write of platform/Ficheros.h; characters outside Latin-1 are written
+// as character references, so nothing is lost. load() reads only a regular file (a link to
+// one counts): a folder, a pipe or a device is refused before it is opened
+// (ErrorFicheroNoLeido). It reads the file in the encoding of its byte-order mark, else the
+// one its declaration names, else UTF-8 (Latin-1 when it is not valid UTF-8). Text nodes
+// made of blanks only are dropped when parsing. Every reason given is Spanish.
 //
 // Limits: a document comes from files a user hands us, so before anything is parsed it is
-// refused (errorCode ErrorDemasiadoGrande or ErrorDemasiadoProfundo, nothing loaded) when the
-// file or text exceeds TamanoMaximo bytes, when its elements nest deeper than
-// ProfundidadMaximo, or when it would expand to more than NodosMaximos nodes or
-// CaracteresMaximos characters of text and attribute values (entity references included).
-// A base file the program writes is under 200 KB and 7 elements deep. Because every tree
-// the document can hold is that shallow, nothing that walks it can run out of stack.
+// refused (nothing loaded) when the file or text exceeds TamanoMaximo bytes
+// (ErrorDemasiadoGrande), when it declares a DTD or refers to an entity other than XML's own
+// five (ErrorEntidades: the program never writes one, and a few KB of declared entities can
+// expand to gigabytes), when its elements nest deeper than ProfundidadMaximo
+// (ErrorDemasiadoProfundo), or when it holds more than NodosMaximos nodes, more than
+// CaracteresMaximos characters of text and attribute values, or an element with more than
+// AtributosMaximos attributes (ErrorDemasiadoGrande: a parser's time grows with the square
+// of one element's attributes, the tree's memory with its nodes). Those checks read the
+// text once and build nothing, so any file up to the size limit is answered quickly and
+// with little memory. A base file the program writes is under 200 KB, some 3,000 nodes and
+// 7 elements deep, and no element of it has more than 2 attributes. Because every tree the
+// document can hold is that shallow, nothing that walks it can run out of stack.
 #pragma once
 
 #include <memory>
@@ -131,11 +139,13 @@ public:
     static constexpr long ErrorMalFormado = 2;      // the text is not well-formed XML
     static constexpr long ErrorDemasiadoGrande = 3; // above the size, node or character limit
     static constexpr long ErrorDemasiadoProfundo = 4;  // elements nested beyond the limit
+    static constexpr long ErrorEntidades = 5;          // a DTD or an entity reference
 
     static constexpr long long TamanoMaximo = 4LL * 1024 * 1024;
     static constexpr int ProfundidadMaximo = 16;
-    static constexpr long NodosMaximos = 200000;
+    static constexpr long NodosMaximos = 40000;
     static constexpr long long CaracteresMaximos = 4LL * 1024 * 1024;
+    static constexpr long AtributosMaximos = 64;  // of one element
 
     DocumentoXML();
     ~DocumentoXML();
@@ -149,12 +159,16 @@ public:
     // The bytes of a file, read as load() reads them (for readers that hold the file in memory).
     bool cargarBytes(const std::string& bytes);
 
-    // Writes the document to ruta (an existing file is replaced as a whole, or kept intact
-    // when the write fails). Returns false, with errorGuardar() saying why, when the file
-    // cannot be written (folder missing or not writable, read-only file, disk full) or the
-    // document is empty.
+    // Writes the document to ruta through the one safe write: an existing file is replaced
+    // only by the whole new one, and is kept intact when the write fails. Returns false,
+    // with errorGuardar() saying why in Spanish, when the file cannot be written (folder
+    // missing or not writable, a folder, pipe or device at the path, a read-only file, disk
+    // full) or the document is empty.
     [[nodiscard]] bool save(const std::string& ruta);
     const std::string& errorGuardar() const { return errorGuardar_; }
+    // The bytes save() writes ("" for an empty document), for a caller that writes them with
+    // its own safe write.
+    std::string contenidoFichero() const;
 
     // The serialisation save() writes, as UTF-8 text (for tests and logs).
     std::string xml() const;
@@ -168,8 +182,10 @@ public:
     bool hasChildNodes() const;
 
 private:
-    void AnotarMalFormado(const std::string& mensaje, int linea, int columna);
+    void AnotarMalFormado(long linea, long columna);
     void AnotarRechazo(long codigo, const std::string& mensaje);
+    bool AceptarMedida(long codigo, const std::string& motivo, long linea, long columna);
+
     std::shared_ptr<DatosDocumentoXML> d_;
     ErrorAnalisisXML error_;
     std::string errorGuardar_;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "platform/DocumentoXML.h"
+#include "platform/Ficheros.h"
 
 namespace modPremios {
 
@@ -232,19 +232,18 @@ bool LeerXMLPremios(const std::string& texto, SorteoPremios& sorteo, std::string
 }
 
 bool LeerFicheroPremios(const std::string& ruta, SorteoPremios& sorteo, std::string& error) {
-    std::ifstream f(ruta, std::ios::binary | std::ios::ate);
-    if (!f) {
-        error = "no se puede abrir el fichero";
+    // Only a regular file of at most the size of ours is read; a pipe never holds the window.
+    std::string bytes;
+    int codigo = 0;
+    switch (Ficheros::LeerFichero(ruta, TamanoMaximoFichero, bytes, codigo)) {
+    case Ficheros::ResultadoLectura::Leido: break;
+    case Ficheros::ResultadoLectura::DemasiadoGrande: error = "el fichero es demasiado grande"; return false;
+    case Ficheros::ResultadoLectura::Error:
+        error = "no se puede abrir el fichero: " + Ficheros::DescripcionError(codigo, Ficheros::Operacion::Lectura);
         return false;
     }
-    const std::streamoff tam = f.tellg();
-    if (tam < 0 || static_cast<std::size_t>(tam) > TamanoMaximoFichero) {
-        error = "el fichero es demasiado grande";
-        return false;
-    }
-    f.close();
     DocumentoXML doc;
-    if (!doc.load(ruta)) {
+    if (!doc.cargarBytes(bytes)) {
         error = "XML no v\xC3\xA1lido: " + doc.parseError().reason;
         return false;
     }

@@ -3,9 +3,12 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
 #include <iterator>
 
 #include "common/modEncriptarFichero.h"
+#include "support/FicherosPrueba.h"
 #include "support/LectorEUR.h"
 #include "support/PlataformaGuion.h"
 
@@ -41,11 +44,6 @@ std::string Hex(const std::string& b) {
     std::string r;
     for (unsigned char c : b) { r += d[c >> 4]; r += d[c & 15]; }
     return r;
-}
-
-std::string LeerBytes(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
 void PonerApuesta(long fila, std::array<int, 7> v) {
@@ -223,35 +221,65 @@ TEST_F(FicheroEURTest, CarpetaInexistenteOSoloLectura) {
     EXPECT_EQ(plataforma.mensajes[1].texto, "ERROR AL GUARDAR EL FICHERO (Permiso denegado)");
 }
 
-TEST_F(FicheroEURTest, DiscoLleno) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
-    ApuestasGrabacion.ReDim(1, 300000, 1, 7);  // more than one buffer's worth
-    EXPECT_FALSE(GuardarFicheroEUR("/dev/full", "c", 300000, nullptr));
-    ASSERT_EQ(plataforma.mensajes.size(), 1u);
-    EXPECT_EQ(plataforma.mensajes[0].texto, "ERROR AL GUARDAR EL FICHERO (Disco lleno)");
-}
+// Whatever makes a save fail (a full disk mid-stream, a table that does not hold the bets),
+// the file that stood at the path stays byte for byte, the message names the failure, and
+// nothing is left beside it. Pipes and folders at the path: Ficheros_test and the main
+// window's save of the pair.
+TEST_F(FicheroEURTest, UnGuardadoFallidoDejaLoQueHabia) {
+    DiscoLleno disco;
+    if (!disco.Real()) std::cout << "[ note ] " << disco.Motivo() << "\n";
+    const std::string error = "ERROR AL GUARDAR EL FICHERO (";
+    const std::string subindice = error + "El subíndice está fuera del intervalo)";
+    struct Caso {
+        std::string nombre, mensaje;
+        std::function<std::string()> preparar;  // the path
+        long filas, apuestas;
+    };
+    auto conAntiguo = [&](const std::string& ruta) {
+        ApuestasGrabacion.ReDim(1, 1, 1, 7);
+        PonerApuesta(1, {1, 2, 3, 4, 5, 6, 7});
+        EXPECT_TRUE(GuardarFicheroEUR(ruta, "antiguo", 1, nullptr));
+        return ruta;
+    };
+    const std::vector<Caso> casos = {
+        {"disco lleno", error + "Disco lleno)",
+         [&] {
+             conAntiguo(disco.Carpeta() + "/lleno.EUR");
+             disco.Llenar();
+             return disco.Carpeta() + "/lleno.EUR";
+         },
+         300000, 300000},  // more than one buffer's worth
+        {"faltan filas", subindice, [&] { return conAntiguo(Ruta("corto.EUR")); }, 3, 5},
+        {"tabla sin estrellas", subindice, [&] { return conAntiguo(Ruta("cinco.EUR")); }, 3, 1},
+        {"tabla liberada al ceder", subindice, [&] { return conAntiguo(Ruta("liberada.EUR")); }, 12000, 12000},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const std::string ruta = c.preparar();
+        const std::string antes = std::filesystem::is_regular_file(ruta) ? LeerBytes(ruta) : std::string();
+        ApuestasGrabacion.ReDim(1, c.filas, 1, c.nombre == "tabla sin estrellas" ? 5 : 7);
+        plataforma.alCederControl = [&] {
+            if (c.nombre == "tabla liberada al ceder") ApuestasGrabacion.Erase();
+        };
+        plataforma.mensajes.clear();
+        EXPECT_FALSE(GuardarFicheroEUR(ruta, "c", c.apuestas, nullptr));
+        plataforma.alCederControl = nullptr;
+        ASSERT_EQ(plataforma.mensajes.size(), 1u);
+        EXPECT_EQ(plataforma.mensajes[0].texto, c.mensaje);
+        EXPECT_EQ(plataforma.mensajes[0].estilo, EstiloMensaje::Critico);
+        if (!antes.empty()) {
+            EXPECT_EQ(LeerBytes(ruta), antes);
+            EXPECT_EQ(LeerFicheroEUR(ruta).cabecera, "antiguo");
+        }
+        for (const std::string& n : Contenido(std::filesystem::path(ruta).parent_path().string()))
+            EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
+    }
 
-TEST_F(FicheroEURTest, FaltanFilasEnLaTabla) {
-    ApuestasGrabacion.ReDim(1, 3, 1, 7);
-    for (int b = 1; b <= 3; ++b) PonerApuesta(b, {1, 2, 3, 4, 5, 6, b});
-    const std::string ruta = Ruta("corto.EUR");
-    EXPECT_FALSE(GuardarFicheroEUR(ruta, "c", 5, nullptr));
-    ASSERT_EQ(plataforma.mensajes.size(), 1u);
-    EXPECT_EQ(plataforma.mensajes[0].texto, "ERROR AL GUARDAR EL FICHERO (El subíndice está fuera del intervalo)");
-    // What was written before the failure stays.
-    std::vector<std::string> r = LeerRegistrosEUR(ruta);
-    ASSERT_EQ(r.size(), 5u);
-    EXPECT_EQ(EncriptarRC4(r[4], ClaveEUR), "01,02,03,04,05+06,03");
-
-    // A table freed while the writer yields is not read any further.
-    ApuestasGrabacion.ReDim(1, 12000, 1, 7);
-    plataforma.alCederControl = [] { ApuestasGrabacion.Erase(); };
-    EXPECT_FALSE(GuardarFicheroEUR(ruta, "c", 12000, nullptr));
-    plataforma.alCederControl = nullptr;
-    EXPECT_EQ(LeerRegistrosEUR(ruta).size(), 2u + 4999u);
-
-    // A table without the star columns writes no bet at all.
-    ApuestasGrabacion.ReDim(1, 3, 1, 5);
-    EXPECT_FALSE(GuardarFicheroEUR(ruta, "c", 1, nullptr));
-    EXPECT_EQ(LeerRegistrosEUR(ruta).size(), 2u);
+    // A link at the path is replaced by the file; what it pointed to is not touched.
+    conAntiguo(Ruta("apuntado.EUR"));
+    std::filesystem::create_symlink(Ruta("apuntado.EUR"), Ruta("enlace.EUR"));
+    ASSERT_TRUE(GuardarFicheroEUR(Ruta("enlace.EUR"), "nuevo", 1, nullptr));
+    EXPECT_FALSE(std::filesystem::is_symlink(Ruta("enlace.EUR")));
+    EXPECT_EQ(LeerFicheroEUR(Ruta("enlace.EUR")).cabecera, "nuevo");
+    EXPECT_EQ(LeerFicheroEUR(Ruta("apuntado.EUR")).cabecera, "antiguo");
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "common/modEncriptarFichero.h"
 #include "common/modLeerApuestas.h"
+#include "support/FicherosPrueba.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modLeerApuestas;
@@ -196,12 +198,24 @@ TEST_F(LeerApuestasTest, FicherosQueNoSePuedenLeer) {
 
     l = LeerFicheroApuestas(Ruta("no existe.TXT"));
     EXPECT_EQ(l.error, "No se ha encontrado el archivo");
-    // Folders and devices are no bet files (/dev/zero would never end).
-    for (std::string ruta : {plataforma.carpeta, std::string("/dev/zero"), std::string("/dev/null")}) {
+    // Folders, devices and pipes are no bet files (/dev/zero would never end, a pipe nobody
+    // writes would hold the window on opening); a link to a bet file is one.
+    CrearTuberia(Ruta("tuberia.TXT"));
+    const std::string otro = "No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a)";
+    for (const auto& [ruta, error] : std::vector<std::pair<std::string, std::string>>{
+             {plataforma.carpeta, "Es una carpeta, no un archivo"},
+             {"/dev/zero", otro},
+             {"/dev/null", otro},
+             {Ruta("tuberia.TXT"), otro}}) {
         l = LeerFicheroApuestas(ruta);
         EXPECT_EQ(l.resultado, Resultado::Error) << ruta;
-        EXPECT_EQ(l.error, "Error de acceso a la ruta o al archivo") << ruta;
+        EXPECT_EQ(l.error, error) << ruta;
     }
+    EscribirBytes(Ruta("una.TXT"), "01020304050102\r\n");
+    std::filesystem::create_symlink(Ruta("una.TXT"), Ruta("enlace.TXT"));
+    l = LeerFicheroApuestas(Ruta("enlace.TXT"));
+    EXPECT_TRUE(l.Leida());
+    EXPECT_EQ(l.total, 1);
 }
 
 TEST_F(LeerApuestasTest, LaTablaCreceCuandoLasLineasSonMasCortasDeLoPrevisto) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <fstream>
 #include <random>
 #include <string>
@@ -13,6 +14,7 @@
 #include "main/modXML.h"
 #include "main/PrincipalPrueba.h"
 #include "platform/DocumentoXML.h"
+#include "support/FicherosPrueba.h"
 
 using namespace modGeneral;
 
@@ -369,14 +371,29 @@ TEST_F(AbrirBase, FicherosDanadosOHostiles) {
     while (grande.size() <= static_cast<std::size_t>(DocumentoXML::TamanoMaximo)) grande += "<!-- relleno -->\r\n";
     grande += "</XML>\r\n";
 
+    // One entity of 4,000 characters referred to in one attribute until the file is 3 MB.
+    std::string entidades = "<!DOCTYPE XML [<!ENTITY e \"" + std::string(4000, 'x') + "\">]><XML><BASE><BaseASCII valor='";
+    while (entidades.size() < 3000000) entidades += "&e;";
+    entidades += "'/></BASE></XML>";
+
     const std::vector<std::pair<std::string, std::string>> ficheros = {
         {"truncado.xml", buena.substr(0, buena.size() / 2)}, {"vacio.xml", ""},     {"binario.xml", binario},
-        {"hondo.xml", hondo},                                 {"grande.xml", grande}, {"nulos.xml", std::string(64, '\0')}};
-    for (const auto& [nombre, bytes] : ficheros) {
+        {"hondo.xml", hondo},                                 {"grande.xml", grande}, {"nulos.xml", std::string(64, '\0')},
+        {"entidades.xml", entidades}};
+    // What is not a file: a pipe nobody writes to (opened the usual way it would hold the
+    // window for good) and a folder.
+    CrearTuberia(Ruta("tuberia.xml"));
+    QDir(QString::fromStdString(guion.carpeta)).mkdir(QStringLiteral("carpeta.xml"));
+    std::vector<std::string> rutas;
+    for (const auto& [nombre, bytes] : ficheros) rutas.push_back(Escribir(nombre, bytes));
+    rutas.push_back(Ruta("tuberia.xml"));
+    rutas.push_back(Ruta("carpeta.xml"));
+    for (const std::string& ruta : rutas) {
+        const std::string nombre = ruta.substr(ruta.rfind('/') + 1);
         MarcarNumeros({1, 2, 3, 4, 5, 6});
         Reduccion.Tipo = 3;
         f.ActivarFilaFiltro(0);
-        Abrir(Escribir(nombre, bytes));
+        Abrir(ruta);
         EXPECT_EQ(Mensajes(), std::vector<std::string>{CabeceraErrores + "FICHERO : ERROR AL ABRIR EL FICHERO\r\n"})
             << nombre;
         EXPECT_EQ(guion.mensajes.at(0).estilo, EstiloMensaje::Critico);
@@ -394,11 +411,12 @@ TEST_F(AbrirBase, FicherosDanadosOHostiles) {
     Abrir(Ruta("no_existe.xml"));
     EXPECT_EQ(Mensajes(), std::vector<std::string>{CabeceraErrores + "FICHERO : ERROR AL ABRIR EL FICHERO\r\n"});
 
-    // And a good file still opens afterwards.
+    // And a good file still opens afterwards, also through a link the user chose.
     MarcarNumeros({10, 20});
     Guardar(Ruta("otra.xml"));
     f.NuevaCombinacion();
-    Abrir(Ruta("otra.xml"));
+    QFile::link(QString::fromStdString(Ruta("otra.xml")), QString::fromStdString(Ruta("enlace.xml")));
+    Abrir(Ruta("enlace.xml"));
     EXPECT_TRUE(Mensajes().empty());
     EXPECT_EQ(NumerosMarcados(), 2);
 }

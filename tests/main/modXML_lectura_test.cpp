@@ -172,6 +172,11 @@ TEST_F(LecturaBase, CombinacionGanadoraYFicheroImportado) {
     EXPECT_EQ(Leer(Base("<CombinacionGanadora valor='x,2,3,4,5,99,1'/>")),
               Lista{"COMBINACION GANADORA : ESTRELLAS MAYORES DE 12"});
     EXPECT_EQ(CombinacionGanadora[7], 1);
+    // One bad combination is listed once, also with both stars above 12 or a failure after them.
+    for (const char* valor : {"1,2,3,4,5,13,14", "1,2,3,4,5,13,x"})
+        EXPECT_EQ(Leer(Base(std::string("<CombinacionGanadora valor='") + valor + "'/>")),
+                  Lista{"COMBINACION GANADORA : ESTRELLAS MAYORES DE 12"})
+            << valor;
 
     // Numbers are not range-tested, but a slot holds 0..255; an eighth value has no slot.
     EXPECT_EQ(Leer(Base("<CombinacionGanadora valor='60,256,3,4,5,1,2,9'/>")),

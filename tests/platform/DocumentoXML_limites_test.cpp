@@ -70,12 +70,12 @@ TEST_F(LimitesXML, ElTamanoTieneUnLimite) {
     EXPECT_FALSE(doc.cargarBytes(justo));
     Rechazado(doc, DocumentoXML::ErrorDemasiadoGrande);
 
-    // A device without end is read only up to the limit.
+    // A device without end is no file: refused before it is read.
     EXPECT_FALSE(doc.load("/dev/zero"));
-    Rechazado(doc, DocumentoXML::ErrorDemasiadoGrande);
+    Rechazado(doc, DocumentoXML::ErrorFicheroNoLeido);
 }
 
-TEST_F(LimitesXML, DemasiadosNodosOCaracteresExpandidos) {
+TEST_F(LimitesXML, DemasiadosNodosOAtributos) {
     // A flat file of small elements: within the size limit, beyond the node limit.
     std::string plano = "<r>";
     for (long i = 0; i <= DocumentoXML::NodosMaximos; ++i) plano += "<a/>";
@@ -84,15 +84,27 @@ TEST_F(LimitesXML, DemasiadosNodosOCaracteresExpandidos) {
     EXPECT_FALSE(doc.load(Escribir("plano.xml", plano)));
     Rechazado(doc, DocumentoXML::ErrorDemasiadoGrande);
 
-    // An entity of 4,000 characters referred to 2,000 times: a 10 KB file, 8 million characters.
-    std::string bomba = "<!DOCTYPE r [<!ENTITY e \"" + std::string(4000, 'x') + "\">]><r>";
-    for (int i = 0; i < 2000; ++i) bomba += "&e;";
-    bomba += "</r>";
-    EXPECT_FALSE(doc.load(Escribir("bomba.xml", bomba)));
-    EXPECT_NE(doc.parseError().errorCode, 0);
-    EXPECT_TRUE(doc.documentElement().isNull());
+    // One element with more attributes than allowed (a parser spends the square of them);
+    // '=' and '>' inside values, comments and CDATA do not count.
+    auto elemento = [](long atributos, const std::string& relleno) {
+        std::string t = "<r><!-- a='1' b='2' --><![CDATA[ c='3' ]]><e";
+        for (long i = 0; i < atributos; ++i) t += " a" + std::to_string(i) + "='" + relleno + "'";
+        return t + "/></r>";
+    };
+    ASSERT_TRUE(doc.loadXML(elemento(DocumentoXML::AtributosMaximos, "x=y>z"))) << doc.parseError().reason;
+    EXPECT_FALSE(doc.loadXML(elemento(DocumentoXML::AtributosMaximos + 1, "")));
+    Rechazado(doc, DocumentoXML::ErrorDemasiadoGrande);
+    // 600,000 of them in 4 MB: refused before any parser counts them.
+    EXPECT_FALSE(doc.load(Escribir("atributos.xml", elemento(600000, "").substr(0, DocumentoXML::TamanoMaximo - 10))));
+    Rechazado(doc, DocumentoXML::ErrorDemasiadoGrande);
+}
 
-    // Nested entities expanding without bound.
+// The program never writes a DTD, and declared entities can expand a few KB to gigabytes:
+// any DTD or entity reference is refused before anything expands, in every encoding.
+TEST_F(LimitesXML, LasDTDYLasEntidadesSeRechazan) {
+    std::string bomba = "<!DOCTYPE r [<!ENTITY e \"" + std::string(4000, 'x') + "\">]><r v='";
+    for (int i = 0; i < 1000000; ++i) bomba += "&e;";
+    bomba += "'/>";
     std::string risas = "<!DOCTYPE r [<!ENTITY a \"jajajajaja\">";
     char anterior = 'a';
     for (char c = 'b'; c <= 'k'; ++c) {
@@ -102,13 +114,22 @@ TEST_F(LimitesXML, DemasiadosNodosOCaracteresExpandidos) {
         anterior = c;
     }
     risas += "]><r v='&k;'>&k;</r>";
-    EXPECT_FALSE(doc.loadXML(risas));
-    EXPECT_NE(doc.parseError().errorCode, 0);
-    EXPECT_TRUE(doc.documentElement().isNull());
-
-    // What stays within the limits still loads.
-    ASSERT_TRUE(doc.loadXML("<!DOCTYPE r [<!ENTITY e \"uno\">]><r v='&e;'>&e;</r>")) << doc.parseError().reason;
-    EXPECT_EQ(doc.documentElement().attributes().getNamedItem("v").nodeValue(), "uno");
+    std::string utf16 = "\xFF\xFE";
+    for (char c : std::string("<!DOCTYPE r [<!ENTITY e \"x\">]><r>&e;</r>")) utf16 += std::string(1, c) + '\0';
+    for (const std::string& t : {bomba, risas, std::string("<!DOCTYPE r [<!ENTITY e \"uno\">]><r v='&e;'/>"),
+                                 std::string("<?xml version='1.0'?><!-- nota --><!DOCTYPE r><r/>"),
+                                 std::string("<r>&e;</r>"), utf16}) {
+        DocumentoXML doc;
+        EXPECT_FALSE(doc.load(Escribir("dtd.xml", t)));
+        EXPECT_NE(doc.parseError().errorCode, 0);
+        EXPECT_TRUE(doc.documentElement().isNull());
+    }
+    DocumentoXML doc;
+    EXPECT_FALSE(doc.loadXML(bomba));
+    Rechazado(doc, DocumentoXML::ErrorEntidades);
+    // XML's own entities and character references are no declared entities.
+    ASSERT_TRUE(doc.loadXML("<r v='&amp;&lt;&#8364;'>&quot;&apos;&gt;</r>")) << doc.parseError().reason;
+    EXPECT_EQ(doc.documentElement().attributes().getNamedItem("v").nodeValue(), "&<\xE2\x82\xAC");
 }
 
 TEST_F(LimitesXML, FicherosQueNoSonXML) {

@@ -133,7 +133,9 @@ TEST_F(DocumentoXMLTest, FicheroMalFormadoOAusente) {
     ASSERT_TRUE(doc.loadXML("<a/>"));
     EXPECT_FALSE(doc.load(truncado));
     EXPECT_EQ(doc.parseError().errorCode, DocumentoXML::ErrorMalFormado);
-    EXPECT_FALSE(doc.parseError().reason.empty());
+    // The parser's own message is English: the reason is ours.
+    EXPECT_EQ(doc.parseError().reason.rfind("El documento XML no est\xC3\xA1 bien formado (l\xC3\xADnea ", 0), 0u)
+        << doc.parseError().reason;
     // The document holds nothing after a failed load.
     EXPECT_FALSE(doc.hasChildNodes());
     EXPECT_EQ(doc.childNodes().length(), 0);
@@ -141,6 +143,7 @@ TEST_F(DocumentoXMLTest, FicheroMalFormadoOAusente) {
 
     EXPECT_FALSE(doc.load(Ruta("no_existe.xml")));
     EXPECT_EQ(doc.parseError().errorCode, DocumentoXML::ErrorFicheroNoLeido);
+    EXPECT_EQ(doc.parseError().reason, "No se puede abrir el fichero: No se ha encontrado el archivo");
 
     EXPECT_FALSE(doc.loadXML("<a v='x & y'/>"));  // an unescaped ampersand
     EXPECT_NE(doc.parseError().errorCode, 0);
@@ -160,7 +163,7 @@ TEST_F(DocumentoXMLTest, FallosAlGuardar) {
     DocumentoXML doc;
     ASSERT_TRUE(doc.loadXML("<a v='nuevo'/>"));
     EXPECT_FALSE(doc.save(Ruta("no/existe/base.xml")));
-    EXPECT_FALSE(doc.errorGuardar().empty());
+    EXPECT_EQ(doc.errorGuardar(), "No se encontr\xC3\xB3 la ruta de acceso");
 
     // A read-only file is not replaced and keeps its contents.
     const std::string protegido = Ruta("protegido.xml");

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <filesystem>
+
 #include "AyudaHerramientas.h"
+#include "support/FicherosPrueba.h"
 #include "support/PlataformaGuion.h"
 #include "tools/frmCalculadoraPremios.h"
 
@@ -121,28 +125,90 @@ TEST(frmCalculadoraPremios, UnFicheroDePremiosMaloNoCambiaLaVentana) {
     frmCalculadoraPremios w;
     w.Cargar();
     Rellenar(w);
-    for (const std::string& texto : {std::string("<PREMIOS><Sorteo anio='2026' numero='1'/></PREMIOS>"),
-                                     std::string("basura \x01\x02"), std::string()}) {
-        ayuda::EscribirTexto(g.carpeta + "/malo.xml", texto);
-        g.dialogos.push_back(Eleccion(g.carpeta + "/malo.xml"));
+    const std::string carpeta = g.carpeta + "/carpeta.xml", tuberia = g.carpeta + "/tuberia.xml";
+    std::filesystem::create_directory(carpeta);
+    CrearTuberia(tuberia);  // opened the usual way, it would hold the window for good
+    std::string entidades = "<!DOCTYPE PREMIOS [<!ENTITY e \"" + std::string(4000, '9') + "\">]><PREMIOS><Sorteo anio='";
+    while (entidades.size() < 60000) entidades += "&e;";
+    entidades += "'/></PREMIOS>";
+    const std::string prefijo = "ERROR AL ABRIR EL FICHERO DE PREMIOS (";
+    const std::vector<std::pair<std::string, std::string>> casos = {
+        {"<PREMIOS><Sorteo anio='2026' numero='1'/></PREMIOS>", "falta la combinaci\xC3\xB3n ganadora"},
+        {"basura \x01\x02", ""},
+        {"", ""},
+        {entidades, "XML no v\xC3\xA1lido: El documento XML declara una DTD o entidades"},
+        {carpeta, "no se puede abrir el fichero: Es una carpeta, no un archivo"},
+        {tuberia, "no se puede abrir el fichero: No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a)"},
+    };
+    for (const auto& [contenido, motivo] : casos) {
+        std::string ruta = contenido;
+        if (contenido != carpeta && contenido != tuberia) {
+            ruta = g.carpeta + "/malo.xml";
+            ayuda::EscribirTexto(ruta, contenido);
+        }
+        g.dialogos.push_back(Eleccion(ruta));
         w.cmdAbrirPremios_Click();
         EXPECT_EQ(g.mensajes.back().estilo, EstiloMensaje::Critico);
-        EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL ABRIR EL FICHERO DE PREMIOS (", 0), 0u) << g.UltimoMensaje();
+        EXPECT_EQ(g.UltimoMensaje().rfind(prefijo, 0), 0u) << g.UltimoMensaje();
+        if (!motivo.empty()) {
+            EXPECT_EQ(g.UltimoMensaje(), prefijo + motivo + ")");
+        }
         EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
         EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
         EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
     }
 }
 
-TEST(frmCalculadoraPremios, UnaCarpetaQueNoSePuedeEscribirLoDice) {
+// The prize file and the window's report when they cannot be written: the old file stays,
+// the message names the failure, and the window still saves.
+TEST(frmCalculadoraPremios, LoQueNoSePuedeEscribirLoDiceYNoPierdeNada) {
     PlataformaGuion g;
+    DiscoLleno disco;
     frmCalculadoraPremios w;
     w.Cargar();
     Rellenar(w);
-    g.dialogos.push_back(Eleccion(g.carpeta + "/no/existe/sorteo.xml"));
+    const std::string lleno = disco.Carpeta() + "/sorteo.xml";
+    g.dialogos.push_back(Eleccion(lleno));
     w.cmdGuardarPremios_Click();
-    EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL GUARDAR EL FICHERO DE PREMIOS (", 0), 0u);
-    g.carpeta += "/no_existe";
+    const std::string antiguo = ayuda::LeerTexto(lleno);
+    ASSERT_FALSE(antiguo.empty()) << g.UltimoMensaje();
+    g.carpeta = disco.Carpeta();
+    ASSERT_TRUE(w.cmdCalcular_Click());
+    const std::string informe = ayuda::LeerTexto(disco.Carpeta() + "/" + frmCalculadoraPremios::NombreInforme);
+    disco.Llenar();
+
+    const std::string tuberia = disco.Carpeta() + "/tuberia.xml";
+    CrearTuberia(tuberia);
+    const std::string guardar = "ERROR AL GUARDAR EL FICHERO DE PREMIOS (";
+    for (const auto& [ruta, mensaje] : std::vector<std::pair<std::string, std::string>>{
+             {lleno, guardar + "Disco lleno)"},
+             {tuberia, guardar + "No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a))"},
+             {disco.Carpeta() + "/no/existe/sorteo.xml", guardar + "No se encontr\xC3\xB3 la ruta de acceso)"}}) {
+        if (ruta == lleno) disco.Llenar();
+        g.dialogos.push_back(Eleccion(ruta));
+        w.cmdGuardarPremios_Click();
+        EXPECT_EQ(g.UltimoMensaje(), mensaje);
+    }
+    EXPECT_EQ(ayuda::LeerTexto(lleno), antiguo);
+    EXPECT_TRUE(EsTuberia(tuberia));
+
+    disco.Llenar();
     EXPECT_FALSE(w.cmdCalcular_Click());
-    EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL GUARDAR EL INFORME (", 0), 0u);
+    EXPECT_EQ(g.UltimoMensaje(), "ERROR AL GUARDAR EL INFORME (Disco lleno)");
+    EXPECT_EQ(ayuda::LeerTexto(disco.Carpeta() + "/" + frmCalculadoraPremios::NombreInforme), informe);
+
+    // The window still saves; a link at the name is replaced, not followed, and a link the
+    // user chooses to open is read.
+    QTemporaryDir otra;
+    const std::string enlace = otra.path().toStdString() + "/enlace.xml";
+    std::filesystem::create_symlink(lleno, enlace);
+    g.mensajes.clear();
+    g.dialogos.push_back(Eleccion(enlace));
+    w.cmdAbrirPremios_Click();
+    g.dialogos.push_back(Eleccion(enlace));
+    w.cmdGuardarPremios_Click();
+    EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
+    EXPECT_FALSE(std::filesystem::is_symlink(enlace));
+    EXPECT_EQ(ayuda::LeerTexto(enlace), antiguo);
+    EXPECT_EQ(ayuda::LeerTexto(lleno), antiguo);
 }

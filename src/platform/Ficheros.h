@@ -1,0 +1,95 @@
+// Files as the program writes and reads them (POSIX), and the Spanish description of what
+// went wrong. No Qt types: the computing code writes and reads through here too.
+//
+// Writing: every file goes through EscrituraSegura. The bytes go to a new temporary file in
+// the destination's folder (created exclusively, under a unique name); every write, the sync
+// and the close are checked, and only then is the temporary file renamed over the
+// destination. The rename replaces a symbolic link at the destination, never the file it
+// points to. On any failure the temporary file is removed and whatever stood at the
+// destination stays exactly as it was. A destination that is a folder, a pipe, a socket or a
+// device, or a file marked read-only, is refused before anything is written.
+// Permissions: a replaced file keeps its mode (and its owner, where the system lets us); a
+// new one gets what a plain open would give (0666 less the umask).
+//
+// Reading: a path that is not a regular file (a link to one is) is refused before it is
+// opened, and the opening itself cannot block (a pipe put in its place meanwhile is refused
+// too).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace Ficheros {
+
+enum class Operacion { Lectura, Escritura };
+
+// Our own code beside errno's: a pipe, socket or device where a file was expected.
+inline constexpr int ErrorNoEsFichero = -1;
+
+// The Spanish description of an errno code (or ErrorNoEsFichero) as the messages show it. A
+// missing file is told apart from a missing folder by the operation. Never the system's
+// English text: a code without a text of its own gets a Spanish one with its number.
+std::string DescripcionError(int codigo, Operacion operacion = Operacion::Escritura);
+
+// ---------------------------------------------------------------- writing
+
+// One safe write of the file destino. The constructor checks the destination and creates the
+// temporary file; Escribir appends; Confirmar syncs and renames. A failure at any step makes
+// every later step fail too and removes the temporary file; Error() keeps the first errno.
+// Destroying an unconfirmed write abandons it.
+class EscrituraSegura {
+public:
+    explicit EscrituraSegura(std::string destino);
+    ~EscrituraSegura();
+    EscrituraSegura(const EscrituraSegura&) = delete;
+    EscrituraSegura& operator=(const EscrituraSegura&) = delete;
+
+    // Appends n bytes (all of them, or false).
+    bool Escribir(const void* datos, std::size_t n);
+    bool Escribir(std::string_view texto) { return Escribir(texto.data(), texto.size()); }
+    // Syncs and closes the temporary file and renames it over the destination. True once
+    // the new file stands in place of the old.
+    bool Confirmar();
+    // Removes the temporary file; the destination is left as it was.
+    void Abandonar();
+
+    bool Fallida() const { return error_ != 0; }
+    int Error() const { return error_; }
+    std::string Descripcion() const { return DescripcionError(error_, Operacion::Escritura); }
+    const std::string& Destino() const { return destino_; }
+
+private:
+    bool Fallar(int codigo);
+    std::string destino_;
+    std::string temporal_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool confirmada_ = false;
+};
+
+// The whole file in one safe write. False with the Spanish reason in error.
+bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error);
+
+// ---------------------------------------------------------------- reading
+
+// Opens ruta for reading when it names a regular file: returns the descriptor (the caller
+// closes it), or -1 with the errno code (EISDIR for a folder, ErrorNoEsFichero for a pipe,
+// socket or device) in codigo.
+int AbrirParaLeer(const std::string& ruta, int& codigo);
+
+enum class ResultadoLectura { Leido, Error, DemasiadoGrande };
+// Reads a whole regular file of at most maximo bytes into bytes. A larger file is refused
+// after reading one byte past the limit, never whole. Error gives the code in codigo.
+ResultadoLectura LeerFichero(const std::string& ruta, std::size_t maximo, std::string& bytes, int& codigo);
+
+// ---------------------------------------------------------------- test seam
+
+// The steps of a safe write that a test can make fail.
+enum class Paso { Crear, Escribir, Sincronizar, Renombrar };
+// From now on, the vez-th call (1 = the next) of that step fails with errno codigo, once.
+// Another call replaces the fault; QuitarFallos clears it. For tests only.
+void ProvocarFallo(Paso paso, int vez, int codigo);
+void QuitarFallos();
+
+}  // namespace Ficheros

@@ -1,0 +1,239 @@
+// The main window's writers when the write fails: GUARDAR, "Cálculo Definitivo" (the bet file
+// and the base file beside it) and the reports. Whatever stood at the path (a full disk, a
+// pipe, a folder, a read-only file) the old files stay byte for byte, the message names the
+// failure, nothing counts as saved, and the window goes on working. A link at the path is
+// replaced, never followed.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cerrno>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "main/PrincipalPrueba.h"
+#include "platform/Ficheros.h"
+#include "support/FicherosPrueba.h"
+#include "support/LectorEUR.h"
+
+using namespace modGeneral;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Tuberia = "No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a)";
+const std::string Carpeta = "Es una carpeta, no un archivo";
+
+class EscriturasPrincipal : public PruebaPrincipal {
+protected:
+    DiscoLleno disco;
+
+    void SetUp() override {
+        PruebaPrincipal::SetUp();
+        if (!disco.Real()) std::cout << "[ note ] " << disco.Motivo() << "\n";
+        MarcarNumeros({3, 9, 14, 27, 33, 41});
+        MarcarEstrellas(2);
+    }
+    void TearDown() override {
+        Ficheros::QuitarFallos();
+        InicializarFiltros();
+    }
+
+    std::string Ruta(const std::string& nombre) const { return guion.carpeta + "/" + nombre; }
+    std::string Titulo() const { return f.windowTitle().toStdString(); }
+    void GuardarBase(const std::string& ruta) {
+        guion.dialogos.push_back(Eleccion(ruta));
+        f.frmPrincipal::GuardarBaseXML();
+    }
+    // "Cálculo de Prueba", then "Cálculo Definitivo" into ruta.
+    void GuardarPar(const std::string& ruta) {
+        f.frmPrincipal::Calcular();
+        guion.dialogos.push_back(Eleccion(ruta));
+        f.frmPrincipal::GuardarApuestasEUR();
+    }
+    // What must hold after every failure: one critical message that starts as given and
+    // names the reason, nothing saved, the title as it was, no temporary file left, and a
+    // window that still saves.
+    void ComprobarFallo(const std::string& mensaje, const std::string& titulo, const std::string& carpeta) {
+        ASSERT_EQ(guion.mensajes.size(), 1u);
+        EXPECT_EQ(guion.mensajes[0].estilo, EstiloMensaje::Critico);
+        EXPECT_EQ(guion.mensajes[0].texto, mensaje);
+        EXPECT_FALSE(BaseGuardada);
+        EXPECT_EQ(Titulo(), titulo);
+        for (const std::string& n : Contenido(carpeta)) EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
+        EXPECT_TRUE(f.lblMenu[2]->isEnabled());
+    }
+};
+
+struct Destino {
+    std::string nombre;
+    std::function<std::string()> preparar;  // puts what the case needs and returns the path
+    std::string motivo;
+};
+
+}  // namespace
+
+TEST_F(EscriturasPrincipal, GuardarLaBaseQueFallaNoLaDaPorGuardada) {
+    const std::string antigua = "<XML><BASE/></XML>";
+    const std::vector<Destino> casos = {
+        {"disco lleno",
+         [&] {
+             EscribirBytes(disco.Carpeta() + "/base.xml", antigua);
+             disco.Llenar();
+             return disco.Carpeta() + "/base.xml";
+         },
+         "Disco lleno"},
+        {"tuberia", [&] { CrearTuberia(Ruta("tuberia.xml")); return Ruta("tuberia.xml"); }, Tuberia},
+        {"carpeta", [&] { fs::create_directory(Ruta("carpeta.xml")); return Ruta("carpeta.xml"); }, Carpeta},
+        {"solo lectura",
+         [&] {
+             EscribirBytes(Ruta("protegida.xml"), antigua);
+             chmod(Ruta("protegida.xml").c_str(), 0444);
+             return Ruta("protegida.xml");
+         },
+         "Permiso denegado"},
+    };
+    for (const Destino& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const std::string ruta = c.preparar();
+        BaseGuardada = false;
+        guion.mensajes.clear();
+        GuardarBase(ruta);
+        ComprobarFallo("ERROR AL GUARDAR EL FICHERO BASE EN XML (" + c.motivo + ")",
+                       "TORNAVENTURA 3.1 - Fichero : Sin guardar.xml", fs::path(ruta).parent_path().string());
+        if (fs::is_regular_file(ruta)) {
+            EXPECT_EQ(LeerBytes(ruta), antigua);
+        }
+    }
+    EXPECT_TRUE(EsTuberia(Ruta("tuberia.xml")));
+
+    // A link planted at the name is replaced by the base file; its target stays.
+    EscribirBytes(Ruta("ajeno.txt"), "ajeno");
+    fs::create_symlink(Ruta("ajeno.txt"), Ruta("enlace.xml"));
+    guion.mensajes.clear();
+    GuardarBase(Ruta("enlace.xml"));
+    EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_TRUE(BaseGuardada);
+    EXPECT_EQ(Titulo(), "TORNAVENTURA 3.1 - Fichero : enlace.xml");
+    EXPECT_FALSE(fs::is_symlink(Ruta("enlace.xml")));
+    EXPECT_EQ(LeerBytes(Ruta("ajeno.txt")), "ajeno");
+}
+
+// The bet file and the base file beside it stay a pair: when either cannot be written, both
+// old files stay as they were.
+TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
+    struct Caso {
+        std::string nombre;
+        std::function<std::string()> preparar;  // the .EUR path chosen
+        std::string mensaje;
+    };
+    const std::string eur = "ERROR AL GUARDAR EL FICHERO (";
+    const std::string par = "ERROR AL GUARDAR EL FICHERO CON LA REDUCCION (";
+    // An earlier pair, saved by the program.
+    auto parAntiguo = [&](const std::string& ruta) {
+        GuardarPar(ruta);
+        EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+        return ruta;
+    };
+    // An earlier pair with one of its files replaced by a pipe or a folder.
+    auto parConSustituto = [&](const std::string& nombre, const std::string& extension, bool tuberia) {
+        parAntiguo(Ruta(nombre + ".EUR"));
+        const std::string sustituido = Ruta(nombre + extension);
+        fs::remove(sustituido);
+        if (tuberia) CrearTuberia(sustituido);
+        else fs::create_directory(sustituido);
+        return Ruta(nombre + ".EUR");
+    };
+    const std::vector<Caso> casos = {
+        {"disco lleno",
+         [&] {
+             parAntiguo(disco.Carpeta() + "/par.EUR");
+             disco.Llenar();
+             return disco.Carpeta() + "/par.EUR";
+         },
+         eur + "Disco lleno)"},
+        {"apuestas en una carpeta", [&] { return parConSustituto("carpeta", ".EUR", false); }, eur + Carpeta + ")"},
+        {"apuestas en una tuberia", [&] { return parConSustituto("tuberia", ".EUR", true); }, eur + Tuberia + ")"},
+        {"base en una tuberia", [&] { return parConSustituto("base_tuberia", ".xml", true); }, par + Tuberia + ")"},
+        {"base en una carpeta", [&] { return parConSustituto("base_carpeta", ".xml", false); }, par + Carpeta + ")"},
+        {"las apuestas no se pueden poner en su sitio",
+         [&] {
+             parAntiguo(Ruta("renombre.EUR"));
+             Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 1, EBUSY);
+             return Ruta("renombre.EUR");
+         },
+         eur + "El archivo est\xC3\xA1 en uso)"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        guion.mensajes.clear();
+        const std::string ruta = c.preparar();
+        const std::string xml = ruta.substr(0, ruta.size() - 4) + ".xml";
+        const std::string antesEUR = fs::is_regular_file(ruta) ? LeerBytes(ruta) : "";
+        const std::string antesXML = fs::is_regular_file(xml) ? LeerBytes(xml) : "";
+        // The old pair differs from what the next save would write.
+        f.lblNumero_Click(49);
+        guion.mensajes.clear();
+        BaseGuardada = false;
+        GuardarPar(ruta);
+        f.lblNumero_Click(49);
+        ComprobarFallo(c.mensaje, "TORNAVENTURA 3.1 - Fichero : Sin guardar.xml", fs::path(ruta).parent_path().string());
+        if (!antesEUR.empty()) {
+            EXPECT_EQ(LeerBytes(ruta), antesEUR);
+        }
+        if (!antesXML.empty()) {
+            EXPECT_EQ(LeerBytes(xml), antesXML);
+        }
+    }
+    guion.mensajes.clear();
+    GuardarPar(Ruta("bueno.EUR"));
+    EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_TRUE(BaseGuardada);
+    EXPECT_TRUE(LeerFicheroEUR(Ruta("bueno.EUR")).leido);
+    EXPECT_TRUE(fs::is_regular_file(Ruta("bueno.xml")));
+}
+
+TEST_F(EscriturasPrincipal, UnInformeQueFallaDejaElAnterior) {
+    const std::string informe = "TORNAVENTURA_INFORME.txt";
+    const std::string prefijo = "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (";
+    auto generar = [&] {
+        guion.mensajes.clear();
+        f.frmPrincipal::InformeResumenFiltros();
+    };
+    // A report bigger than one page, on a disk that fills up after it.
+    for (int g = 1; g <= 120; ++g) {
+        GruposNumeros(g, g % 50 + 1) = 1;
+        GruposAciertos(g, 1) = 1;
+    }
+    for (int fila = 0; fila < 10; ++fila) f.ActivarFilaFiltro(fila);
+    guion.carpeta = disco.Carpeta();
+    generar();
+    ASSERT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    const std::string antes = LeerBytes(Ruta(informe));
+    ASSERT_GT(antes.size(), 4096u);
+    disco.Llenar();
+    generar();
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_EQ(guion.mensajes[0].texto.rfind(prefijo, 0), 0u) << guion.mensajes[0].texto;
+    EXPECT_NE(guion.mensajes[0].texto.find("(Disco lleno)"), std::string::npos) << guion.mensajes[0].texto;
+    EXPECT_EQ(LeerBytes(Ruta(informe)), antes);
+
+    // A pipe at the report's name: refused at once; a link: replaced, its target untouched.
+    QTemporaryDir otra;
+    guion.carpeta = otra.path().toStdString();
+    CrearTuberia(Ruta(informe));
+    generar();
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_NE(guion.mensajes[0].texto.find(Tuberia), std::string::npos) << guion.mensajes[0].texto;
+    EXPECT_TRUE(EsTuberia(Ruta(informe)));
+    fs::remove(Ruta(informe));
+    EscribirBytes(Ruta("victima.txt"), "no tocar");
+    fs::create_symlink(Ruta("victima.txt"), Ruta(informe));
+    generar();
+    EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_EQ(LeerBytes(Ruta("victima.txt")), "no tocar");
+    EXPECT_EQ(LeerBytes(Ruta(informe)).rfind("RESUMEN\r\n", 0), 0u);
+}

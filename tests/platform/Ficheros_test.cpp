@@ -1,0 +1,244 @@
+// The one safe write and the one opening for reading: whatever stands at the path, a write
+// either puts the whole new file in place or leaves the path exactly as it was, and a read
+// never opens what is not a regular file.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/Ficheros.h"
+#include "support/FicherosPrueba.h"
+
+using namespace Ficheros;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FicherosTest : public ::testing::Test {
+protected:
+    QTemporaryDir temporal;
+    std::string carpeta = temporal.path().toStdString();
+    std::string Ruta(const std::string& nombre) const { return carpeta + "/" + nombre; }
+    void TearDown() override { QuitarFallos(); }
+
+    static mode_t Modo(const std::string& ruta) {
+        struct stat st {};
+        lstat(ruta.c_str(), &st);
+        return st.st_mode & 07777;
+    }
+    static mode_t Umask() {
+        const mode_t m = umask(0);
+        umask(m);
+        return m;
+    }
+    // No temporary file left beside the target.
+    void SinTemporales(const std::string& dir) const {
+        for (const std::string& n : Contenido(dir)) EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
+    }
+};
+
+}  // namespace
+
+TEST_F(FicherosTest, ReemplazaEnteroYConservaLosPermisos) {
+    const std::string nuevo = Ruta("nuevo.txt");
+    std::string error;
+    ASSERT_TRUE(EscribirFichero(nuevo, "uno", error)) << error;
+    EXPECT_EQ(LeerBytes(nuevo), "uno");
+    EXPECT_EQ(Modo(nuevo), 0666 & ~Umask());  // as a plain open gives
+
+    const std::string viejo = Ruta("viejo.txt");
+    EscribirBytes(viejo, std::string(10000, 'v'));
+    chmod(viejo.c_str(), 0640);
+    {
+        // Streamed: until it is confirmed, the old file stands whole.
+        EscrituraSegura e(viejo);
+        ASSERT_TRUE(e.Escribir("dos, "));
+        ASSERT_TRUE(e.Escribir(std::string("tres")));
+        EXPECT_EQ(LeerBytes(viejo), std::string(10000, 'v'));
+        ASSERT_TRUE(e.Confirmar()) << e.Descripcion();
+    }
+    EXPECT_EQ(LeerBytes(viejo), "dos, tres");
+    EXPECT_EQ(Modo(viejo), 0640u);
+    {
+        // Not confirmed: abandoned.
+        EscrituraSegura e(viejo);
+        ASSERT_TRUE(e.Escribir("cuatro"));
+    }
+    EXPECT_EQ(LeerBytes(viejo), "dos, tres");
+    EXPECT_EQ(Contenido(carpeta), (std::vector<std::string>{"nuevo.txt", "viejo.txt"}));
+}
+
+// What stands at the path decides: a link is replaced (its target never touched), anything
+// else that is not a writable regular file is left as it was, with a Spanish reason.
+TEST_F(FicherosTest, LoQueHayEnLaRutaDecide) {
+    struct Caso {
+        std::string nombre;
+        std::function<std::string()> preparar;  // returns the path to write
+        std::string error;                      // "" when the write must succeed
+        std::function<void(const std::string&)> comprobar;
+    };
+    const std::string antiguo = "contenido antiguo";
+    DiscoLleno disco;
+    if (!disco.Real()) std::cout << "[ note ] " << disco.Motivo() << "\n";
+    const std::vector<Caso> casos = {
+        {"enlace",
+         [&] {
+             EscribirBytes(Ruta("apuntado.txt"), antiguo);
+             fs::create_symlink(Ruta("apuntado.txt"), Ruta("enlace.txt"));
+             return Ruta("enlace.txt");
+         },
+         "",
+         [&](const std::string& r) {
+             EXPECT_FALSE(fs::is_symlink(r));
+             EXPECT_EQ(LeerBytes(r), "nuevo");
+             EXPECT_EQ(LeerBytes(Ruta("apuntado.txt")), antiguo);
+         }},
+        {"enlace roto",
+         [&] {
+             fs::create_symlink(Ruta("no/existe.txt"), Ruta("roto.txt"));
+             return Ruta("roto.txt");
+         },
+         "",
+         [&](const std::string& r) {
+             EXPECT_EQ(LeerBytes(r), "nuevo");
+             EXPECT_FALSE(fs::exists(Ruta("no")));
+         }},
+        {"tuberia",
+         [&] {
+             CrearTuberia(Ruta("tuberia"));
+             return Ruta("tuberia");
+         },
+         "No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a)",
+         [&](const std::string& r) { EXPECT_TRUE(EsTuberia(r)); }},
+        {"carpeta",
+         [&] {
+             fs::create_directory(Ruta("carpeta"));
+             EscribirBytes(Ruta("carpeta/dentro"), antiguo);
+             return Ruta("carpeta");
+         },
+         "Es una carpeta, no un archivo",
+         [&](const std::string& r) { EXPECT_EQ(LeerBytes(r + "/dentro"), antiguo); }},
+        {"solo lectura",
+         [&] {
+             EscribirBytes(Ruta("protegido.txt"), antiguo);
+             chmod(Ruta("protegido.txt").c_str(), 0444);
+             return Ruta("protegido.txt");
+         },
+         "Permiso denegado",
+         [&](const std::string& r) {
+             EXPECT_EQ(LeerBytes(r), antiguo);
+             EXPECT_EQ(Modo(r), 0444u);
+         }},
+        {"sin carpeta", [&] { return Ruta("no/existe/x.txt"); }, "No se encontr\xC3\xB3 la ruta de acceso",
+         [&](const std::string&) { EXPECT_FALSE(fs::exists(Ruta("no"))); }},
+        {"nombre de 255 bytes", [&] { return Ruta(std::string(251, 'n') + ".txt"); }, "",
+         [&](const std::string& r) { EXPECT_EQ(LeerBytes(r), "nuevo"); }},
+        {"nombre de 256 bytes", [&] { return Ruta(std::string(252, 'n') + ".txt"); },
+         "El nombre del archivo o de la ruta es demasiado largo", [&](const std::string&) {}},
+        {"disco lleno",
+         [&] {
+             EscribirBytes(disco.Carpeta() + "/base.xml", antiguo);
+             disco.Llenar();
+             return disco.Carpeta() + "/base.xml";
+         },
+         "Disco lleno", [&](const std::string& r) { EXPECT_EQ(LeerBytes(r), antiguo); }},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const std::string ruta = c.preparar();
+        std::string error;
+        EXPECT_EQ(EscribirFichero(ruta, "nuevo", error), c.error.empty());
+        EXPECT_EQ(error, c.error);
+        c.comprobar(ruta);
+        SinTemporales(fs::path(ruta).parent_path().string());
+    }
+}
+
+TEST_F(FicherosTest, CadaPasoQueFallaDejaElFicheroComoEstaba) {
+    const std::string ruta = Ruta("base.xml");
+    EscribirBytes(ruta, "antiguo");
+    const struct {
+        Paso paso;
+        int vez, codigo;
+        std::string descripcion;
+    } casos[] = {
+        {Paso::Crear, 1, EACCES, "Permiso denegado"},
+        {Paso::Escribir, 2, EIO, "Error de E/S de dispositivo"},
+        {Paso::Escribir, 1, EDQUOT, "Disco lleno (se ha agotado la cuota de disco)"},
+        {Paso::Sincronizar, 1, ENOSPC, "Disco lleno"},
+        {Paso::Renombrar, 1, EBUSY, "El archivo est\xC3\xA1 en uso"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.descripcion);
+        ProvocarFallo(c.paso, c.vez, c.codigo);
+        EscrituraSegura e(ruta);
+        e.Escribir("primera parte, ");
+        e.Escribir("segunda parte");
+        EXPECT_FALSE(e.Confirmar());
+        EXPECT_EQ(e.Error(), c.codigo);
+        EXPECT_EQ(e.Descripcion(), c.descripcion);
+        // A failed write stays failed.
+        EXPECT_FALSE(e.Escribir("más"));
+        EXPECT_FALSE(e.Confirmar());
+        EXPECT_EQ(LeerBytes(ruta), "antiguo");
+        EXPECT_EQ(Contenido(carpeta), std::vector<std::string>{"base.xml"});
+    }
+    // With the seam cleared the next write goes through.
+    std::string error;
+    EXPECT_TRUE(EscribirFichero(ruta, "nuevo", error)) << error;
+}
+
+TEST_F(FicherosTest, LasDescripcionesSonEnCastellano) {
+    const int codigos[] = {EPERM, EACCES, EROFS,  ENOSPC, EDQUOT, EISDIR, ENOTDIR, ENOENT, ENAMETOOLONG,
+                           ELOOP, EMFILE, ENFILE, EIO,    EBUSY,  ETXTBSY, EFBIG,  EEXIST, EINVAL, 9999};
+    for (int c : codigos)
+        for (Operacion o : {Operacion::Lectura, Operacion::Escritura}) {
+            const std::string d = DescripcionError(c, o);
+            EXPECT_FALSE(d.empty()) << c;
+            EXPECT_EQ(d.find(std::strerror(c)), std::string::npos) << d;  // never the system's text
+        }
+    EXPECT_EQ(DescripcionError(EPERM), "Permiso denegado");
+    EXPECT_EQ(DescripcionError(EROFS), "Permiso denegado (la unidad es de solo lectura)");
+    EXPECT_EQ(DescripcionError(ENOENT, Operacion::Lectura), "No se ha encontrado el archivo");
+    EXPECT_EQ(DescripcionError(ENOENT, Operacion::Escritura), "No se encontr\xC3\xB3 la ruta de acceso");
+    EXPECT_EQ(DescripcionError(9999), "Error de entrada/salida de archivo (c\xC3\xB3" "digo 9999)");
+}
+
+TEST_F(FicherosTest, SoloSeLeenFicherosNormales) {
+    EscribirBytes(Ruta("normal.xml"), "12345");
+    fs::create_symlink(Ruta("normal.xml"), Ruta("enlace.xml"));
+    CrearTuberia(Ruta("tuberia.xml"));  // opening it the usual way would wait for a writer
+    const struct {
+        std::string ruta;
+        ResultadoLectura resultado;
+        int codigo;
+    } casos[] = {
+        {Ruta("normal.xml"), ResultadoLectura::Leido, 0},
+        {Ruta("enlace.xml"), ResultadoLectura::Leido, 0},  // a link the user chose still opens
+        {Ruta("tuberia.xml"), ResultadoLectura::Error, ErrorNoEsFichero},
+        {carpeta, ResultadoLectura::Error, EISDIR},
+        {"/dev/zero", ResultadoLectura::Error, ErrorNoEsFichero},
+        {Ruta("no_existe.xml"), ResultadoLectura::Error, ENOENT},
+        {"", ResultadoLectura::Error, ENOENT},
+    };
+    for (const auto& c : casos) {
+        std::string bytes;
+        int codigo = 0;
+        EXPECT_EQ(LeerFichero(c.ruta, 5, bytes, codigo), c.resultado) << c.ruta;
+        EXPECT_EQ(codigo, c.codigo) << c.ruta;
+        EXPECT_EQ(bytes, c.resultado == ResultadoLectura::Leido ? "12345" : "") << c.ruta;
+    }
+    std::string bytes;
+    int codigo = 0;
+    EXPECT_EQ(LeerFichero(Ruta("normal.xml"), 4, bytes, codigo), ResultadoLectura::DemasiadoGrande);
+    // A file that says it is empty and is not is read up to the limit all the same.
+    EXPECT_EQ(LeerFichero("/proc/self/status", 1 << 20, bytes, codigo), ResultadoLectura::Leido);
+    EXPECT_NE(bytes.find("VmRSS"), std::string::npos);
+    EXPECT_EQ(LeerFichero("/proc/self/status", 10, bytes, codigo), ResultadoLectura::DemasiadoGrande);
+}
