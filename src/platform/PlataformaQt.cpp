@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -28,6 +29,17 @@ QWidget* VentanaActiva() {
     if (!w) w = QApplication::activeWindow();
     return w;
 }
+
+// Shows the box as wide as its title needs once the window manager adds its icon and buttons:
+// a short question would otherwise cut "TORNAVENTURA" in the title bar. The spacer goes in last,
+// because the box rebuilds its layout when its icon or buttons change.
+void MostrarCaja(QMessageBox& caja) {
+    const int ancho = caja.fontMetrics().horizontalAdvance(caja.windowTitle()) + 200;
+    if (auto* rejilla = qobject_cast<QGridLayout*>(caja.layout()))
+        rejilla->addItem(new QSpacerItem(ancho, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                         rejilla->rowCount(), 0, 1, rejilla->columnCount());
+    caja.exec();
+}
 }  // namespace
 
 PlataformaQt::PlataformaQt() { Randomize(); }
@@ -42,7 +54,7 @@ bool PlataformaQt::Preguntar(const QString& texto, bool siPorDefecto) {
     auto* no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     caja.setDefaultButton(siPorDefecto ? si : no);
     caja.setEscapeButton(no);
-    caja.exec();
+    MostrarCaja(caja);
     return caja.clickedButton() == si;
 }
 
@@ -60,7 +72,7 @@ RespuestaMensaje PlataformaQt::MsgBox(const std::string& texto, EstiloMensaje es
     case EstiloMensaje::PreguntaSiNo: break;
     }
     caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-    caja.exec();
+    MostrarCaja(caja);
     return RespuestaMensaje::Aceptar;
 }
 
