@@ -262,6 +262,7 @@ TEST_F(DialogoFicheroTest, LasPreguntasDelProgramaTienenLetrasAltYNoPorDefecto) 
     };
     auto tecla = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
         return [k, m](QWidget* w) {
+            ActivarVentana(w);  // an Alt letter reaches only the active window
             if (m == Qt::NoModifier) PulsarTecla(w->focusWidget() ? w->focusWidget() : w, k, m);
             else PulsarAtajo(w, k, m);
         };
