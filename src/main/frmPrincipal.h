@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "common/VistaPrincipal.h"
+#include "kit/VistaPrincipal.h"
 #include "common/modGeneral.h"
 #include "main/modCalculo.h"
 #include "platform/Controles.h"
