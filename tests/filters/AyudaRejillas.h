@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "filters/AyudaVentanas.h"
-#include "filters/RejillaNumeros.h"
+#include "kit/RejillaNumeros.h"
 
 namespace ayuda {
 

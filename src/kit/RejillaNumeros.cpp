@@ -1,4 +1,4 @@
-#include "filters/RejillaNumeros.h"
+#include "kit/RejillaNumeros.h"
 
 #include <QFont>
 

@@ -1,4 +1,4 @@
-#include "reduction/AyudaVentanas.h"
+#include "kit/AyudaVentanas.h"
 
 #include <QLabel>
 
