@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QByteArray>
 
+#include "kit/AyudaVentanas.h"
+
 inline int EjecutarBenchmarksConVentanas(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    Q_INIT_RESOURCE(recursos);
+    AyudaVentanas::CargarRecursos();
     QApplication aplicacion(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

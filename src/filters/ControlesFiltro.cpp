@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "filters/VentanaFiltro.h"
+#include "kit/AyudaVentanas.h"
 
 using namespace modGeneral;
 
@@ -56,4 +57,13 @@ void GuardarFiguras(TablaFiguras& tabla, const std::array<Casilla*, 8>& chkFigur
                     const std::array<Byte, 8>& cargado) {
     for (int i = 1; i <= 7; ++i)
         tabla(i) = ValorCasilla(chkFigura[static_cast<std::size_t>(i)], cargado[static_cast<std::size_t>(i)]);
+}
+
+RejillaNumeros::Etiquetas CrearRejillaFiltro(QWidget* ventana, int x, int y, const QString& nombre,
+                                             std::function<void(int)> alClic) {
+    QFrame* panel = AyudaVentanas::CrearPanel(ventana, nombre + QStringLiteral("_marco"),
+                                              QRect(x, y, AnchoRejillaFiltro, AltoRejillaFiltro));
+    RejillaNumeros::Etiquetas r{};
+    RejillaNumeros::Crear(panel, r, {.nombre = nombre, .habilitadas = false}, std::move(alClic));
+    return r;
 }

@@ -1,11 +1,14 @@
 // Pieces several filter windows share: a row of hit counts (caption, read-only count box and
-// its "M" button) and the seven figure rows ("1." .. "7.", the figure's caption, a check box).
+// its "M" button), the seven figure rows ("1." .. "7.", the figure's caption, a check box) and
+// the number grids of the groups, related-groups and ball-positions windows.
 #pragma once
 
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "common/modGeneral.h"
+#include "kit/RejillaNumeros.h"
 #include "platform/Controles.h"
 
 class QLabel;
@@ -37,3 +40,14 @@ void CargarFiguras(const modGeneral::TablaFiguras& tabla, const std::array<Casil
                    std::array<modGeneral::Byte, 8>& cargado);
 void GuardarFiguras(modGeneral::TablaFiguras& tabla, const std::array<Casilla*, 8>& chkFigura,
                     const std::array<modGeneral::Byte, 8>& cargado);
+
+// A number grid of the groups, related-groups and ball-positions windows at (x, y): 9 rows by
+// 6 columns in a white panel, the numbers running down the columns (1-9, 10-18, 19-27, 28-36,
+// 37-45, 46-50), labels named nombre0..nombre49. Every label starts disabled with the free look;
+// the window enables the numbers of the base combination. alClic receives the index (number - 1).
+RejillaNumeros::Etiquetas CrearRejillaFiltro(QWidget* ventana, int x, int y, const QString& nombre,
+                                             std::function<void(int)> alClic);
+inline constexpr int AnchoRejillaFiltro = 5 * 28 + 26 + 2 + 8;
+inline constexpr int AltoRejillaFiltro = 8 * 23 + 21 + 2 + 8;
+// The picture of the clear buttons beside the grids.
+inline constexpr const char* ImagenLimpiar = ":/rejillas/limpiar.svg";

@@ -2,36 +2,25 @@
 
 #include <QLabel>
 
-#include "platform/Controles.h"
 #include "platform/Plataforma.h"
 
-// The resources of a static library are registered by hand.
-static void RegistrarRecursosReduccion() { Q_INIT_RESOURCE(reduccion); }
+// The resources of a static library are registered by hand, outside any namespace.
+static void RegistrarRecursos() {
+    Q_INIT_RESOURCE(recursos);
+    Q_INIT_RESOURCE(filtros);
+    Q_INIT_RESOURCE(rejillas);
+    Q_INIT_RESOURCE(reduccion);
+    Q_INIT_RESOURCE(herramientas);
+}
 
 namespace AyudaVentanas {
 
 void CargarRecursos() {
-    static bool hecho = false;
-    if (hecho) return;
-    hecho = true;
-    RegistrarRecursosReduccion();
-}
-
-BotonImagen* CrearBotonImagen(QWidget* padre, const QString& recurso, const QString& ayuda, int x, int y,
-                              QLabel** rotulo, const QString& textoRotulo) {
-    CargarRecursos();
-    auto* b = new BotonImagen(recurso, padre);
-    b->setScaledContents(true);
-    b->setToolTip(ayuda);
-    b->setGeometry(x, y, 32, 32);
-    if (rotulo) {
-        auto* l = new QLabel(textoRotulo, padre);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setWordWrap(true);
-        l->setGeometry(x - 29, y + 34, 90, 30);
-        *rotulo = l;
-    }
-    return b;
+    static const bool hecho = [] {
+        RegistrarRecursos();
+        return true;
+    }();
+    (void)hecho;
 }
 
 QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
@@ -55,6 +44,36 @@ void DesactivarFila(ListaTexto* lista, int fila) {
 void AlternarFila(ListaTexto* lista, int fila) {
     if (FilaActiva(lista, fila)) DesactivarFila(lista, fila);
     else ActivarFila(lista, fila);
+}
+
+BotonImagen* CrearBotonImagen(QWidget* padre, const QString& recurso, const QString& ayuda, const QRect& sitio) {
+    auto* b = new BotonImagen(recurso, padre);
+    b->setScaledContents(true);
+    b->setToolTip(ayuda);
+    b->setGeometry(sitio);
+    Forma::Enmarcar(b);
+    return b;
+}
+
+BotonImagen* CrearBotonImagen(QWidget* padre, const QString& recurso, const QString& ayuda, int x, int y,
+                              QLabel** rotulo, const QString& textoRotulo) {
+    auto* b = CrearBotonImagen(padre, recurso, ayuda, QRect(x, y, 32, 32));
+    if (rotulo) {
+        auto* l = new QLabel(textoRotulo, padre);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setWordWrap(true);
+        l->setGeometry(x - 29, y + 34, 90, 30);
+        *rotulo = l;
+    }
+    return b;
+}
+
+QFrame* CrearPanel(QWidget* padre, const QString& nombre, const QRect& sitio) {
+    auto* panel = new QFrame(padre);
+    panel->setObjectName(nombre);
+    panel->setStyleSheet(QStringLiteral("QFrame#%1{background:#ffffff; border:1px solid #9aa4b4;}").arg(nombre));
+    panel->setGeometry(sitio);
+    return panel;
 }
 
 }  // namespace AyudaVentanas

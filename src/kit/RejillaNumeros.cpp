@@ -2,47 +2,47 @@
 
 #include <QFont>
 
-// The grids' pictures live in the static library: registered once, before the first grid.
-static void RegistrarImagenesRejillas() {
-    static const bool hecho = [] {
-        Q_INIT_RESOURCE(rejillas);
-        return true;
-    }();
-    (void)hecho;
-}
-
 namespace RejillaNumeros {
 
-Etiquetas Crear(QWidget* padre, int x, int y, const QString& nombre, std::function<void(int)> alClic) {
-    RegistrarImagenesRejillas();
-    auto* marco = new QFrame(padre);
-    marco->setObjectName(nombre + QStringLiteral("_marco"));
-    marco->setStyleSheet(QStringLiteral("QFrame#%1_marco{background:#ffffff; border:1px solid #9aa4b4;}").arg(nombre));
-    marco->setGeometry(x, y, Ancho + 8, Alto + 8);
-    QFont fuente = padre->font();
-    fuente.setPointSize(9);
-    fuente.setBold(true);
-    const QString borde = QStringLiteral("border:1px solid #d6d9df;");
-    Etiquetas r{};
-    for (int i = 0; i < 50; ++i) {
-        const int c = i / 9, f = i % 9;
-        auto* l = new Etiqueta(QString::number(i + 1), marco);
-        l->setObjectName(QStringLiteral("%1%2").arg(nombre).arg(i));
-        l->setFont(fuente);
-        l->setAlignment(Qt::AlignCenter);
-        l->SetEstiloBase(borde);
-        l->setGeometry(5 + c * PasoColumna, 5 + f * PasoFila, AnchoCelda, AltoCelda);
-        Liberar(l);
-        l->setEnabled(false);
-        QObject::connect(l, &Etiqueta::Click, marco, [alClic, i] { if (alClic) alClic(i); });
-        r[static_cast<std::size_t>(i)] = l;
-    }
+void MarcarEtiqueta(Etiqueta* l, long colorFondo) {
+    l->SetBackStyle(1);
+    l->SetBackColor(colorFondo);
+    l->SetForeColor(ColorBlanco);
+}
+
+void LiberarEtiqueta(Etiqueta* l, long colorTexto) {
+    l->SetBackStyle(0);
+    l->SetForeColor(colorTexto);
+}
+
+std::vector<modGeneral::Byte> ValoresMarcados(std::span<Etiqueta* const> etiquetas) {
+    std::vector<modGeneral::Byte> r;
+    for (std::size_t i = 0; i < etiquetas.size(); ++i)
+        if (EtiquetaMarcada(etiquetas[i])) r.push_back(static_cast<modGeneral::Byte>(i + 1));
     return r;
 }
 
-QString ImagenLimpiar() {
-    RegistrarImagenesRejillas();
-    return QStringLiteral(":/rejillas/limpiar.svg");
+void Crear(QWidget* panel, std::span<Etiqueta*> etiquetas, const Opciones& o, std::function<void(int)> alClic) {
+    QFont fuente = panel->font();
+    if (o.puntos > 0) fuente.setPointSize(o.puntos);
+    fuente.setBold(o.negrita);
+    const QString borde = QStringLiteral("border:1px solid %1;").arg(o.borde);
+    for (std::size_t i = 0; i < etiquetas.size(); ++i) {
+        const int n = static_cast<int>(i);
+        const int linea = n / o.porLinea, puesto = n % o.porLinea;
+        const int columna = o.porColumnas ? linea : puesto, fila = o.porColumnas ? puesto : linea;
+        auto* l = new Etiqueta(QString::number(n + 1), panel);
+        if (!o.nombre.isEmpty()) l->setObjectName(o.nombre + QString::number(n));
+        l->setFont(fuente);
+        l->setAlignment(Qt::AlignCenter);
+        l->SetEstiloBase(borde);
+        l->setGeometry(QRect(o.origen + QPoint(columna * o.paso.width(), fila * o.paso.height()), o.celda));
+        LiberarEtiqueta(l, o.colorLibre);
+        l->setEnabled(o.habilitadas);
+        if (o.habilitadas && o.mano) l->setCursor(Qt::PointingHandCursor);
+        if (alClic) QObject::connect(l, &Etiqueta::Click, panel, [alClic, n] { alClic(n); });
+        etiquetas[i] = l;
+    }
 }
 
 void Habilitar(Etiqueta* l, bool habilitada) {
@@ -50,12 +50,16 @@ void Habilitar(Etiqueta* l, bool habilitada) {
     l->setCursor(habilitada ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-bool Alternar(const Etiquetas& rejilla, int i) {
-    if (i < 0 || i >= 50) return false;
+bool AlternarEtiqueta(std::span<Etiqueta* const> rejilla, int i, std::size_t maximo, long colorLibre) {
+    if (i < 0 || static_cast<std::size_t>(i) >= rejilla.size()) return false;
     Etiqueta* l = rejilla[static_cast<std::size_t>(i)];
     if (!l->isEnabled()) return false;
-    if (Marcada(l)) Liberar(l);
-    else Marcar(l);
+    if (EtiquetaMarcada(l)) {
+        LiberarEtiqueta(l, colorLibre);
+        return true;
+    }
+    if (ValoresMarcados(rejilla).size() >= maximo) return false;
+    MarcarEtiqueta(l);
     return true;
 }
 

@@ -6,23 +6,10 @@
 
 using namespace modGeneral;
 
-namespace {
-QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
-}  // namespace
-
-void frmPrincipal::MarcarEtiqueta(Etiqueta* etiqueta) {
-    etiqueta->SetBackStyle(1);
-    etiqueta->SetBackColor(ColorRojo);
-    etiqueta->SetForeColor(ColorBlanco);
-}
-
-void frmPrincipal::LiberarEtiqueta(Etiqueta* etiqueta) {
-    // The back colour stays as it was: a transparent back does not show it.
-    etiqueta->SetBackStyle(0);
-    etiqueta->SetForeColor(ColorRojo);
-}
-
-bool frmPrincipal::EtiquetaMarcada(const Etiqueta* etiqueta) { return etiqueta->BackStyle() == 1; }
+using AyudaVentanas::Cuenta;
+using RejillaNumeros::EtiquetaMarcada;
+using RejillaNumeros::LiberarEtiqueta;
+using RejillaNumeros::MarcarEtiqueta;
 
 double frmPrincipal::LeerContador(const Etiqueta* etiqueta) {
     return LeerCuenta(etiqueta->Caption().toStdString());

@@ -52,6 +52,8 @@ public:
     virtual void Form_Activate() {}
     virtual void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) { (void)cancelar; (void)motivo; }
     virtual void Form_Unload(bool& cancelar) { (void)cancelar; }
+    // The mouse moved over the window; over its bare background every hover border (Forma)
+    // has gone first.
     virtual void Form_MouseMove() {}
 
     // ---- keyboard ----

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/modGeneral.h"
+#include "kit/RejillaNumeros.h"
 #include "platform/Controles.h"
 #include "platform/Ventana.h"
 
@@ -20,32 +21,21 @@ namespace Herramientas {
 using modGeneral::Byte;
 using modGeneral::Long;
 
-// Looks of a grid label (0xBBGGRR): marked = opaque red back, white text; free = transparent
-// back, red text (green for what the main grids also mark).
-inline constexpr long ColorRojo = 0x0000FF;
-inline constexpr long ColorBlanco = 0xFFFFFF;
+// Colours of the tool windows (0xBBGGRR); a grid label's looks are RejillaNumeros' (green text
+// for a free number the main grids also mark).
+using RejillaNumeros::ColorBlanco;
+using RejillaNumeros::ColorRojo;
 inline constexpr long ColorVerde = 0x008000;
 inline constexpr long ColorNegro = 0x000000;
 
-void MarcarEtiqueta(Etiqueta* e);
-void LiberarEtiqueta(Etiqueta* e, long colorTexto = ColorRojo);
-bool EtiquetaMarcada(const Etiqueta* e);
-
 // A grid of the 50 numbers (ten columns, five rows) with the 12 stars in a row under it, in a
-// framed panel at (x, y) of padre. Returns the panel.
+// white panel at (x, y) of padre, every label free; clicks go to alClicNumero and
+// alClicEstrella with the label's index. Returns the panel.
 QFrame* ConstruirRejilla(QWidget* padre, int x, int y, std::array<Etiqueta*, 50>& numeros,
-                         std::array<Etiqueta*, 12>& estrellas);
+                         std::array<Etiqueta*, 12>& estrellas, std::function<void(int)> alClicNumero,
+                         std::function<void(int)> alClicEstrella);
 inline constexpr int AnchoRejilla = 318;
 inline constexpr int AltoRejilla = 178;
-
-// The numbers (1..50) or stars (1..12) whose labels are marked, ascending.
-template <std::size_t N>
-std::vector<Byte> Marcadas(const std::array<Etiqueta*, N>& etiquetas) {
-    std::vector<Byte> r;
-    for (std::size_t i = 0; i < N; ++i)
-        if (EtiquetaMarcada(etiquetas[i])) r.push_back(static_cast<Byte>(i + 1));
-    return r;
-}
 
 // Path helpers: the name after the last separator; the path with its extension replaced (or
 // added when the name has none).
@@ -74,7 +64,8 @@ bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ru
                              const ProgresoLectura& progreso = {});
 
 // The frame of a tool window: a fixed size, a caption, and the close image imgVolver at (x, y)
-// with its hover border. While Ocupado the close box and imgVolver are refused.
+// with its hover border, which stays up until the mouse reaches bare window. While Ocupado the
+// close box and imgVolver are refused.
 class VentanaHerramienta : public Ventana {
     Q_OBJECT
 public:
@@ -84,13 +75,11 @@ public:
     Forma* ShapeBorde = nullptr;
     bool Ocupado = false;
 
-    void Form_MouseMove() override;
     void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) override;
     virtual void imgVolver_Click();
 
 protected:
     void ColocarVolver(int x, int y);
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 };
 
 // A text box that passes its keys through ValidarTecla with the given input type.

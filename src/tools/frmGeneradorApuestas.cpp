@@ -5,6 +5,7 @@
 
 #include "common/ValidarTecla.h"
 #include "common/modEncriptarFichero.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/modGeneradores.h"
 
@@ -13,7 +14,6 @@ using namespace Herramientas;
 
 namespace {
 constexpr int AnchoVentana = 346, AltoVentana = 430;
-QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
 }  // namespace
 
 frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
@@ -25,7 +25,8 @@ frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
     lblTitulo = new QLabel(QStringLiteral("Marque los números (5 o más) y 2 estrellas"), this);
     lblTitulo->setGeometry(14, 10, 318, 20);
     lblTitulo->setFont(negrita);
-    picRejilla = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella);
+    picRejilla = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella, [this](int i) { lblNumero_Click(i); },
+                                   [this](int i) { lblEstrella_Click(i); });
     lblMarcados = new QLabel(this);
     lblMarcados->setGeometry(14, 214, 318, 20);
 
@@ -46,10 +47,6 @@ frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
     lblEstado->setWordWrap(true);
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
 
-    for (int i = 0; i < 50; ++i)
-        connect(lblNumero[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
-    for (int i = 0; i < 12; ++i)
-        connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
     // Enter generates; the grid keeps to the mouse.
     PonerAccionPredeterminada(cmdGenerar);
@@ -58,31 +55,24 @@ frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
 }
 
 Long frmGeneradorApuestas::ApuestasPosibles() const {
-    return CLng(NumeroCombinaciones(static_cast<int>(Marcadas(lblNumero).size()), 5));
+    return CLng(NumeroCombinaciones(static_cast<int>(RejillaNumeros::ValoresMarcados(lblNumero).size()), 5));
 }
 
 void frmGeneradorApuestas::ActualizarPosibles() {
-    const auto n = Marcadas(lblNumero).size(), e = Marcadas(lblEstrella).size();
+    const auto n = RejillaNumeros::ValoresMarcados(lblNumero).size(), e = RejillaNumeros::ValoresMarcados(lblEstrella).size();
     lblMarcados->setText(QStringLiteral("%1 números y %2 estrellas marcados").arg(n).arg(e));
-    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(Cuenta(ApuestasPosibles())));
+    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(AyudaVentanas::Cuenta(ApuestasPosibles())));
 }
 
 void frmGeneradorApuestas::lblNumero_Click(int index) {
     if (Ocupado || index < 0 || index >= 50) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
+    RejillaNumeros::AlternarEtiqueta(lblNumero, index);
     ActualizarPosibles();
 }
 
 void frmGeneradorApuestas::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) {
-        LiberarEtiqueta(l);
-    } else if (Marcadas(lblEstrella).size() < 2) {
-        MarcarEtiqueta(l);
-    } else {
+    if (!RejillaNumeros::AlternarEtiqueta(lblEstrella, index, 2)) {
         Plataforma::Activa().Beep();  // every bet carries the two stars marked
         return;
     }
@@ -94,7 +84,7 @@ void frmGeneradorApuestas::txtApuestas_KeyPress(int& tecla) { ValidarTecla(txtAp
 void frmGeneradorApuestas::cmdGenerar_Click() {
     if (Ocupado) return;
     Plataforma& p = Plataforma::Activa();
-    const std::vector<Byte> numeros = Marcadas(lblNumero), estrellas = Marcadas(lblEstrella);
+    const std::vector<Byte> numeros = RejillaNumeros::ValoresMarcados(lblNumero), estrellas = RejillaNumeros::ValoresMarcados(lblEstrella);
     if (numeros.size() < 5) {
         p.MsgBox("AVISO: DEBE SELECCIONAR MINIMO 5 NUMEROS", EstiloMensaje::Exclamacion);
         return;
@@ -120,7 +110,7 @@ void frmGeneradorApuestas::cmdGenerar_Click() {
     ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
     lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
+                                        .arg(AyudaVentanas::Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
                                   : QString());
     cmdGenerar->setEnabled(true);
     picRejilla->setEnabled(true);

@@ -5,6 +5,7 @@
 
 #include "common/ValidarTecla.h"
 #include "common/modEncriptarFichero.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/modGeneradores.h"
 
@@ -14,7 +15,6 @@ using namespace Herramientas;
 namespace {
 constexpr int AnchoVentana = 600, AltoVentana = 470;
 constexpr int PasoX = 57, PasoY = 44;
-QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
 }  // namespace
 
 frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
@@ -27,10 +27,8 @@ frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
     lblTitulo->setGeometry(14, 10, 520, 20);
     lblTitulo->setFont(negrita);
 
-    auto* marco = new QFrame(this);
-    marco->setObjectName(QStringLiteral("fraPorcentajes"));
-    marco->setStyleSheet(QStringLiteral("QFrame#fraPorcentajes{background:#ffffff; border:1px solid #9aa4b4;}"));
-    marco->setGeometry(14, 32, 10 * PasoX + 12, 5 * PasoY + 10);
+    QFrame* marco =
+        AyudaVentanas::CrearPanel(this, QStringLiteral("fraPorcentajes"), QRect(14, 32, 10 * PasoX + 12, 5 * PasoY + 10));
     QFont fuenteNumero = font();
     fuenteNumero.setBold(true);
     for (int i = 0; i < 50; ++i) {
@@ -53,23 +51,11 @@ frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
     lblTituloEstrellas = new QLabel(QStringLiteral("Estrellas de todas las apuestas (marque 2)"), this);
     lblTituloEstrellas->setGeometry(14, 272, 400, 20);
     lblTituloEstrellas->setFont(negrita);
-    auto* estrellas = new QFrame(this);
-    estrellas->setObjectName(QStringLiteral("fraEstrellas"));
-    estrellas->setStyleSheet(QStringLiteral("QFrame#fraEstrellas{background:#ffffff; border:1px solid #9aa4b4;}"));
-    estrellas->setGeometry(14, 294, 12 * 30 + 14, 36);
-    QFont fuente = font();
-    fuente.setBold(true);
-    for (int i = 0; i < 12; ++i) {
-        auto* l = new Etiqueta(QString::number(i + 1), estrellas);
-        l->setFont(fuente);
-        l->setAlignment(Qt::AlignCenter);
-        l->SetEstiloBase(QStringLiteral("border:1px solid #d6d9df;"));
-        l->setCursor(Qt::PointingHandCursor);
-        l->setGeometry(8 + i * 30, 7, 27, 22);
-        LiberarEtiqueta(l);
-        lblEstrella[static_cast<std::size_t>(i)] = l;
-        connect(l, &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
-    }
+    QFrame* estrellas = AyudaVentanas::CrearPanel(this, QStringLiteral("fraEstrellas"), QRect(14, 294, 12 * 30 + 14, 36));
+    RejillaNumeros::Crear(estrellas, lblEstrella,
+                          {.porLinea = 12, .porColumnas = false, .origen = {8, 7}, .celda = {27, 22}, .paso = {30, 0},
+                           .puntos = 0},
+                          [this](int i) { lblEstrella_Click(i); });
 
     lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
     lblApuestas->setGeometry(14, 344, 140, 24);
@@ -111,15 +97,12 @@ Long frmGeneradorApuestasXPorcentaje::ApuestasPosibles() const {
 }
 
 void frmGeneradorApuestasXPorcentaje::ActualizarPosibles() {
-    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(Cuenta(ApuestasPosibles())));
+    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(AyudaVentanas::Cuenta(ApuestasPosibles())));
 }
 
 void frmGeneradorApuestasXPorcentaje::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else if (Marcadas(lblEstrella).size() < 2) MarcarEtiqueta(l);
-    else Plataforma::Activa().Beep();
+    if (!RejillaNumeros::AlternarEtiqueta(lblEstrella, index, 2)) Plataforma::Activa().Beep();
 }
 
 void frmGeneradorApuestasXPorcentaje::txtApuestas_KeyPress(int& tecla) {
@@ -149,7 +132,7 @@ void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
                  EstiloMensaje::Exclamacion);
         return;
     }
-    const std::vector<Byte> estrellas = Marcadas(lblEstrella);
+    const std::vector<Byte> estrellas = RejillaNumeros::ValoresMarcados(lblEstrella);
     if (!DosEstrellas(estrellas)) return;
     const Long cuantas = ApuestasPedidas(txtApuestas->Text(), ApuestasPosibles(), numeros.size());
     if (cuantas == 0) return;
@@ -178,7 +161,7 @@ void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
     ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
     lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
+                                        .arg(AyudaVentanas::Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
                                   : QString());
     cmdGenerar->setEnabled(true);
     Ocupado = false;

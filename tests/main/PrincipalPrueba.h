@@ -73,12 +73,12 @@ protected:
     std::string Caption(const Etiqueta* l) const { return l->Caption().toStdString(); }
     int NumerosMarcados() const {
         int n = 0;
-        for (auto* l : f.lblNumero) n += frmPrincipal::EtiquetaMarcada(l);
+        for (auto* l : f.lblNumero) n += RejillaNumeros::EtiquetaMarcada(l);
         return n;
     }
     int EstrellasMarcadas() const {
         int n = 0;
-        for (auto* l : f.lblEstrella) n += frmPrincipal::EtiquetaMarcada(l);
+        for (auto* l : f.lblEstrella) n += RejillaNumeros::EtiquetaMarcada(l);
         return n;
     }
     void MarcarNumeros(std::initializer_list<int> numeros) {

@@ -247,8 +247,8 @@ TEST_F(CalculoPrincipal, DesdeArchivoSinFicheroYConApuestasImportadas) {
         for (int i = 0; i < 3; ++i)
             for (int c = 0; c < 5; ++c) ApuestasImportadas(i + 1, c + 1) = static_cast<Byte>(apuestas[i][c]);
         TotalImportadas = 3;
-        for (int n : {2, 5, 11, 20, 33, 47}) frmPrincipal::MarcarEtiqueta(f.lblNumero[n - 1]);
-        for (int e : {4, 9}) frmPrincipal::MarcarEtiqueta(f.lblEstrella[e - 1]);
+        for (int n : {2, 5, 11, 20, 33, 47}) RejillaNumeros::MarcarEtiqueta(f.lblNumero[n - 1]);
+        for (int e : {4, 9}) RejillaNumeros::MarcarEtiqueta(f.lblEstrella[e - 1]);
     };
     f.cboTipoCombinacion->SetListIndex(2);
     f.Calcular();

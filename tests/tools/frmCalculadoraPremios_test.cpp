@@ -6,6 +6,7 @@
 
 using namespace modGeneral;
 using namespace Herramientas;
+using namespace RejillaNumeros;
 
 namespace {
 
@@ -94,8 +95,8 @@ TEST(frmCalculadoraPremios, ElFicheroDePremiosSeGuardaYSeLeeIgual) {
     EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
     EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
     EXPECT_EQ(w.txtNumeroSorteo->Text(), QStringLiteral("45"));
-    EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
-    EXPECT_EQ(Marcadas(w.lblEstrella), (std::vector<Byte>{2, 11}));
+    EXPECT_EQ(ValoresMarcados(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
+    EXPECT_EQ(ValoresMarcados(w.lblEstrella), (std::vector<Byte>{2, 11}));
     EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
     EXPECT_EQ(w.Sorteo.centimos[12], 395);
     EXPECT_EQ(w.Sorteo.centimos[5], 0);
@@ -129,7 +130,7 @@ TEST(frmCalculadoraPremios, UnFicheroDePremiosMaloNoCambiaLaVentana) {
         EXPECT_EQ(g.mensajes.back().estilo, EstiloMensaje::Critico);
         EXPECT_EQ(g.UltimoMensaje().rfind("ERROR AL ABRIR EL FICHERO DE PREMIOS (", 0), 0u) << g.UltimoMensaje();
         EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
-        EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
+        EXPECT_EQ(ValoresMarcados(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
         EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
     }
 }
