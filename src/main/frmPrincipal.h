@@ -254,7 +254,7 @@ public:
     // The reduction window frmVentanaProceso, shown modally by Calcular on the state it built.
     virtual void AbrirVentanaProceso();
 
-    // ---- operations of their own units (frmPrincipal_ficheros, _ventanas, _reduccion, _utilidades) ----
+    // ---- operations of their own units (frmPrincipal_ficheros, frmPrincipal_ventanas) ----
     virtual void AbrirBaseXML();
     virtual void ImportarApuestasDesdeArchivo();
     virtual void InformeResumenFiltros();
