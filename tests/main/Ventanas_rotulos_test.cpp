@@ -12,6 +12,7 @@
 #include "filters/frmFiltroALTOSBAJOS.h"
 #include "main/frmPrincipal.h"
 #include "platform/PlataformaQt.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 #include "support/Raton.h"
 #include "support/Rotulos.h"
@@ -31,7 +32,7 @@ int MarcosSobre(QWidget* ventana, BotonImagen* boton) {
     return n;
 }
 
-class VentanasDelPrograma : public ::testing::Test {
+class VentanasDelPrograma : public DatosIniciales {
 protected:
     PlataformaGuion guion;
     QFont fuenteAnterior = QApplication::font();

@@ -20,12 +20,13 @@ const std::string PreguntaSalir =
     "NO HA GUARDADO LA COMBINACION ACTUAL EN XML, \xC2\xBF DESEA SALIR DE TODAS FORMAS ?";
 }  // namespace
 
-TEST(ArranquePrincipal, DejaUnaCombinacionNuevaYGuardada) {
+using ArranquePrincipal = DatosIniciales;
+
+TEST_F(ArranquePrincipal, DejaUnaCombinacionNuevaYGuardada) {
     PlataformaGuion guion;
     // Leftovers of an earlier setup that the load must clear.
     CombinacionGanadora[3] = 9;
     BaseGuardada = false;
-    InicializarFiltros();
     Bajos(2) = 1;
     Reduccion.Estrellas = 2;
 
