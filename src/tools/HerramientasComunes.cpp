@@ -84,8 +84,6 @@ bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& 
 }
 
 bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, const ProgresoLectura& progreso) {
-    apuestas.Erase();
-    total = 0;
     // The import's own dialog, reader and messages.
     ruta = modGeneral::NombreFichero = modLeerApuestas::ElegirFicheroApuestas();
     if (ruta.empty()) return false;
@@ -131,6 +129,60 @@ void VentanaHerramienta::Form_QueryUnload(bool& cancelar, MotivoCierre motivo) {
 
 void VentanaHerramienta::imgVolver_Click() {
     if (!Ocupado) Descargar(MotivoCierre::Codigo);
+}
+
+void VentanaGenerador::CrearControlesGenerar(int xApuestas, int yApuestas, const QRect& posibles, int xGenerar,
+                                             int yGenerar, int yProgreso, const QRect& estado) {
+    lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
+    lblApuestas->setGeometry(xApuestas, yApuestas, 140, 24);
+    txtApuestas = CajaNumerica(this, 1, 7);
+    txtApuestas->setGeometry(xApuestas + 146, yApuestas, 100, 24);
+    txtApuestas->setAlignment(Qt::AlignRight);
+    lblPosibles = new QLabel(this);
+    lblPosibles->setGeometry(posibles);
+    lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
+    cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
+    cmdGenerar->setGeometry(xGenerar, yGenerar, 180, 32);
+    picProgreso = ConstruirProgresoEUR(this, xGenerar, yProgreso, lblProgressBar);
+    lblEstado = new Etiqueta(QString(), this);
+    lblEstado->setGeometry(estado);
+    lblEstado->setWordWrap(true);
+    connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
+    PonerAccionPredeterminada(cmdGenerar);
+}
+
+void VentanaGenerador::MostrarPosibles() {
+    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(AyudaVentanas::Cuenta(ApuestasPosibles())));
+}
+
+Long VentanaGenerador::Generar(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas, Long cuantas,
+                               const std::function<Long()>& generar, QWidget* rejilla) {
+    Plataforma& p = Plataforma::Activa();
+    Ocupado = true;
+    cmdGenerar->setEnabled(false);
+    if (rejilla) rejilla->setEnabled(false);
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(QStringLiteral("Generando apuestas ..."));
+    p.DoEvents();
+    p.Randomize();
+    const Long hechas = generar();
+    bool escrito = false;
+    if (hechas == cuantas) {
+        lblEstado->SetCaption(QStringLiteral("Guardando ..."));
+        escrito = modEncriptarFichero::GuardarFicheroEUR(modGeneral::NombreFichero, CabeceraEUR(numeros, estrellas),
+                                                         cuantas,
+                                                         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
+    }
+    modGeneral::ApuestasGrabacion.Erase();
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
+                                        .arg(AyudaVentanas::Cuenta(cuantas),
+                                             QString::fromStdString(NombreSinCarpeta(modGeneral::NombreFichero)))
+                                  : QString());
+    cmdGenerar->setEnabled(true);
+    if (rejilla) rejilla->setEnabled(true);
+    Ocupado = false;
+    return hechas;
 }
 
 CajaTexto* CajaNumerica(QWidget* padre, int tipo, int maximoCaracteres) {

@@ -57,8 +57,8 @@ bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& 
 // Asks for a bet file with the import's dialog and reads it with the import's reader
 // (modLeerApuestas: its checks, limit and messages) into apuestas: rows 1..total, columns 1..7.
 // A refused file shows the import's error box, a file without bets its warning. False when the
-// dialog was cancelled or no bet was read (apuestas then empty, total 0). ruta and NombreFichero
-// receive the chosen path.
+// dialog was cancelled or no bet was read; apuestas and total then keep what they held. ruta
+// and NombreFichero receive the chosen path.
 using ProgresoLectura = std::function<void(Long apuestasLeidas)>;
 bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta,
                              const ProgresoLectura& progreso = {});
@@ -80,6 +80,41 @@ public:
 
 protected:
     void ColocarVolver(int x, int y);
+};
+
+// The frame of the two random-bet generators: the count of bets asked for (its box passes its
+// keys through ValidarTecla, input type 1) with the different bets possible beside it, the button
+// that generates and saves, the save's progress and the status.
+class VentanaGenerador : public VentanaHerramienta {
+    Q_OBJECT
+public:
+    using VentanaHerramienta::VentanaHerramienta;
+
+    QLabel* lblApuestas = nullptr;
+    CajaTexto* txtApuestas = nullptr;
+    QLabel* lblPosibles = nullptr;
+    Boton* cmdGenerar = nullptr;
+    QFrame* picProgreso = nullptr;
+    Etiqueta* lblProgressBar = nullptr;   // width in twips, full width 4725
+    Etiqueta* lblEstado = nullptr;
+
+    virtual void cmdGenerar_Click() = 0;
+    // The different bets the window's numbers give.
+    virtual Long ApuestasPosibles() const = 0;
+
+protected:
+    // The controls above at their places (cmdGenerar wired, and Enter's default action).
+    void CrearControlesGenerar(int xApuestas, int yApuestas, const QRect& posibles, int xGenerar, int yGenerar,
+                               int yProgreso, const QRect& estado);
+    // "Apuestas diferentes posibles: n".
+    void MostrarPosibles();
+    // A run once the checks have passed and the file is chosen (NombreFichero): the window busy
+    // with cmdGenerar and rejilla off; generar makes the bets in ApuestasGrabacion and returns
+    // how many; when it made all cuantas they are saved with the header of numeros and estrellas
+    // (the writer's progress in lblProgressBar) and lblEstado says where. The table is freed.
+    // Returns how many bets generar made.
+    Long Generar(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas, Long cuantas,
+                 const std::function<Long()>& generar, QWidget* rejilla = nullptr);
 };
 
 // A text box that passes its keys through ValidarTecla with the given input type.

@@ -251,15 +251,11 @@ void frmCalculadoraPremios::cmdAbrirPremios_Click() {
 
 void frmCalculadoraPremios::cmdDesdeFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
     Ocupado = true;
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta);
+    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta);
     Ocupado = false;
     if (!leido) return;
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     lblApuestas->SetCaption(QStringLiteral("Apuestas: %1 (%2); sus premios se cuentan al calcular")
                                 .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblApuestas->setToolTip(QString::fromStdString(ruta));

@@ -259,11 +259,9 @@ void frmEscrutar::cmdEscrutar_Click() {
 
 void frmEscrutar::cmdDesdeFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
     TrabajoEnCurso(true, QStringLiteral("Leyendo el fichero ..."));
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta, [this](Long n) {
+    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta, [this](Long n) {
         lblEstado->SetCaption(QStringLiteral("Leyendo el fichero ... %1").arg(AyudaVentanas::Cuenta(n)));
     });
     TrabajoEnCurso(false, QString());
@@ -272,8 +270,6 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         lblEstado->SetCaption(HayResultado ? QStringLiteral("Escrutinio terminado") : QString());
         return;
     }
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     Origen = "Fichero " + NombreSinCarpeta(ruta);
     lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2 apuestas)")
                               .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));

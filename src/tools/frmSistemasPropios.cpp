@@ -82,26 +82,22 @@ void frmSistemasPropios::Form_Unload(bool& cancelar) {
 
 void frmSistemasPropios::cmdDesdeFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
     Ocupado = true;
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta, [this](Long n) {
+    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta, [this](Long n) {
         lblEstado->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(AyudaVentanas::Cuenta(n)));
     });
     Ocupado = false;
     lblEstado->SetCaption(QString());
     if (!leido) return;
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     bool numero[256] = {}, estrella[256] = {};
     for (int c = 1; c <= 5; ++c) {
         const Byte* col = Apuestas.Columna(c) + (1 - Apuestas.LBound1());
-        for (Long b = 0; b < total; ++b) numero[col[b]] = true;
+        for (Long b = 0; b < TotalApuestas; ++b) numero[col[b]] = true;
     }
     for (int c = 6; c <= 7; ++c) {
         const Byte* col = Apuestas.Columna(c) + (1 - Apuestas.LBound1());
-        for (Long b = 0; b < total; ++b) estrella[col[b]] = true;
+        for (Long b = 0; b < TotalApuestas; ++b) estrella[col[b]] = true;
     }
     NumerosOrigen.clear();
     EstrellasOrigen.clear();

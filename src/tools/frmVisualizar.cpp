@@ -46,10 +46,16 @@ frmVisualizar::frmVisualizar(VistaPrincipal vista, QWidget* padre)
     titulo.setPointSize(8);
     // A block: numbers in five columns of ten (1-10 down the first), the stars in rows of five
     // under them; the cells only show.
-    const RejillaNumeros::Opciones numeros{.porLinea = 10, .origen = {8, 20}, .celda = {AnchoCelda, AltoCelda},
-                                           .paso = {PasoX, PasoY}, .puntos = 7, .negrita = false,
-                                           .borde = QStringLiteral("#f0c4a8"), .colorLibre = ColorTinta,
-                                           .mano = false};
+    RejillaNumeros::Opciones numeros;
+    numeros.porLinea = 10;
+    numeros.origen = {8, 20};
+    numeros.celda = {AnchoCelda, AltoCelda};
+    numeros.paso = {PasoX, PasoY};
+    numeros.puntos = 7;
+    numeros.negrita = false;
+    numeros.borde = QStringLiteral("#f0c4a8");
+    numeros.colorLibre = ColorTinta;
+    numeros.mano = false;
     RejillaNumeros::Opciones estrellas = numeros;
     estrellas.porLinea = 5;
     estrellas.porColumnas = false;
@@ -125,12 +131,10 @@ void frmVisualizar::Form_Unload(bool& cancelar) {
 
 void frmVisualizar::cmdAbrirFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
     Ocupado = true;
     const QString antes = lblFichero->Caption();
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta, [this](Long n) {
+    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta, [this](Long n) {
         lblFichero->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(AyudaVentanas::Cuenta(n)));
     });
     Ocupado = false;
@@ -138,8 +142,6 @@ void frmVisualizar::cmdAbrirFichero_Click() {
         lblFichero->SetCaption(antes);
         return;
     }
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     lblFichero->SetCaption(QStringLiteral("%1   -   %2 apuestas, %3 boletos")
                                .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas),
                                     AyudaVentanas::Cuenta(TotalBoletos())));
