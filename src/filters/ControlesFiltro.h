@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <initializer_list>
 
 #include "common/modGeneral.h"
 #include "kit/RejillaNumeros.h"
@@ -49,5 +50,18 @@ RejillaNumeros::Etiquetas CrearRejillaFiltro(QWidget* ventana, int x, int y, con
                                              std::function<void(int)> alClic);
 inline constexpr int AnchoRejillaFiltro = 5 * 28 + 26 + 2 + 8;
 inline constexpr int AltoRejillaFiltro = 8 * 23 + 21 + 2 + 8;
+// Each grid shows one row of a table of flags by number (GruposNumeros, SubgruposNumeros,
+// PosicionesNumeros), and its look is the record a click writes back to that row.
+// On loading: every grid captioned 1..50, the numbers marked on the main grid (base) enabled.
+void PrepararRejillasFiltro(std::initializer_list<const RejillaNumeros::Etiquetas*> rejillas,
+                            const RejillaNumeros::Etiquetas& base);
+// The grid shows row fila: a number flagged 1 whose label is enabled is marked; every other
+// label is freed and its flag cleared, so a number outside the base drops from the row.
+void MostrarFilaRejilla(const RejillaNumeros::Etiquetas& rejilla, Tabla<modGeneral::Byte>& tabla, long fila);
+// A click on label i: toggled, then row fila rewritten from the grid (1 where marked). False
+// when the label is disabled and nothing changed.
+bool AlternarFilaRejilla(const RejillaNumeros::Etiquetas& rejilla, int i, Tabla<modGeneral::Byte>& tabla, long fila);
+// Every label freed, enabled or not, and every flag of row fila cleared.
+void LimpiarFilaRejilla(const RejillaNumeros::Etiquetas& rejilla, Tabla<modGeneral::Byte>& tabla, long fila);
 // The picture of the clear buttons beside the grids.
 inline constexpr const char* ImagenLimpiar = ":/rejillas/limpiar.svg";

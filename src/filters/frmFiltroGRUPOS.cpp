@@ -82,13 +82,7 @@ void frmFiltroGRUPOS::CalcularBase() { BaseGrupos = (PaginaGrupos - 1) * GruposP
 
 void frmFiltroGRUPOS::CargarControles() {
     CalcularBase();
-    for (int s = 0; s < 3; ++s)
-        for (int i = 0; i < 50; ++i) Rejilla(s)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
-    for (int i = 0; i < 50; ++i) {
-        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
-        if (principal && R::EtiquetaMarcada(principal))
-            for (int s = 0; s < 3; ++s) R::Habilitar(Rejilla(s)[static_cast<std::size_t>(i)], true);
-    }
+    PrepararRejillasFiltro({&lblNumero, &lblNumero_G2, &lblNumero_G3}, numerosBase_);
     AplicarReglaPaginas();
     setWindowTitle(windowTitle() + QStringLiteral(" (Máx. ") + QString::number(TotalGrupos) + QStringLiteral(")"));
     MostrarNumerosGrupos();
@@ -109,18 +103,7 @@ void frmFiltroGRUPOS::AplicarReglaPaginas() {
 }
 
 void frmFiltroGRUPOS::MostrarNumerosGrupos() {
-    for (int s = 0; s < 3; ++s) {
-        const int g = BaseGrupos + s + 1;
-        for (int n = 1; n <= 50; ++n) {
-            Etiqueta* l = Rejilla(s)[static_cast<std::size_t>(n - 1)];
-            if (GruposNumeros(g, n) == 1 && l->isEnabled()) {
-                R::MarcarEtiqueta(l);
-            } else {
-                GruposNumeros(g, n) = 0;
-                R::LiberarEtiqueta(l);
-            }
-        }
-    }
+    for (int s = 0; s < 3; ++s) MostrarFilaRejilla(Rejilla(s), GruposNumeros, BaseGrupos + s + 1);
 }
 
 void frmFiltroGRUPOS::MostrarAciertosGrupos() {
@@ -145,20 +128,12 @@ void frmFiltroGRUPOS::cmdMENOSBloque_Click() { CambiarPagina(-1); }
 
 void frmFiltroGRUPOS::lblNumero_Click(int rejilla, int index) {
     if (rejilla < 0 || rejilla > 2) return;
-    const R::Etiquetas& r = Rejilla(rejilla);
-    if (!R::AlternarEtiqueta(r, index)) return;
-    const int g = BaseGrupos + rejilla + 1;
-    for (int n = 1; n <= 50; ++n) GruposNumeros(g, n) = R::EtiquetaMarcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
-    ActivarFiltro();
+    if (AlternarFilaRejilla(Rejilla(rejilla), index, GruposNumeros, BaseGrupos + rejilla + 1)) ActivarFiltro();
 }
 
 void frmFiltroGRUPOS::imgININumeros_Click(int index) {
     if (index < 0 || index > 2) return;
-    const int g = BaseGrupos + index + 1;
-    for (int n = 1; n <= 50; ++n) {
-        R::LiberarEtiqueta(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
-        GruposNumeros(g, n) = 0;
-    }
+    LimpiarFilaRejilla(Rejilla(index), GruposNumeros, BaseGrupos + index + 1);
     ActivarFiltro();
 }
 

@@ -121,13 +121,7 @@ void frmFiltroGRURELACIONADOS::CalcularPrimeraFila() {
 
 void frmFiltroGRURELACIONADOS::CargarControles() {
     CalcularPrimeraFila();
-    for (int s = 0; s < 4; ++s)
-        for (int i = 0; i < 50; ++i) Rejilla(s)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
-    for (int i = 0; i < 50; ++i) {
-        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
-        if (principal && R::EtiquetaMarcada(principal))
-            for (int s = 0; s < 4; ++s) R::Habilitar(Rejilla(s)[static_cast<std::size_t>(i)], true);
-    }
+    PrepararRejillasFiltro({&lblNumero, &lblNumero_G2, &lblNumero_G3, &lblNumero_G4}, numerosBase_);
     AplicarReglaPaginas();
     setWindowTitle(windowTitle() + QStringLiteral(" (Máx. ") + QString::number(TotalGrupos) + QStringLiteral(")"));
     MostrarNumerosSubgrupos();
@@ -151,18 +145,7 @@ void frmFiltroGRURELACIONADOS::AplicarReglaPaginas() {
 }
 
 void frmFiltroGRURELACIONADOS::MostrarNumerosSubgrupos() {
-    for (int s = 0; s < 4; ++s) {
-        const int fila = PrimeraFila + s + 1;
-        for (int n = 1; n <= 50; ++n) {
-            Etiqueta* l = Rejilla(s)[static_cast<std::size_t>(n - 1)];
-            if (SubgruposNumeros(fila, n) == 1 && l->isEnabled()) {
-                R::MarcarEtiqueta(l);
-            } else {
-                SubgruposNumeros(fila, n) = 0;
-                R::LiberarEtiqueta(l);
-            }
-        }
-    }
+    for (int s = 0; s < 4; ++s) MostrarFilaRejilla(Rejilla(s), SubgruposNumeros, PrimeraFila + s + 1);
 }
 
 void frmFiltroGRURELACIONADOS::MostrarCondiciones() {
@@ -186,20 +169,12 @@ void frmFiltroGRURELACIONADOS::cmdMENOSBloque_Click() { CambiarPagina(-1); }
 
 void frmFiltroGRURELACIONADOS::lblNumero_Click(int rejilla, int index) {
     if (rejilla < 0 || rejilla > 3) return;
-    const R::Etiquetas& r = Rejilla(rejilla);
-    if (!R::AlternarEtiqueta(r, index)) return;
-    const int fila = PrimeraFila + rejilla + 1;
-    for (int n = 1; n <= 50; ++n) SubgruposNumeros(fila, n) = R::EtiquetaMarcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
-    ActivarFiltro();
+    if (AlternarFilaRejilla(Rejilla(rejilla), index, SubgruposNumeros, PrimeraFila + rejilla + 1)) ActivarFiltro();
 }
 
 void frmFiltroGRURELACIONADOS::imgININumeros_Click(int index) {
     if (index < 0 || index > 3) return;
-    const int fila = PrimeraFila + index + 1;
-    for (int n = 1; n <= 50; ++n) {
-        R::LiberarEtiqueta(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
-        SubgruposNumeros(fila, n) = 0;
-    }
+    LimpiarFilaRejilla(Rejilla(index), SubgruposNumeros, PrimeraFila + index + 1);
     ActivarFiltro();
 }
 

@@ -60,43 +60,21 @@ const R::Etiquetas& frmFiltroPOSICIONES::Rejilla(int p) const {
 }
 
 void frmFiltroPOSICIONES::CargarControles() {
-    for (int p = 0; p < 5; ++p)
-        for (int i = 0; i < 50; ++i) Rejilla(p)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
-    for (int i = 0; i < 50; ++i) {
-        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
-        if (principal && R::EtiquetaMarcada(principal))
-            for (int p = 0; p < 5; ++p) R::Habilitar(Rejilla(p)[static_cast<std::size_t>(i)], true);
-    }
+    PrepararRejillasFiltro({&lblNumero, &lblNumero_G2, &lblNumero_G3, &lblNumero_G4, &lblNumero_G5}, numerosBase_);
     MostrarNumerosPosiciones();
 }
 
 void frmFiltroPOSICIONES::MostrarNumerosPosiciones() {
-    for (int p = 1; p <= 5; ++p)
-        for (int n = 1; n <= 50; ++n) {
-            Etiqueta* l = Rejilla(p - 1)[static_cast<std::size_t>(n - 1)];
-            if (PosicionesNumeros(p, n) == 1 && l->isEnabled()) {
-                R::MarcarEtiqueta(l);
-            } else {
-                PosicionesNumeros(p, n) = 0;
-                R::LiberarEtiqueta(l);
-            }
-        }
+    for (int p = 1; p <= 5; ++p) MostrarFilaRejilla(Rejilla(p - 1), PosicionesNumeros, p);
 }
 
 void frmFiltroPOSICIONES::lblNumero_Click(int rejilla, int index) {
     if (rejilla < 0 || rejilla > 4) return;
-    const R::Etiquetas& r = Rejilla(rejilla);
-    if (!R::AlternarEtiqueta(r, index)) return;
-    for (int n = 1; n <= 50; ++n)
-        PosicionesNumeros(rejilla + 1, n) = R::EtiquetaMarcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
-    ActivarFiltro();
+    if (AlternarFilaRejilla(Rejilla(rejilla), index, PosicionesNumeros, rejilla + 1)) ActivarFiltro();
 }
 
 void frmFiltroPOSICIONES::imgININumeros_Click(int index) {
     if (index < 0 || index > 4) return;
-    for (int n = 1; n <= 50; ++n) {
-        R::LiberarEtiqueta(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
-        PosicionesNumeros(index + 1, n) = 0;
-    }
+    LimpiarFilaRejilla(Rejilla(index), PosicionesNumeros, index + 1);
     ActivarFiltro();
 }

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <span>
+#include <vector>
 #include <utility>
 
 #include "common/modGeneral.h"
@@ -50,34 +52,28 @@ void frmAlazar::Form_Load() {
 
 void frmAlazar::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }
 
-void frmAlazar::cmdAlazar_Click() {
+namespace {
+// Frees every label of the grid and marks cuantas of them at random: a draw from the whole list
+// each time, swapped into the first places, so the first cuantas labels are distinct.
+void MarcarAlAzar(std::span<Etiqueta* const> etiquetas, int cuantas) {
     Plataforma& p = Plataforma::Activa();
+    std::vector<Etiqueta*> orden(etiquetas.begin(), etiquetas.end());
+    for (Etiqueta* l : orden) RejillaNumeros::LiberarEtiqueta(l);
+    const int total = static_cast<int>(orden.size());
+    p.Randomize();
+    for (int i = 0; i < cuantas; ++i) {
+        const int r = std::clamp(static_cast<int>(p.Rnd() * total + 1), 1, total);
+        std::swap(orden[static_cast<std::size_t>(i)], orden[static_cast<std::size_t>(r - 1)]);
+    }
+    for (int i = 0; i < cuantas; ++i) RejillaNumeros::MarcarEtiqueta(orden[static_cast<std::size_t>(i)]);
+}
+}  // namespace
+
+void frmAlazar::cmdAlazar_Click() {
     const int n = std::clamp(cboNumeros->ListIndex() + 1, 1, 50);
     const int m = std::clamp(cboEstrellas->ListIndex() + 1, 1, 12);
-    // Draws from the whole list each time and swaps into the first places, so the first n
-    // (or m) entries are distinct.
-    auto sorteo = [&p](int total) {
-        const int r = static_cast<int>(p.Rnd() * total + 1);
-        return std::clamp(r, 1, total);
-    };
-
-    Byte numeros[51];
-    for (int i = 1; i <= 50; ++i) {
-        RejillaNumeros::LiberarEtiqueta(principal_.lblNumero[static_cast<std::size_t>(i - 1)]);
-        numeros[i] = static_cast<Byte>(i);
-    }
-    p.Randomize();
-    for (int i = 1; i <= n; ++i) std::swap(numeros[i], numeros[sorteo(50)]);
-    for (int i = 1; i <= n; ++i) RejillaNumeros::MarcarEtiqueta(principal_.lblNumero[numeros[i] - 1u]);
-
-    Byte estrellas[13];
-    for (int i = 1; i <= 12; ++i) {
-        RejillaNumeros::LiberarEtiqueta(principal_.lblEstrella[static_cast<std::size_t>(i - 1)]);
-        estrellas[i] = static_cast<Byte>(i);
-    }
-    p.Randomize();
-    for (int i = 1; i <= m; ++i) std::swap(estrellas[i], estrellas[sorteo(12)]);
-    for (int i = 1; i <= m; ++i) RejillaNumeros::MarcarEtiqueta(principal_.lblEstrella[estrellas[i] - 1u]);
+    MarcarAlAzar(principal_.lblNumero, n);
+    MarcarAlAzar(principal_.lblEstrella, m);
 
     principal_.lblApuestasIniciales->SetCaption(AyudaVentanas::Cuenta(NumeroCombinaciones(n, 5)));
     principal_.lblTipoCombinacion->SetCaption(QString::number(n) + QStringLiteral(" Números"));

@@ -15,22 +15,15 @@ double frmPrincipal::LeerContador(const Etiqueta* etiqueta) {
     return LeerCuenta(etiqueta->Caption().toStdString());
 }
 
+// A label is a group of one.
 void frmPrincipal::lblNumero_Click(int index) {
     if (index < 0 || index >= static_cast<int>(lblNumero.size())) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
-    BaseGuardada = false;
-    ActualizarContadoresBase();
+    CambiarGrupo({lblNumero[static_cast<std::size_t>(index)]});
 }
 
 void frmPrincipal::lblEstrella_Click(int index) {
     if (index < 0 || index >= static_cast<int>(lblEstrella.size())) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
-    BaseGuardada = false;
-    ActualizarContadoresBase();
+    CambiarGrupo({lblEstrella[static_cast<std::size_t>(index)]});
 }
 
 // The first label of a group decides: free, the whole group is marked; marked, it is freed.

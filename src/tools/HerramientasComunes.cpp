@@ -122,6 +122,18 @@ VentanaHerramienta::VentanaHerramienta(const QString& nombre, const QString& tit
 
 void VentanaHerramienta::ColocarVolver(int x, int y) { imgVolver->setGeometry(x, y, 32, 32); }
 
+bool VentanaHerramienta::LeerFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, Etiqueta* estado) {
+    ProgresoLectura progreso;
+    if (estado)
+        progreso = [estado](Long n) {
+            estado->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(AyudaVentanas::Cuenta(n)));
+        };
+    Ocupado = true;
+    const bool leido = ImportarFicheroApuestas(apuestas, total, ruta, progreso);
+    Ocupado = false;
+    return leido;
+}
+
 void VentanaHerramienta::Form_QueryUnload(bool& cancelar, MotivoCierre motivo) {
     // The work in progress yields to the window; it must not lose its window meanwhile.
     if (Ocupado && motivo != MotivoCierre::Sistema) cancelar = true;

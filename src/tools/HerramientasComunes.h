@@ -80,6 +80,9 @@ public:
 
 protected:
     void ColocarVolver(int x, int y);
+    // ImportarFicheroApuestas with the window busy meanwhile and the bets read so far shown in
+    // estado ("Leyendo ... n apuestas"; none when estado is null).
+    bool LeerFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, Etiqueta* estado);
 };
 
 // The frame of the two random-bet generators: the count of bets asked for (its box passes its

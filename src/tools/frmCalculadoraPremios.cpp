@@ -252,9 +252,7 @@ void frmCalculadoraPremios::cmdAbrirPremios_Click() {
 void frmCalculadoraPremios::cmdDesdeFichero_Click() {
     if (Ocupado) return;
     std::string ruta;
-    Ocupado = true;
-    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta);
-    Ocupado = false;
+    const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, nullptr);
     if (!leido) return;
     lblApuestas->SetCaption(QStringLiteral("Apuestas: %1 (%2); sus premios se cuentan al calcular")
                                 .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));

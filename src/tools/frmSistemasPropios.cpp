@@ -83,11 +83,7 @@ void frmSistemasPropios::Form_Unload(bool& cancelar) {
 void frmSistemasPropios::cmdDesdeFichero_Click() {
     if (Ocupado) return;
     std::string ruta;
-    Ocupado = true;
-    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta, [this](Long n) {
-        lblEstado->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(AyudaVentanas::Cuenta(n)));
-    });
-    Ocupado = false;
+    const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, lblEstado);
     lblEstado->SetCaption(QString());
     if (!leido) return;
     bool numero[256] = {}, estrella[256] = {};

@@ -132,12 +132,8 @@ void frmVisualizar::Form_Unload(bool& cancelar) {
 void frmVisualizar::cmdAbrirFichero_Click() {
     if (Ocupado) return;
     std::string ruta;
-    Ocupado = true;
     const QString antes = lblFichero->Caption();
-    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta, [this](Long n) {
-        lblFichero->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(AyudaVentanas::Cuenta(n)));
-    });
-    Ocupado = false;
+    const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, lblFichero);
     if (!leido) {
         lblFichero->SetCaption(antes);
         return;
