@@ -17,6 +17,9 @@
 //   the focus by themselves; image buttons take it by Tab only (a click never moves it); a
 //   label that acts as a button joins with Etiqueta::SetTeclado(true). A control that must
 //   stay out of the order: setFocusPolicy(Qt::NoFocus).
+//
+// The mouse: moving over the window's bare background (no control under it) takes down every
+// hover border (Forma) the window holds, then raises Form_MouseMove.
 #pragma once
 
 #include <QDialog>
