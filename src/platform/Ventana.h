@@ -18,8 +18,8 @@
 //   label that acts as a button joins with Etiqueta::SetTeclado(true). A control that must
 //   stay out of the order: setFocusPolicy(Qt::NoFocus).
 //
-// The mouse: moving over the window's bare background (no control under it) takes down every
-// hover border (Forma) the window holds, then raises Form_MouseMove.
+// The mouse: a move that reaches the window raises Form_MouseMove; over its bare background (no
+// control under the mouse) every hover border (Forma) of the window goes down first.
 #pragma once
 
 #include <QDialog>
