@@ -33,9 +33,11 @@ inline bool ReiniciarPico() {
     return std::fclose(f) == 0 && ok;
 }
 
+#include "kit/AyudaVentanas.h"
+
 inline int EjecutarBenchmarksConVentanas(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    Q_INIT_RESOURCE(recursos);
+    AyudaVentanas::CargarRecursos();
     QApplication aplicacion(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

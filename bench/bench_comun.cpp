@@ -17,7 +17,7 @@
 #include "common/modCSN.h"
 #include "common/modEncriptarFichero.h"
 #include "common/modGeneral.h"
-#include "support/PlataformaGuion.h"
+#include "support/PlataformaGuionCalculo.h"
 
 using namespace modGeneral;
 
@@ -115,7 +115,7 @@ BENCHMARK(BM_EscribirBytesPreparados)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    PlataformaGuion plataforma;
+    PlataformaGuionCalculo plataforma;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

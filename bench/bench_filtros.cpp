@@ -8,16 +8,16 @@
 
 #include "common/modGeneral.h"
 #include "filters/modFiltros.h"
-#include "support/PlataformaGuion.h"
+#include "support/PlataformaGuionCalculo.h"
 
 using namespace modGeneral;
 
 namespace {
 
-PlataformaGuion* plataforma = nullptr;
+PlataformaGuionCalculo* plataforma = nullptr;
 
 void PrepararSistema() {
-    if (!plataforma) plataforma = new PlataformaGuion;
+    if (!plataforma) plataforma = new PlataformaGuionCalculo;
     if (TotalCombinaciones == MaximoCombinaciones) return;
     TotalNumerosBase = 50;
     CombinacionBase.ReDim(1, 50);

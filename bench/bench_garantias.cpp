@@ -14,7 +14,7 @@
 
 #include "common/modGeneral.h"
 #include "reduction/modGarantias.h"
-#include "support/PlataformaGuion.h"
+#include "support/PlataformaGuionCalculo.h"
 
 using namespace modGeneral;
 using modGarantias::Mascara;
@@ -33,7 +33,7 @@ std::vector<Mascara> Aleatorias(int N, int cuantas, unsigned semilla) {
 }
 
 void CincoNiveles(benchmark::State& estado, int N, const std::vector<Mascara>* sistema) {
-    PlataformaGuion plataforma;
+    PlataformaGuionCalculo plataforma;
     TotalNumerosBase = static_cast<Integer>(N);
     const auto apuestas = Aleatorias(N, 1000, 11);
     Long escenarios = 0;

@@ -13,7 +13,7 @@
 
 #include "common/modEncriptarFichero.h"
 #include "common/modGeneral.h"
-#include "support/PlataformaGuion.h"
+#include "support/PlataformaGuionCalculo.h"
 #include "tools/modEscrutinio.h"
 #include "tools/modGeneradores.h"
 
@@ -49,7 +49,7 @@ void EscrutinioTodas(benchmark::State& estado) {
 BENCHMARK(EscrutinioTodas)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void GenerarUnMillon(benchmark::State& estado) {
-    PlataformaGuion plataforma;
+    PlataformaGuionCalculo plataforma;
     const std::vector<Byte> numeros = Cincuenta();
     for (auto _ : estado)
         modGeneradores::GenerarApuestasAleatorias(numeros, 3, 9, 1000000, [&] { return plataforma.Rnd(); },
@@ -60,7 +60,7 @@ void GenerarUnMillon(benchmark::State& estado) {
 BENCHMARK(GenerarUnMillon)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void GenerarYGuardarUnMillon(benchmark::State& estado) {
-    PlataformaGuion plataforma;
+    PlataformaGuionCalculo plataforma;
     const std::vector<Byte> numeros = Cincuenta();
     const std::string ruta = plataforma.carpeta + "/millon.EUR";
     for (auto _ : estado) {
@@ -74,7 +74,7 @@ void GenerarYGuardarUnMillon(benchmark::State& estado) {
 BENCHMARK(GenerarYGuardarUnMillon)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void GuardarUnMillon(benchmark::State& estado) {
-    PlataformaGuion plataforma;
+    PlataformaGuionCalculo plataforma;
     const std::vector<Byte> numeros = Cincuenta();
     const std::string ruta = plataforma.carpeta + "/millon.EUR";
     modGeneradores::GenerarApuestasAleatorias(numeros, 3, 9, 1000000, [&] { return plataforma.Rnd(); });
@@ -85,7 +85,7 @@ void GuardarUnMillon(benchmark::State& estado) {
 BENCHMARK(GuardarUnMillon)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void PorcentajesCienMil(benchmark::State& estado) {
-    PlataformaGuion plataforma;
+    PlataformaGuionCalculo plataforma;
     int p[51] = {};
     for (int n = 1; n <= 50; ++n) p[n] = 1 + n % 100;
     for (auto _ : estado)

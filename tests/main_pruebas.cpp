@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "kit/AyudaVentanas.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                       : qgetenv("QT_QPA_PLATFORM"));
-    Q_INIT_RESOURCE(recursos);
+    AyudaVentanas::CargarRecursos();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

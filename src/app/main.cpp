@@ -1,12 +1,13 @@
 // TORNAVENTURA 3.1: the program starts on its main window and ends with it.
 #include <QApplication>
 
+#include "kit/AyudaVentanas.h"
 #include "main/frmPrincipal.h"
 #include "platform/PlataformaQt.h"
 
 int main(int argc, char** argv) {
     // The pictures live in a static library: register them before any window needs one.
-    Q_INIT_RESOURCE(recursos);
+    AyudaVentanas::CargarRecursos();
     PrepararEntornoEspanol();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TORNAVENTURA"));

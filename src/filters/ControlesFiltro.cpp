@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "filters/VentanaFiltro.h"
+#include "kit/AyudaVentanas.h"
 
 using namespace modGeneral;
 
@@ -56,4 +57,50 @@ void GuardarFiguras(TablaFiguras& tabla, const std::array<Casilla*, 8>& chkFigur
                     const std::array<Byte, 8>& cargado) {
     for (int i = 1; i <= 7; ++i)
         tabla(i) = ValorCasilla(chkFigura[static_cast<std::size_t>(i)], cargado[static_cast<std::size_t>(i)]);
+}
+
+RejillaNumeros::Etiquetas CrearRejillaFiltro(QWidget* ventana, int x, int y, const QString& nombre,
+                                             std::function<void(int)> alClic) {
+    QFrame* panel = AyudaVentanas::CrearPanel(ventana, nombre + QStringLiteral("_marco"),
+                                              QRect(x, y, AnchoRejillaFiltro, AltoRejillaFiltro));
+    RejillaNumeros::Etiquetas r{};
+    RejillaNumeros::Crear(panel, r, {.nombre = nombre, .habilitadas = false}, std::move(alClic));
+    return r;
+}
+
+void PrepararRejillasFiltro(std::initializer_list<const RejillaNumeros::Etiquetas*> rejillas,
+                            const RejillaNumeros::Etiquetas& base) {
+    for (std::size_t i = 0; i < 50; ++i) {
+        const bool enBase = base[i] && RejillaNumeros::EtiquetaMarcada(base[i]);
+        for (const RejillaNumeros::Etiquetas* r : rejillas) {
+            (*r)[i]->SetCaption(QString::number(i + 1));
+            if (enBase) RejillaNumeros::Habilitar((*r)[i], true);
+        }
+    }
+}
+
+void MostrarFilaRejilla(const RejillaNumeros::Etiquetas& rejilla, Tabla<Byte>& tabla, long fila) {
+    for (int n = 1; n <= 50; ++n) {
+        Etiqueta* l = rejilla[static_cast<std::size_t>(n - 1)];
+        if (tabla(fila, n) == 1 && l->isEnabled()) {
+            RejillaNumeros::MarcarEtiqueta(l);
+        } else {
+            tabla(fila, n) = 0;
+            RejillaNumeros::LiberarEtiqueta(l);
+        }
+    }
+}
+
+bool AlternarFilaRejilla(const RejillaNumeros::Etiquetas& rejilla, int i, Tabla<Byte>& tabla, long fila) {
+    if (!RejillaNumeros::AlternarEtiqueta(rejilla, i)) return false;
+    for (int n = 1; n <= 50; ++n)
+        tabla(fila, n) = RejillaNumeros::EtiquetaMarcada(rejilla[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
+    return true;
+}
+
+void LimpiarFilaRejilla(const RejillaNumeros::Etiquetas& rejilla, Tabla<Byte>& tabla, long fila) {
+    for (int n = 1; n <= 50; ++n) {
+        RejillaNumeros::LiberarEtiqueta(rejilla[static_cast<std::size_t>(n - 1)]);
+        tabla(fila, n) = 0;
+    }
 }

@@ -1,23 +1,13 @@
 #include "filters/VentanaFiltro.h"
 
-#include <QEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPixmap>
 #include <memory>
 
 #include "common/ValidarTecla.h"
 #include "filters/frmAciertos.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
-
-// The pictures of the filter windows live in the static library: register them once.
-void RegistrarRecursosFiltros() {
-    static const bool hecho = [] {
-        Q_INIT_RESOURCE(filtros);
-        return true;
-    }();
-    (void)hecho;
-}
 
 using namespace modGeneral;
 
@@ -25,34 +15,26 @@ const QString VentanaFiltro::ImagenActiva = QStringLiteral(":/filtros/activo.svg
 const QString VentanaFiltro::ImagenInactiva = QStringLiteral(":/filtros/inactivo.svg");
 const QString VentanaFiltro::ImagenVolver = QStringLiteral(":/iconos/volver.svg");
 
-namespace {
-const QString Si = QStringLiteral("Sí");
-const QString No = QStringLiteral("No");
-}  // namespace
-
 VentanaFiltro::VentanaFiltro(ListaTexto& lstFiltros, int fila, const QString& caption, QWidget* padre)
     : Ventana(padre), lst_(lstFiltros), fila_(fila) {
-    RegistrarRecursosFiltros();
     setWindowTitle(caption);
 
     for (int i = 0; i < 2; ++i) {
         imgTEMP[static_cast<std::size_t>(i)] = new QLabel(this);
         imgTEMP[static_cast<std::size_t>(i)]->setPixmap(QPixmap(i == 0 ? ImagenActiva : ImagenInactiva));
         imgTEMP[static_cast<std::size_t>(i)]->hide();
-        ShapeBorde[static_cast<std::size_t>(i)] = new Forma(this);
     }
     imgActivar = new BotonImagen(QString(), this);
     imgActivar->setObjectName(QStringLiteral("imgActivar"));
     imgActivar->setScaledContents(true);
     imgActivar->setToolTip(QStringLiteral("Activar/Desactivar condición"));
-    imgActivar->installEventFilter(this);
-    imgActivar->setMouseTracking(true);
     imgVolver = new BotonImagen(ImagenVolver, this);
     imgVolver->setObjectName(QStringLiteral("imgVolver"));
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Cerrar condición"));
-    imgVolver->installEventFilter(this);
-    imgVolver->setMouseTracking(true);
+    // Each border lies on its image's edge and stays up until the mouse reaches bare window.
+    ShapeBorde[0] = Forma::Enmarcar(imgVolver, Forma::Retirada::HastaElFondo);
+    ShapeBorde[1] = Forma::Enmarcar(imgActivar, Forma::Retirada::HastaElFondo);
     MostrarImagenActivar(false);
     ColocarMarco(10, 10);
 
@@ -66,12 +48,9 @@ void VentanaFiltro::ColocarMarco(int x, int y) {
     // imgActivar is wider than tall (a switch): 48x32; imgVolver 32x32 to its right.
     imgActivar->setGeometry(x, y, 48, 32);
     imgVolver->setGeometry(x + 56, y, 32, 32);
-    // Each border lies on its image's edge.
-    ShapeBorde[1]->Enmarcar(imgActivar);
-    ShapeBorde[0]->Enmarcar(imgVolver);
 }
 
-bool VentanaFiltro::FiltroActivo() const { return lst_.List(fila_).startsWith(Si); }
+bool VentanaFiltro::FiltroActivo() const { return AyudaVentanas::FilaActiva(&lst_, fila_); }
 
 void VentanaFiltro::MostrarImagenActivar(bool activa) {
     muestraActiva_ = activa;
@@ -79,23 +58,13 @@ void VentanaFiltro::MostrarImagenActivar(bool activa) {
 }
 
 void VentanaFiltro::ActivarFiltro() {
-    QString t = lst_.List(fila_);
-    t.replace(No, Si, Qt::CaseSensitive);
-    lst_.SetList(fila_, t);
+    AyudaVentanas::ActivarFila(&lst_, fila_);
     MostrarImagenActivar(true);
 }
 
 void VentanaFiltro::imgActivar_Click() {
-    QString t = lst_.List(fila_);
-    if (t.startsWith(Si)) {
-        t.replace(Si, No, Qt::CaseSensitive);
-        lst_.SetList(fila_, t);
-        MostrarImagenActivar(false);
-    } else {
-        t.replace(No, Si, Qt::CaseSensitive);
-        lst_.SetList(fila_, t);
-        MostrarImagenActivar(true);
-    }
+    AyudaVentanas::AlternarFila(&lst_, fila_);
+    MostrarImagenActivar(FiltroActivo());
 }
 
 void VentanaFiltro::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }
@@ -115,29 +84,6 @@ void VentanaFiltro::RechazarCierre(const std::string& mensaje, bool& cancelar) {
 }
 
 bool VentanaFiltro::TeclaDeLaVentana(int tecla) { return tecla == CodigoIntro || tecla == CodigoEscape; }
-
-void VentanaFiltro::imgVolver_MouseMove() { ShapeBorde[0]->show(); }
-void VentanaFiltro::imgActivar_MouseMove() { ShapeBorde[1]->show(); }
-
-void VentanaFiltro::Form_MouseMove() {
-    ShapeBorde[0]->hide();
-    ShapeBorde[1]->hide();
-}
-
-bool VentanaFiltro::eventFilter(QObject* objeto, QEvent* e) {
-    if (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) {
-        if (objeto == imgVolver) imgVolver_MouseMove();
-        else if (objeto == imgActivar) imgActivar_MouseMove();
-    }
-    return Ventana::eventFilter(objeto, e);
-}
-
-void VentanaFiltro::mouseMoveEvent(QMouseEvent* e) {
-    // Only bare background hides the borders: a border stays while the mouse crosses other
-    // controls.
-    if (childAt(e->position().toPoint()) == nullptr) Ventana::mouseMoveEvent(e);
-    else QDialog::mouseMoveEvent(e);
-}
 
 // ---- hit-count exchange ----
 

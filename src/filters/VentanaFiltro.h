@@ -44,7 +44,8 @@ public:
     BotonImagen* imgVolver = nullptr;    // "Cerrar condición"
     // Hidden: imgTEMP[0] holds the active picture, imgTEMP[1] the inactive one.
     std::array<QLabel*, 2> imgTEMP{};
-    // Hover borders, hidden at rest: [0] frames imgVolver, [1] frames imgActivar.
+    // Hover borders, hidden at rest: [0] frames imgVolver, [1] frames imgActivar; each stays up
+    // until the mouse reaches the window's bare background.
     std::array<Forma*, 2> ShapeBorde{};
 
     int Fila() const { return fila_; }
@@ -61,12 +62,9 @@ public:
     // ---- frame events ----
     void Form_Load() override;
     void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) override;
-    void Form_MouseMove() override;
     void imgActivar_Click();
     // Unloads the window; the related-groups window checks its groups first.
     virtual void imgVolver_Click();
-    void imgVolver_MouseMove();
-    void imgActivar_MouseMove();
 
     // The hit-count exchange on one count table (six entries 0..5), then ActivarFiltro:
     // the table goes to AciertosSeleccion, frmAciertos is shown with the counts
@@ -99,9 +97,6 @@ protected:
     // handler leaves them alone, so they neither beep nor activate the filter.
     static bool TeclaDeLaVentana(int tecla);
     void MostrarImagenActivar(bool activa);
-
-    bool eventFilter(QObject* objeto, QEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     ListaTexto& lst_;

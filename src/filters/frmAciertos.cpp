@@ -2,18 +2,15 @@
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPalette>
 #include <algorithm>
 
 #include "common/modGeneral.h"
-
-void RegistrarRecursosFiltros();
+#include "kit/AyudaVentanas.h"
 
 using modGeneral::AciertosSeleccion;
 
 frmAciertos::frmAciertos(QWidget* padre) : Ventana(padre) {
-    RegistrarRecursosFiltros();
     setObjectName(QStringLiteral("frmAciertos"));
     setWindowTitle(QStringLiteral("ACIERTOS"));
     setFixedSize(300, 112);
@@ -35,23 +32,15 @@ frmAciertos::frmAciertos(QWidget* padre) : Ventana(padre) {
         connect(l, &Etiqueta::Click, this, [this, i] { lblAciertos_Click(i); });
     }
 
-    imgTodos = new BotonImagen(QStringLiteral(":/filtros/todos.svg"), this);
-    imgTodos->setScaledContents(true);
-    imgTodos->setToolTip(QStringLiteral("Selecciona todos los aciertos"));
-    imgTodos->setGeometry(14, 66, 32, 32);
-    imgNinguno = new BotonImagen(QStringLiteral(":/filtros/ninguno.svg"), this);
-    imgNinguno->setScaledContents(true);
-    imgNinguno->setToolTip(QStringLiteral("Inicializa todos los aciertos"));
-    imgNinguno->setGeometry(60, 66, 32, 32);
-
-    ShapeBorde = new Forma(this);
+    imgTodos = AyudaVentanas::CrearBotonImagen(this, QStringLiteral(":/filtros/todos.svg"),
+                                               QStringLiteral("Selecciona todos los aciertos"), QRect(14, 66, 32, 32));
+    imgNinguno = AyudaVentanas::CrearBotonImagen(this, QStringLiteral(":/filtros/ninguno.svg"),
+                                                 QStringLiteral("Inicializa todos los aciertos"), QRect(60, 66, 32, 32));
     imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Cerrar"));
     imgVolver->setGeometry(250, 66, 32, 32);
-    imgVolver->installEventFilter(this);
-    imgVolver->setMouseTracking(true);
-    ShapeBorde->Enmarcar(imgVolver);
+    ShapeBorde = Forma::Enmarcar(imgVolver, Forma::Retirada::HastaElFondo);
 
     // The count labels are toggles: Tab reaches them and Space toggles one (counts not offered are
     // disabled and skipped). Enter, there as anywhere, closes as imgVolver does, as it would from a
@@ -120,10 +109,6 @@ void frmAciertos::imgNinguno_Click() {
 
 void frmAciertos::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }
 
-void frmAciertos::imgVolver_MouseMove() { ShapeBorde->show(); }
-
-void frmAciertos::Form_MouseMove() { ShapeBorde->hide(); }
-
 bool frmAciertos::eventFilter(QObject* objeto, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
@@ -134,13 +119,5 @@ bool frmAciertos::eventFilter(QObject* objeto, QEvent* e) {
             return true;
         }
     }
-    if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
-        imgVolver_MouseMove();
     return Ventana::eventFilter(objeto, e);
-}
-
-void frmAciertos::mouseMoveEvent(QMouseEvent* e) {
-    // Only bare background hides the border; moves over a control pass it by.
-    if (childAt(e->position().toPoint()) == nullptr) Ventana::mouseMoveEvent(e);
-    else QDialog::mouseMoveEvent(e);
 }

@@ -29,22 +29,19 @@ public:
     BotonImagen* imgTodos = nullptr;     // "Selecciona todos los aciertos"
     BotonImagen* imgNinguno = nullptr;   // "Inicializa todos los aciertos"
     BotonImagen* imgVolver = nullptr;    // "Cerrar"
-    Forma* ShapeBorde = nullptr;         // frames imgVolver while the mouse is over it
+    Forma* ShapeBorde = nullptr;         // frames imgVolver until the mouse reaches bare window
 
     // A label shows the ticked colours.
     bool Marcada(int i) const;
 
     void Form_Activate() override;
-    void Form_MouseMove() override;
     void lblAciertos_Click(int index);
     void imgTodos_Click();
     void imgNinguno_Click();
     void imgVolver_Click();
-    void imgVolver_MouseMove();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     void Marcar(int i, bool marcada);

@@ -1,6 +1,8 @@
 #include "filters/frmFiltroGRUPOS.h"
 
 #include "common/modGeneral.h"
+#include "filters/ControlesFiltro.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 
 using namespace modGeneral;
@@ -11,20 +13,20 @@ frmFiltroGRUPOS::frmFiltroGRUPOS(ListaTexto& lstFiltros, const R::Etiquetas& num
     setObjectName(QStringLiteral("frmFiltroGRUPOS"));
     DimensionarTablasFijas();
 
-    constexpr int margen = 16, paso = R::Ancho + 8 + 22, yTitulo = 12, yRejilla = 38;
-    const int yDebajo = yRejilla + R::Alto + 8 + 8;
+    constexpr int margen = 16, paso = AnchoRejillaFiltro + 22, yTitulo = 12, yRejilla = 38;
+    const int yDebajo = yRejilla + AltoRejillaFiltro + 8;
     QFont negrita = font();
     negrita.setBold(true);
     for (int s = 0; s < 3; ++s) {
         const int x = margen + s * paso;
         auto* t = new QLabel(QStringLiteral("GRUPO %1").arg(s + 1), this);
         t->setFont(negrita);
-        t->setGeometry(x, yTitulo, R::Ancho + 8, 22);
+        t->setGeometry(x, yTitulo, AnchoRejillaFiltro, 22);
         t->setAlignment(Qt::AlignCenter);
         lblTitGrupo[static_cast<std::size_t>(s)] = t;
 
         static const char* const nombres[3] = {"lblNumero", "lblNumero_G2", "lblNumero_G3"};
-        auto rejilla = R::Crear(this, x, yRejilla, QString::fromLatin1(nombres[s]),
+        auto rejilla = CrearRejillaFiltro(this, x, yRejilla, QString::fromLatin1(nombres[s]),
                                 [this, s](int i) { lblNumero_Click(s, i); });
         if (s == 0) lblNumero = rejilla;
         else if (s == 1) lblNumero_G2 = rejilla;
@@ -33,7 +35,7 @@ frmFiltroGRUPOS::frmFiltroGRUPOS(ListaTexto& lstFiltros, const R::Etiquetas& num
         auto* caja = new CajaTexto(this);
         caja->setReadOnly(true);
         caja->setFocusPolicy(Qt::NoFocus);
-        caja->setGeometry(x, yDebajo, R::Ancho + 8, 24);
+        caja->setGeometry(x, yDebajo, AnchoRejillaFiltro, 24);
         caja->setToolTip(QStringLiteral("Aciertos permitidos en el grupo"));
         txtAciertos[static_cast<std::size_t>(s)] = caja;
 
@@ -42,10 +44,9 @@ frmFiltroGRUPOS::frmFiltroGRUPOS(ListaTexto& lstFiltros, const R::Etiquetas& num
         connect(boton, &Boton::Click, this, [this, s] { cmdModificar_Click(s); });
         cmdModificar[static_cast<std::size_t>(s)] = boton;
 
-        auto* limpiar = new BotonImagen(R::ImagenLimpiar(), this);
-        limpiar->setScaledContents(true);
-        limpiar->setToolTip(QStringLiteral("Inicializa este grupo"));
-        limpiar->setGeometry(x + R::Ancho + 8 - 26, yDebajo + 30, 26, 26);
+        auto* limpiar = AyudaVentanas::CrearBotonImagen(this, QString::fromLatin1(ImagenLimpiar),
+                                                        QStringLiteral("Inicializa este grupo"),
+                                                        QRect(x + AnchoRejillaFiltro - 26, yDebajo + 30, 26, 26));
         connect(limpiar, &BotonImagen::Click, this, [this, s] { imgININumeros_Click(s); });
         imgININumeros[static_cast<std::size_t>(s)] = limpiar;
     }
@@ -81,13 +82,7 @@ void frmFiltroGRUPOS::CalcularBase() { BaseGrupos = (PaginaGrupos - 1) * GruposP
 
 void frmFiltroGRUPOS::CargarControles() {
     CalcularBase();
-    for (int s = 0; s < 3; ++s)
-        for (int i = 0; i < 50; ++i) Rejilla(s)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
-    for (int i = 0; i < 50; ++i) {
-        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
-        if (principal && R::Marcada(principal))
-            for (int s = 0; s < 3; ++s) R::Habilitar(Rejilla(s)[static_cast<std::size_t>(i)], true);
-    }
+    PrepararRejillasFiltro({&lblNumero, &lblNumero_G2, &lblNumero_G3}, numerosBase_);
     AplicarReglaPaginas();
     setWindowTitle(windowTitle() + QStringLiteral(" (Máx. ") + QString::number(TotalGrupos) + QStringLiteral(")"));
     MostrarNumerosGrupos();
@@ -108,18 +103,7 @@ void frmFiltroGRUPOS::AplicarReglaPaginas() {
 }
 
 void frmFiltroGRUPOS::MostrarNumerosGrupos() {
-    for (int s = 0; s < 3; ++s) {
-        const int g = BaseGrupos + s + 1;
-        for (int n = 1; n <= 50; ++n) {
-            Etiqueta* l = Rejilla(s)[static_cast<std::size_t>(n - 1)];
-            if (GruposNumeros(g, n) == 1 && l->isEnabled()) {
-                R::Marcar(l);
-            } else {
-                GruposNumeros(g, n) = 0;
-                R::Liberar(l);
-            }
-        }
-    }
+    for (int s = 0; s < 3; ++s) MostrarFilaRejilla(Rejilla(s), GruposNumeros, BaseGrupos + s + 1);
 }
 
 void frmFiltroGRUPOS::MostrarAciertosGrupos() {
@@ -144,20 +128,12 @@ void frmFiltroGRUPOS::cmdMENOSBloque_Click() { CambiarPagina(-1); }
 
 void frmFiltroGRUPOS::lblNumero_Click(int rejilla, int index) {
     if (rejilla < 0 || rejilla > 2) return;
-    const R::Etiquetas& r = Rejilla(rejilla);
-    if (!R::Alternar(r, index)) return;
-    const int g = BaseGrupos + rejilla + 1;
-    for (int n = 1; n <= 50; ++n) GruposNumeros(g, n) = R::Marcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
-    ActivarFiltro();
+    if (AlternarFilaRejilla(Rejilla(rejilla), index, GruposNumeros, BaseGrupos + rejilla + 1)) ActivarFiltro();
 }
 
 void frmFiltroGRUPOS::imgININumeros_Click(int index) {
     if (index < 0 || index > 2) return;
-    const int g = BaseGrupos + index + 1;
-    for (int n = 1; n <= 50; ++n) {
-        R::Liberar(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
-        GruposNumeros(g, n) = 0;
-    }
+    LimpiarFilaRejilla(Rejilla(index), GruposNumeros, BaseGrupos + index + 1);
     ActivarFiltro();
 }
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "filters/RejillaNumeros.h"
+#include "kit/RejillaNumeros.h"
 #include "filters/VentanaFiltro.h"
 
 class frmFiltroGRUPOS : public VentanaFiltro {

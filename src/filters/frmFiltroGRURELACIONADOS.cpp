@@ -1,6 +1,8 @@
 #include "filters/frmFiltroGRURELACIONADOS.h"
 
 #include "common/modGeneral.h"
+#include "filters/ControlesFiltro.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 
 using namespace modGeneral;
@@ -29,7 +31,7 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ListaTexto& lstFiltros, const
     setObjectName(QStringLiteral("frmFiltroGRURELACIONADOS"));
     DimensionarTablasFijas();
 
-    constexpr int margen = 16, paso = R::Ancho + 8 + 18;
+    constexpr int margen = 16, paso = AnchoRejillaFiltro + 18;
     QFont negrita = font();
     negrita.setBold(true);
     QFont grande = negrita;
@@ -52,23 +54,22 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ListaTexto& lstFiltros, const
     connect(cmdMENOSBloque, &Boton::Click, this, [this] { cmdMENOSBloque_Click(); });
 
     constexpr int yTitulo = 56, yRejilla = yTitulo + 28;
-    const int yAciertos = yRejilla + R::Alto + 8 + 12;
+    const int yAciertos = yRejilla + AltoRejillaFiltro + 12;
     static const char* const nombres[4] = {"lblNumero", "lblNumero_G2", "lblNumero_G3", "lblNumero_G4"};
     for (int s = 0; s < 4; ++s) {
         const int x = margen + s * paso;
         auto* t = new QLabel(QStringLiteral("SUBGRUPO %1").arg(s + 1), this);
         t->setFont(negrita);
-        t->setGeometry(x, yTitulo, R::Ancho + 8 - 30, 24);
+        t->setGeometry(x, yTitulo, AnchoRejillaFiltro - 30, 24);
         lblTitGrupo[static_cast<std::size_t>(s)] = t;
 
-        auto* limpiar = new BotonImagen(R::ImagenLimpiar(), this);
-        limpiar->setScaledContents(true);
-        limpiar->setToolTip(QStringLiteral("Inicializa este subgrupo"));
-        limpiar->setGeometry(x + R::Ancho + 8 - 24, yTitulo, 24, 24);
+        auto* limpiar = AyudaVentanas::CrearBotonImagen(this, QString::fromLatin1(ImagenLimpiar),
+                                                        QStringLiteral("Inicializa este subgrupo"),
+                                                        QRect(x + AnchoRejillaFiltro - 24, yTitulo, 24, 24));
         connect(limpiar, &BotonImagen::Click, this, [this, s] { imgININumeros_Click(s); });
         imgININumeros[static_cast<std::size_t>(s)] = limpiar;
 
-        auto rejilla = R::Crear(this, x, yRejilla, QString::fromLatin1(nombres[s]),
+        auto rejilla = CrearRejillaFiltro(this, x, yRejilla, QString::fromLatin1(nombres[s]),
                                 [this, s](int i) { lblNumero_Click(s, i); });
         if (s == 0) lblNumero = rejilla;
         else if (s == 1) lblNumero_G2 = rejilla;
@@ -78,7 +79,7 @@ frmFiltroGRURELACIONADOS::frmFiltroGRURELACIONADOS(ListaTexto& lstFiltros, const
         auto* caja = new CajaTexto(this);
         caja->setReadOnly(true);
         caja->setFocusPolicy(Qt::NoFocus);
-        caja->setGeometry(x, yAciertos + 28, R::Ancho + 8, 24);
+        caja->setGeometry(x, yAciertos + 28, AnchoRejillaFiltro, 24);
         caja->setToolTip(QStringLiteral("Aciertos de la condición %1").arg(s + 1));
         txtAciertos[static_cast<std::size_t>(s)] = caja;
 
@@ -120,13 +121,7 @@ void frmFiltroGRURELACIONADOS::CalcularPrimeraFila() {
 
 void frmFiltroGRURELACIONADOS::CargarControles() {
     CalcularPrimeraFila();
-    for (int s = 0; s < 4; ++s)
-        for (int i = 0; i < 50; ++i) Rejilla(s)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
-    for (int i = 0; i < 50; ++i) {
-        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
-        if (principal && R::Marcada(principal))
-            for (int s = 0; s < 4; ++s) R::Habilitar(Rejilla(s)[static_cast<std::size_t>(i)], true);
-    }
+    PrepararRejillasFiltro({&lblNumero, &lblNumero_G2, &lblNumero_G3, &lblNumero_G4}, numerosBase_);
     AplicarReglaPaginas();
     setWindowTitle(windowTitle() + QStringLiteral(" (Máx. ") + QString::number(TotalGrupos) + QStringLiteral(")"));
     MostrarNumerosSubgrupos();
@@ -150,18 +145,7 @@ void frmFiltroGRURELACIONADOS::AplicarReglaPaginas() {
 }
 
 void frmFiltroGRURELACIONADOS::MostrarNumerosSubgrupos() {
-    for (int s = 0; s < 4; ++s) {
-        const int fila = PrimeraFila + s + 1;
-        for (int n = 1; n <= 50; ++n) {
-            Etiqueta* l = Rejilla(s)[static_cast<std::size_t>(n - 1)];
-            if (SubgruposNumeros(fila, n) == 1 && l->isEnabled()) {
-                R::Marcar(l);
-            } else {
-                SubgruposNumeros(fila, n) = 0;
-                R::Liberar(l);
-            }
-        }
-    }
+    for (int s = 0; s < 4; ++s) MostrarFilaRejilla(Rejilla(s), SubgruposNumeros, PrimeraFila + s + 1);
 }
 
 void frmFiltroGRURELACIONADOS::MostrarCondiciones() {
@@ -185,20 +169,12 @@ void frmFiltroGRURELACIONADOS::cmdMENOSBloque_Click() { CambiarPagina(-1); }
 
 void frmFiltroGRURELACIONADOS::lblNumero_Click(int rejilla, int index) {
     if (rejilla < 0 || rejilla > 3) return;
-    const R::Etiquetas& r = Rejilla(rejilla);
-    if (!R::Alternar(r, index)) return;
-    const int fila = PrimeraFila + rejilla + 1;
-    for (int n = 1; n <= 50; ++n) SubgruposNumeros(fila, n) = R::Marcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
-    ActivarFiltro();
+    if (AlternarFilaRejilla(Rejilla(rejilla), index, SubgruposNumeros, PrimeraFila + rejilla + 1)) ActivarFiltro();
 }
 
 void frmFiltroGRURELACIONADOS::imgININumeros_Click(int index) {
     if (index < 0 || index > 3) return;
-    const int fila = PrimeraFila + index + 1;
-    for (int n = 1; n <= 50; ++n) {
-        R::Liberar(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
-        SubgruposNumeros(fila, n) = 0;
-    }
+    LimpiarFilaRejilla(Rejilla(index), SubgruposNumeros, PrimeraFila + index + 1);
     ActivarFiltro();
 }
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <string>
 
-#include "filters/RejillaNumeros.h"
+#include "kit/RejillaNumeros.h"
 #include "filters/VentanaFiltro.h"
 
 class frmFiltroGRURELACIONADOS : public VentanaFiltro {

@@ -1,6 +1,8 @@
 #include "filters/frmFiltroPOSICIONES.h"
 
 #include "common/modGeneral.h"
+#include "filters/ControlesFiltro.h"
+#include "kit/AyudaVentanas.h"
 
 using namespace modGeneral;
 namespace R = RejillaNumeros;
@@ -10,7 +12,7 @@ frmFiltroPOSICIONES::frmFiltroPOSICIONES(ListaTexto& lstFiltros, const R::Etique
     setObjectName(QStringLiteral("frmFiltroPOSICIONES"));
     DimensionarTablasFijas();
 
-    constexpr int margen = 16, paso = R::Ancho + 8 + 16, yTitulo = 12, yRejilla = 40;
+    constexpr int margen = 16, paso = AnchoRejillaFiltro + 16, yTitulo = 12, yRejilla = 40;
     QFont negrita = font();
     negrita.setBold(true);
     static const char* const nombres[5] = {"lblNumero", "lblNumero_G2", "lblNumero_G3", "lblNumero_G4",
@@ -19,17 +21,16 @@ frmFiltroPOSICIONES::frmFiltroPOSICIONES(ListaTexto& lstFiltros, const R::Etique
         const int x = margen + p * paso;
         auto* t = new QLabel(QStringLiteral("BOLA %1").arg(p + 1), this);
         t->setFont(negrita);
-        t->setGeometry(x, yTitulo, R::Ancho + 8 - 30, 24);
+        t->setGeometry(x, yTitulo, AnchoRejillaFiltro - 30, 24);
         lblTitBola[static_cast<std::size_t>(p)] = t;
 
-        auto* limpiar = new BotonImagen(R::ImagenLimpiar(), this);
-        limpiar->setScaledContents(true);
-        limpiar->setToolTip(QStringLiteral("Inicializa esta bola"));
-        limpiar->setGeometry(x + R::Ancho + 8 - 24, yTitulo, 24, 24);
+        auto* limpiar = AyudaVentanas::CrearBotonImagen(this, QString::fromLatin1(ImagenLimpiar),
+                                                        QStringLiteral("Inicializa esta bola"),
+                                                        QRect(x + AnchoRejillaFiltro - 24, yTitulo, 24, 24));
         connect(limpiar, &BotonImagen::Click, this, [this, p] { imgININumeros_Click(p); });
         imgININumeros[static_cast<std::size_t>(p)] = limpiar;
 
-        auto rejilla = R::Crear(this, x, yRejilla, QString::fromLatin1(nombres[p]),
+        auto rejilla = CrearRejillaFiltro(this, x, yRejilla, QString::fromLatin1(nombres[p]),
                                 [this, p](int i) { lblNumero_Click(p, i); });
         switch (p) {
         case 0: lblNumero = rejilla; break;
@@ -40,7 +41,7 @@ frmFiltroPOSICIONES::frmFiltroPOSICIONES(ListaTexto& lstFiltros, const R::Etique
         }
     }
     const int ancho = margen + 5 * paso - 16 + margen;
-    const int yPie = yRejilla + R::Alto + 8 + 14;
+    const int yPie = yRejilla + AltoRejillaFiltro + 14;
     ColocarMarco(ancho - AnchoMarco - 24, yPie);
     setFixedSize(ancho, yPie + 32 + 14);
     // The clear pictures, then the frame; the grids keep to the mouse.
@@ -59,43 +60,21 @@ const R::Etiquetas& frmFiltroPOSICIONES::Rejilla(int p) const {
 }
 
 void frmFiltroPOSICIONES::CargarControles() {
-    for (int p = 0; p < 5; ++p)
-        for (int i = 0; i < 50; ++i) Rejilla(p)[static_cast<std::size_t>(i)]->SetCaption(QString::number(i + 1));
-    for (int i = 0; i < 50; ++i) {
-        const Etiqueta* principal = numerosBase_[static_cast<std::size_t>(i)];
-        if (principal && R::Marcada(principal))
-            for (int p = 0; p < 5; ++p) R::Habilitar(Rejilla(p)[static_cast<std::size_t>(i)], true);
-    }
+    PrepararRejillasFiltro({&lblNumero, &lblNumero_G2, &lblNumero_G3, &lblNumero_G4, &lblNumero_G5}, numerosBase_);
     MostrarNumerosPosiciones();
 }
 
 void frmFiltroPOSICIONES::MostrarNumerosPosiciones() {
-    for (int p = 1; p <= 5; ++p)
-        for (int n = 1; n <= 50; ++n) {
-            Etiqueta* l = Rejilla(p - 1)[static_cast<std::size_t>(n - 1)];
-            if (PosicionesNumeros(p, n) == 1 && l->isEnabled()) {
-                R::Marcar(l);
-            } else {
-                PosicionesNumeros(p, n) = 0;
-                R::Liberar(l);
-            }
-        }
+    for (int p = 1; p <= 5; ++p) MostrarFilaRejilla(Rejilla(p - 1), PosicionesNumeros, p);
 }
 
 void frmFiltroPOSICIONES::lblNumero_Click(int rejilla, int index) {
     if (rejilla < 0 || rejilla > 4) return;
-    const R::Etiquetas& r = Rejilla(rejilla);
-    if (!R::Alternar(r, index)) return;
-    for (int n = 1; n <= 50; ++n)
-        PosicionesNumeros(rejilla + 1, n) = R::Marcada(r[static_cast<std::size_t>(n - 1)]) ? 1 : 0;
-    ActivarFiltro();
+    if (AlternarFilaRejilla(Rejilla(rejilla), index, PosicionesNumeros, rejilla + 1)) ActivarFiltro();
 }
 
 void frmFiltroPOSICIONES::imgININumeros_Click(int index) {
     if (index < 0 || index > 4) return;
-    for (int n = 1; n <= 50; ++n) {
-        R::Liberar(Rejilla(index)[static_cast<std::size_t>(n - 1)]);
-        PosicionesNumeros(index + 1, n) = 0;
-    }
+    LimpiarFilaRejilla(Rejilla(index), PosicionesNumeros, index + 1);
     ActivarFiltro();
 }

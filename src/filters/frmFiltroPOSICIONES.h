@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <array>
 
-#include "filters/RejillaNumeros.h"
+#include "kit/RejillaNumeros.h"
 #include "filters/VentanaFiltro.h"
 
 class frmFiltroPOSICIONES : public VentanaFiltro {

@@ -99,20 +99,9 @@ void frmAcercaDe::Form_Unload(bool& cancelar) {
     tmrAnimacion->SetEnabled(false);
 }
 
-void frmAcercaDe::lblLinkVelodaro_Click() {
-    // A page that cannot be opened is not worth a message here.
-    try {
-        Plataforma::Activa().AbrirPaginaWeb(DireccionesWeb::PaginaFabricante);
-    } catch (...) {
-    }
-}
+void frmAcercaDe::lblLinkVelodaro_Click() { DireccionesWeb::AbrirPaginaSinAvisos(DireccionesWeb::PaginaFabricante); }
 
-void frmAcercaDe::lblLinkZafirana_Click() {
-    try {
-        Plataforma::Activa().AbrirPaginaWeb(DireccionesWeb::PaginaAgencia);
-    } catch (...) {
-    }
-}
+void frmAcercaDe::lblLinkZafirana_Click() { DireccionesWeb::AbrirPaginaSinAvisos(DireccionesWeb::PaginaAgencia); }
 
 void frmAcercaDe::SituarEstrellaALaIzquierda(int i) {
     Plataforma& pl = Plataforma::Activa();

@@ -1,11 +1,13 @@
 #include "main/frmAlazar.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <algorithm>
+#include <span>
+#include <vector>
 #include <utility>
 
 #include "common/modGeneral.h"
+#include "kit/RejillaNumeros.h"
 #include "main/frmPrincipal.h"
 #include "platform/Plataforma.h"
 
@@ -27,13 +29,11 @@ frmAlazar::frmAlazar(frmPrincipal& principal, QWidget* padre) : Ventana(padre), 
     cmdAlazar = new Boton(QStringLiteral("Generar combinación aleatoria"), this);
     cmdAlazar->setGeometry(18, 92, 240, 30);
 
-    ShapeBorde = new Forma(this);
     imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Cerrar"));
     imgVolver->setGeometry(279, 91, 32, 32);
-    imgVolver->installEventFilter(this);
-    ShapeBorde->Enmarcar(imgVolver, 3);
+    ShapeBorde = Forma::Enmarcar(imgVolver, Forma::Retirada::HastaElFondo, 3);
 
     // Enter draws, Esc closes; Tab goes down the window and ends on the close image.
     PonerAccionPredeterminada(cmdAlazar);
@@ -43,12 +43,6 @@ frmAlazar::frmAlazar(frmPrincipal& principal, QWidget* padre) : Ventana(padre), 
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
 }
 
-bool frmAlazar::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove))
-        imgVolver_MouseMove();
-    return Ventana::eventFilter(objeto, e);
-}
-
 void frmAlazar::Form_Load() {
     for (int i = 1; i <= 50; ++i) cboNumeros->AddItem(QString::number(i));
     cboNumeros->setCurrentIndex(4);
@@ -56,42 +50,32 @@ void frmAlazar::Form_Load() {
     cboEstrellas->setCurrentIndex(1);
 }
 
-void frmAlazar::Form_MouseMove() { ShapeBorde->hide(); }
-
-void frmAlazar::imgVolver_MouseMove() { ShapeBorde->show(); }
-
 void frmAlazar::imgVolver_Click() { Descargar(MotivoCierre::Codigo); }
 
-void frmAlazar::cmdAlazar_Click() {
+namespace {
+// Frees every label of the grid and marks cuantas of them at random: a draw from the whole list
+// each time, swapped into the first places, so the first cuantas labels are distinct.
+void MarcarAlAzar(std::span<Etiqueta* const> etiquetas, int cuantas) {
     Plataforma& p = Plataforma::Activa();
+    std::vector<Etiqueta*> orden(etiquetas.begin(), etiquetas.end());
+    for (Etiqueta* l : orden) RejillaNumeros::LiberarEtiqueta(l);
+    const int total = static_cast<int>(orden.size());
+    p.Randomize();
+    for (int i = 0; i < cuantas; ++i) {
+        const int r = std::clamp(static_cast<int>(p.Rnd() * total + 1), 1, total);
+        std::swap(orden[static_cast<std::size_t>(i)], orden[static_cast<std::size_t>(r - 1)]);
+    }
+    for (int i = 0; i < cuantas; ++i) RejillaNumeros::MarcarEtiqueta(orden[static_cast<std::size_t>(i)]);
+}
+}  // namespace
+
+void frmAlazar::cmdAlazar_Click() {
     const int n = std::clamp(cboNumeros->ListIndex() + 1, 1, 50);
     const int m = std::clamp(cboEstrellas->ListIndex() + 1, 1, 12);
-    // Draws from the whole list each time and swaps into the first places, so the first n
-    // (or m) entries are distinct.
-    auto sorteo = [&p](int total) {
-        const int r = static_cast<int>(p.Rnd() * total + 1);
-        return std::clamp(r, 1, total);
-    };
+    MarcarAlAzar(principal_.lblNumero, n);
+    MarcarAlAzar(principal_.lblEstrella, m);
 
-    Byte numeros[51];
-    for (int i = 1; i <= 50; ++i) {
-        frmPrincipal::LiberarEtiqueta(principal_.lblNumero[static_cast<std::size_t>(i - 1)]);
-        numeros[i] = static_cast<Byte>(i);
-    }
-    p.Randomize();
-    for (int i = 1; i <= n; ++i) std::swap(numeros[i], numeros[sorteo(50)]);
-    for (int i = 1; i <= n; ++i) frmPrincipal::MarcarEtiqueta(principal_.lblNumero[numeros[i] - 1u]);
-
-    Byte estrellas[13];
-    for (int i = 1; i <= 12; ++i) {
-        frmPrincipal::LiberarEtiqueta(principal_.lblEstrella[static_cast<std::size_t>(i - 1)]);
-        estrellas[i] = static_cast<Byte>(i);
-    }
-    p.Randomize();
-    for (int i = 1; i <= m; ++i) std::swap(estrellas[i], estrellas[sorteo(12)]);
-    for (int i = 1; i <= m; ++i) frmPrincipal::MarcarEtiqueta(principal_.lblEstrella[estrellas[i] - 1u]);
-
-    principal_.lblApuestasIniciales->SetCaption(QString::fromStdString(FormatoMiles(NumeroCombinaciones(n, 5))));
+    principal_.lblApuestasIniciales->SetCaption(AyudaVentanas::Cuenta(NumeroCombinaciones(n, 5)));
     principal_.lblTipoCombinacion->SetCaption(QString::number(n) + QStringLiteral(" Números"));
     // The star count beside the grid follows the stars drawn too.
     principal_.lblTipoCombinacionEstrellas->SetCaption(QString::number(m) + QStringLiteral(" Estrellas"));

@@ -19,16 +19,11 @@ public:
     Combo* cboEstrellas = nullptr;
     Boton* cmdAlazar = nullptr;
     BotonImagen* imgVolver = nullptr;
-    Forma* ShapeBorde = nullptr;
+    Forma* ShapeBorde = nullptr;   // frames imgVolver until the mouse reaches bare window
 
     void Form_Load() override;
-    void Form_MouseMove() override;
     void cmdAlazar_Click();
     void imgVolver_Click();
-    void imgVolver_MouseMove();
-
-protected:
-    bool eventFilter(QObject* objeto, QEvent* e) override;
 
 private:
     frmPrincipal& principal_;

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "common/modAPIList.h"
+#include "kit/AyudaVentanas.h"
 #include "main/DireccionesWeb.h"
 #include "main/frmAlazar.h"
 #include "platform/Plataforma.h"
@@ -178,61 +179,33 @@ void frmPrincipal::ConstruirBarraHerramientas() {
 }
 
 void frmPrincipal::ConstruirRejillas() {
-    picNumeros = new QFrame(this);
-    picNumeros->setObjectName(QStringLiteral("picNumeros"));
-    picNumeros->setStyleSheet(
-        QStringLiteral("QFrame#picNumeros{background:#ffffff; border:1px solid #9aa4b4;}"));
-    picNumeros->setGeometry(MargenIzquierdo, ArribaBloques, DisposicionPrincipal::AnchoRejillas, 314);
-
+    picNumeros = AyudaVentanas::CrearPanel(this, QStringLiteral("picNumeros"),
+                                           QRect(MargenIzquierdo, ArribaBloques, DisposicionPrincipal::AnchoRejillas, 314));
+    // The numbers run down nine rows (1-9, 10-18, ...), the stars down four; a button marks or
+    // frees each row and each column.
     constexpr int ancho = 32, alto = 26, paso = 34, pasoFila = 29;
     constexpr int x0 = 26, y0 = 24;          // number grid
     constexpr int x0E = 290, y0E = 24;        // star grid
-    QFont fuente = font();
-    fuente.setPointSize(10);
-    fuente.setBold(true);
-    const QString borde = QStringLiteral("border:1px solid #d6d9df;");
-    for (int i = 0; i < 50; ++i) {
-        const int c = i / 9, r = i % 9;
-        auto* l = new Etiqueta(QString::number(i + 1), picNumeros);
-        l->setObjectName(QStringLiteral("lblNumero%1").arg(i));
-        l->setFont(fuente);
-        l->setAlignment(Qt::AlignCenter);
-        l->SetEstiloBase(borde);
-        l->setCursor(Qt::PointingHandCursor);
-        l->setGeometry(x0 + c * paso, y0 + r * pasoFila, ancho, alto);
-        lblNumero[i] = l;
-    }
-    for (int i = 0; i < 12; ++i) {
-        const int c = i / 4, r = i % 4;
-        auto* l = new Etiqueta(QString::number(i + 1), picNumeros);
-        l->setObjectName(QStringLiteral("lblEstrella%1").arg(i));
-        l->setFont(fuente);
-        l->setAlignment(Qt::AlignCenter);
-        l->SetEstiloBase(borde);
-        l->setCursor(Qt::PointingHandCursor);
-        l->setGeometry(x0E + c * paso, y0E + r * pasoFila, ancho, alto);
-        lblEstrella[i] = l;
-    }
-    const QString fila = QStringLiteral(":/iconos/fila.svg");
-    const QString columna = QStringLiteral(":/iconos/columna.svg");
-    for (int r = 0; r < 9; ++r) {
-        imgINIFila[r] = new BotonImagen(fila, picNumeros);
-        imgINIFila[r]->setScaledContents(true);
-        imgINIFila[r]->setToolTip(QStringLiteral("Marca/Desmarca esta fila"));
-        imgINIFila[r]->setGeometry(x0 - 20, y0 + r * pasoFila + (alto - 14) / 2, 14, 14);
-    }
-    for (int c = 0; c < 6; ++c) {
-        imgINIColumna[c] = new BotonImagen(columna, picNumeros);
-        imgINIColumna[c]->setScaledContents(true);
-        imgINIColumna[c]->setToolTip(QStringLiteral("Marca/Desmarca esta columna"));
-        imgINIColumna[c]->setGeometry(x0 + c * paso + (ancho - 14) / 2, y0 - 19, 14, 14);
-    }
-    for (int r = 0; r < 4; ++r) {
-        imgINIFilaEstrellas[r] = new BotonImagen(fila, picNumeros);
-        imgINIFilaEstrellas[r]->setScaledContents(true);
-        imgINIFilaEstrellas[r]->setToolTip(QStringLiteral("Marca/Desmarca esta fila"));
-        imgINIFilaEstrellas[r]->setGeometry(x0E - 20, y0E + r * pasoFila + (alto - 14) / 2, 14, 14);
-    }
+    const RejillaNumeros::Opciones numeros{.nombre = QStringLiteral("lblNumero"), .origen = {x0, y0},
+                                           .celda = {ancho, alto}, .paso = {paso, pasoFila}, .puntos = 10};
+    RejillaNumeros::Crear(picNumeros, lblNumero, numeros, [this](int i) { lblNumero_Click(i); });
+    RejillaNumeros::Opciones estrellas = numeros;
+    estrellas.nombre = QStringLiteral("lblEstrella");
+    estrellas.porLinea = 4;
+    estrellas.origen = {x0E, y0E};
+    RejillaNumeros::Crear(picNumeros, lblEstrella, estrellas, [this](int i) { lblEstrella_Click(i); });
+    auto boton = [this](const char* recurso, const char* ayuda, int x, int y) {
+        return AyudaVentanas::CrearBotonImagen(picNumeros, QString::fromLatin1(recurso), QString::fromUtf8(ayuda),
+                                               QRect(x, y, 14, 14));
+    };
+    for (int r = 0; r < 9; ++r)
+        imgINIFila[r] = boton(":/iconos/fila.svg", "Marca/Desmarca esta fila", x0 - 20, y0 + r * pasoFila + (alto - 14) / 2);
+    for (int c = 0; c < 6; ++c)
+        imgINIColumna[c] =
+            boton(":/iconos/columna.svg", "Marca/Desmarca esta columna", x0 + c * paso + (ancho - 14) / 2, y0 - 19);
+    for (int r = 0; r < 4; ++r)
+        imgINIFilaEstrellas[r] =
+            boton(":/iconos/fila.svg", "Marca/Desmarca esta fila", x0E - 20, y0E + r * pasoFila + (alto - 14) / 2);
     lblMarcarDesmarcarTODOS = new Etiqueta(QStringLiteral("T"), picNumeros);
     QFont fuenteT = font();
     fuenteT.setPointSize(8);
@@ -278,11 +251,7 @@ void frmPrincipal::ConstruirContadores() {
     fuente.setBold(true);
     auto crear = [&](Boton*& titulo, const QString& texto, Etiqueta*& numero, Etiqueta*& estrellas,
                      Etiqueta*& total, int y) {
-        auto* caja = new QFrame(this);
-        caja->setObjectName(QStringLiteral("cajaContador"));
-        caja->setStyleSheet(
-            QStringLiteral("QFrame#cajaContador{background:#ffffff; border:1px solid #9aa4b4;}"));
-        caja->setGeometry(x, y, ancho, 64);
+        QFrame* caja = AyudaVentanas::CrearPanel(this, QStringLiteral("cajaContador"), QRect(x, y, ancho, 64));
         titulo = new Boton(texto, caja);
         titulo->setFocusPolicy(Qt::NoFocus);
         titulo->setGeometry(4, 4, ancho - 8, 24);
@@ -403,10 +372,6 @@ void frmPrincipal::ConectarEventos() {
     connect(lblTipoCombinacion, &Etiqueta::MouseDown, this,
             [this](int b, int m, double x, double y) { lblTipoCombinacion_MouseDown(b, m, x, y); });
 
-    for (int i = 0; i < 50; ++i)
-        connect(lblNumero[i], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
-    for (int i = 0; i < 12; ++i)
-        connect(lblEstrella[i], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     for (int r = 0; r < 9; ++r)
         connect(imgINIFila[r], &BotonImagen::Click, this, [this, r] { imgINIFila_Click(r); });
     for (int c = 0; c < 6; ++c)
@@ -481,15 +446,14 @@ void frmPrincipal::Form_Load() {
     BaseGuardada = true;
     PonerTitulo(QString());
     for (int i = 1; i <= 7; ++i) CombinacionGanadora[i] = 0;
+    // The free look, on a white back.
     for (auto* l : lblNumero) {
-        l->SetBackStyle(0);
-        l->SetBackColor(ColorBlanco);
-        l->SetForeColor(ColorRojo);
+        l->SetBackColor(RejillaNumeros::ColorBlanco);
+        RejillaNumeros::LiberarEtiqueta(l);
     }
     for (auto* l : lblEstrella) {
-        l->SetBackStyle(0);
-        l->SetBackColor(ColorBlanco);
-        l->SetForeColor(ColorRojo);
+        l->SetBackColor(RejillaNumeros::ColorBlanco);
+        RejillaNumeros::LiberarEtiqueta(l);
     }
     InicializarFiltros();
     // The list's pattern, from the picture of the hidden image.

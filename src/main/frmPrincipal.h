@@ -9,8 +9,10 @@
 #include <array>
 #include <vector>
 
-#include "common/VistaPrincipal.h"
 #include "common/modGeneral.h"
+#include "kit/AyudaVentanas.h"
+#include "kit/RejillaNumeros.h"
+#include "kit/VistaPrincipal.h"
 #include "main/modCalculo.h"
 #include "platform/Controles.h"
 #include "platform/Ventana.h"
@@ -58,9 +60,6 @@ public:
     static constexpr int TotalFilasFiltros = 12;
     // Full width of the progress bar of the wait panel.
     static constexpr double AnchoProgresoTwips = 4725;
-    // Looks of a grid label (0xBBGGRR).
-    static constexpr long ColorRojo = 0x0000FF;
-    static constexpr long ColorBlanco = 0xFFFFFF;
     // Text of every counter, at start and after each calculation (the blinking status ends
     // in it too).
     static constexpr long ColorContadores = 0x000000;
@@ -177,10 +176,6 @@ public:
     void ActualizarContadoresBase();
     void ActualizarContadoresApuestas();
 
-    // The two looks of a grid label; a label is marked exactly when its back is opaque.
-    static void MarcarEtiqueta(Etiqueta* etiqueta);
-    static void LiberarEtiqueta(Etiqueta* etiqueta);
-    static bool EtiquetaMarcada(const Etiqueta* etiqueta);
     // A counter caption read back as a number (the locale's separators accepted).
     static double LeerContador(const Etiqueta* etiqueta);
     // The base file's name as the caption shows it: the text after its first ":", less one blank.
@@ -193,10 +188,11 @@ public:
     void ActualizarColumnasFiltros();
     void lstFiltros_DblClick();
     void lstFiltros_MouseDown(int boton, int mayus, double x, double y);
-    bool FilaActiva(int fila) const;
-    void ActivarFilaFiltro(int fila);
-    void DesactivarFilaFiltro(int fila);
-    void AlternarFilaFiltro(int fila);
+    // The flag of a row (AyudaVentanas' filter-list rows).
+    bool FilaActiva(int fila) const { return AyudaVentanas::FilaActiva(lstFiltros, fila); }
+    void ActivarFilaFiltro(int fila) { AyudaVentanas::ActivarFila(lstFiltros, fila); }
+    void DesactivarFilaFiltro(int fila) { AyudaVentanas::DesactivarFila(lstFiltros, fila); }
+    void AlternarFilaFiltro(int fila) { AyudaVentanas::AlternarFila(lstFiltros, fila); }
     // Texts of the rows (see the row layout in frmPrincipal_filtros.cpp).
     static QString NombreFilaFiltro(int fila);
     static QString TextoModoEstrellas(Integer estrellas);
@@ -260,7 +256,7 @@ public:
     // The reduction window frmVentanaProceso, shown modally by Calcular on the state it built.
     virtual void AbrirVentanaProceso();
 
-    // ---- operations of their own units (frmPrincipal_ficheros, _ventanas, _reduccion, _utilidades) ----
+    // ---- operations of their own units (frmPrincipal_ficheros, frmPrincipal_ventanas) ----
     virtual void AbrirBaseXML();
     virtual void ImportarApuestasDesdeArchivo();
     virtual void InformeResumenFiltros();

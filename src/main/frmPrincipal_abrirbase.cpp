@@ -14,6 +14,8 @@ using namespace modGeneral;
 
 namespace {
 
+using RejillaNumeros::MarcarEtiqueta;
+
 const char* const FiltroDialogoBase = "Fichero BASE de TORNAVENTURA (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
 
 // A damaged file can fail on every element: the box lists this many lines and counts the rest.

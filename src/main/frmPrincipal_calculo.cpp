@@ -23,7 +23,8 @@ using namespace modGeneral;
 
 namespace {
 
-QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
+using AyudaVentanas::Cuenta;
+using RejillaNumeros::EtiquetaMarcada;
 
 // Above this many bets the save asks first.
 constexpr Long LimiteApuestasSinPregunta = 3000000;
@@ -46,19 +47,9 @@ std::string DescripcionDe(std::exception_ptr e) {
 
 // ---------------------------------------------------------------- what the grids hold
 
-std::vector<Byte> frmPrincipal::NumerosMarcados() const {
-    std::vector<Byte> v;
-    for (std::size_t i = 0; i < lblNumero.size(); ++i)
-        if (EtiquetaMarcada(lblNumero[i])) v.push_back(static_cast<Byte>(i + 1));
-    return v;
-}
+std::vector<Byte> frmPrincipal::NumerosMarcados() const { return RejillaNumeros::ValoresMarcados(lblNumero); }
 
-std::vector<Byte> frmPrincipal::EstrellasMarcadas() const {
-    std::vector<Byte> v;
-    for (std::size_t i = 0; i < lblEstrella.size(); ++i)
-        if (EtiquetaMarcada(lblEstrella[i])) v.push_back(static_cast<Byte>(i + 1));
-    return v;
-}
+std::vector<Byte> frmPrincipal::EstrellasMarcadas() const { return RejillaNumeros::ValoresMarcados(lblEstrella); }
 
 // ---------------------------------------------------------------- calculation
 

@@ -17,7 +17,9 @@ using namespace modGeneral;
 
 namespace {
 
-QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
+using AyudaVentanas::Cuenta;
+using RejillaNumeros::EtiquetaMarcada;
+using RejillaNumeros::MarcarEtiqueta;
 
 std::string DescripcionDe(std::exception_ptr e) {
     try {

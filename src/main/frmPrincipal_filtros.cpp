@@ -223,26 +223,6 @@ void frmPrincipal::InicializarListaFiltros() {
     }
 }
 
-bool frmPrincipal::FilaActiva(int fila) const {
-    return lstFiltros->List(fila).startsWith(QStringLiteral("Sí"));
-}
-
-// The flag is the row's first two characters; nothing else in a row reads "No" or "Sí".
-void frmPrincipal::ActivarFilaFiltro(int fila) {
-    const QString t = lstFiltros->List(fila);
-    if (t.startsWith(QStringLiteral("No"))) lstFiltros->SetList(fila, QStringLiteral("Sí") + t.mid(2));
-}
-
-void frmPrincipal::DesactivarFilaFiltro(int fila) {
-    const QString t = lstFiltros->List(fila);
-    if (t.startsWith(QStringLiteral("Sí"))) lstFiltros->SetList(fila, QStringLiteral("No") + t.mid(2));
-}
-
-void frmPrincipal::AlternarFilaFiltro(int fila) {
-    if (FilaActiva(fila)) DesactivarFilaFiltro(fila);
-    else ActivarFilaFiltro(fila);
-}
-
 void frmPrincipal::ActualizarColumnasFiltros() {
     const int ultima = lstFiltros->ListCount() - 1;   // Reducción: never touched
     for (int k = 0; k < ultima; ++k) {
@@ -254,7 +234,7 @@ void frmPrincipal::ActualizarColumnasFiltros() {
     for (int k = 0; k < ultima && k < static_cast<int>(EliminadasPorFiltro.size()); ++k) {
         if (!FilaActiva(k)) continue;
         const int w = 12 - ExcesoResumenFila(k);
-        const QString c = QString::fromStdString(FormatoMiles(EliminadasPorFiltro[static_cast<std::size_t>(k)]));
+        const QString c = AyudaVentanas::Cuenta(EliminadasPorFiltro[static_cast<std::size_t>(k)]);
         const QString t = lstFiltros->List(k);
         lstFiltros->SetList(k, t.left(std::max<qsizetype>(0, t.size() - w)) +
                                    Blancos(w - static_cast<int>(c.size())) + c);

@@ -9,16 +9,7 @@
 #include "platform/Plataforma.h"
 
 using namespace modGeneral;
-
-namespace {
-// Page openers other than the help entry ignore both the result and any failure.
-void AbrirPaginaSinAvisos(const char* url) {
-    try {
-        (void)Plataforma::Activa().AbrirPaginaWeb(url);
-    } catch (...) {
-    }
-}
-}  // namespace
+using DireccionesWeb::AbrirPaginaSinAvisos;
 
 bool frmPrincipal::ConfirmarCombinacionNoGuardada() {
     if (BaseGuardada) return true;
@@ -83,9 +74,10 @@ void frmPrincipal::AbrirAnalisis() {
 void frmPrincipal::menuAyudaOnline_Click() {
     Plataforma& p = Plataforma::Activa();
     bool abierta = false;
+    // The help entry tells both ways a page can fail: it does not open, or its opening breaks.
     try {
         abierta = p.AbrirPaginaWeb(DireccionesWeb::PaginaAgencia);
-    } catch (...) {
+    } catch (const std::exception&) {
         p.MsgBox("ERROR: FICHERO DE AYUDA ERRONEO", EstiloMensaje::Critico);
         return;
     }
@@ -117,23 +109,19 @@ void frmPrincipal::lblTipoCombinacion_MouseDown(int boton, int mayus, double x, 
 // ---------------------------------------------------------------- toolbar
 
 void frmPrincipal::lblMenu_Click(int index) {
-    // The dispatcher lets any failure of an entry pass silently.
-    try {
-        switch (index) {
-        case 0: menuNuevo_Click(); break;
-        case 1: menuAbrir_Click(); break;
-        case 2: GuardarBaseXML(); break;
-        case 3: AbrirPaginaSinAvisos(DireccionesWeb::PaginaAgencia); break;
-        case 4:
-            // A trial calculation never saves.
-            chkGuardarAutomaticamente->SetValue(0);
-            Calcular();
-            break;
-        case 5: AbrirAnalisis(); break;
-        case 6: GuardarApuestasEUR(); break;
-        default: break;
-        }
-    } catch (const std::exception&) {
-    } catch (...) {
+    // Every entry reports its own failures; the web page's is silent.
+    switch (index) {
+    case 0: menuNuevo_Click(); break;
+    case 1: menuAbrir_Click(); break;
+    case 2: GuardarBaseXML(); break;
+    case 3: AbrirPaginaSinAvisos(DireccionesWeb::PaginaAgencia); break;
+    case 4:
+        // A trial calculation never saves.
+        chkGuardarAutomaticamente->SetValue(0);
+        Calcular();
+        break;
+    case 5: AbrirAnalisis(); break;
+    case 6: GuardarApuestasEUR(); break;
+    default: break;
     }
 }

@@ -6,44 +6,24 @@
 
 using namespace modGeneral;
 
-namespace {
-QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
-}  // namespace
-
-void frmPrincipal::MarcarEtiqueta(Etiqueta* etiqueta) {
-    etiqueta->SetBackStyle(1);
-    etiqueta->SetBackColor(ColorRojo);
-    etiqueta->SetForeColor(ColorBlanco);
-}
-
-void frmPrincipal::LiberarEtiqueta(Etiqueta* etiqueta) {
-    // The back colour stays as it was: a transparent back does not show it.
-    etiqueta->SetBackStyle(0);
-    etiqueta->SetForeColor(ColorRojo);
-}
-
-bool frmPrincipal::EtiquetaMarcada(const Etiqueta* etiqueta) { return etiqueta->BackStyle() == 1; }
+using AyudaVentanas::Cuenta;
+using RejillaNumeros::EtiquetaMarcada;
+using RejillaNumeros::LiberarEtiqueta;
+using RejillaNumeros::MarcarEtiqueta;
 
 double frmPrincipal::LeerContador(const Etiqueta* etiqueta) {
     return LeerCuenta(etiqueta->Caption().toStdString());
 }
 
+// A label is a group of one.
 void frmPrincipal::lblNumero_Click(int index) {
     if (index < 0 || index >= static_cast<int>(lblNumero.size())) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
-    BaseGuardada = false;
-    ActualizarContadoresBase();
+    CambiarGrupo({lblNumero[static_cast<std::size_t>(index)]});
 }
 
 void frmPrincipal::lblEstrella_Click(int index) {
     if (index < 0 || index >= static_cast<int>(lblEstrella.size())) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
-    BaseGuardada = false;
-    ActualizarContadoresBase();
+    CambiarGrupo({lblEstrella[static_cast<std::size_t>(index)]});
 }
 
 // The first label of a group decides: free, the whole group is marked; marked, it is freed.

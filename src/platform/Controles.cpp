@@ -139,10 +139,48 @@ void Forma::SetColorBorde(long bgr) {
     setStyleSheet(QStringLiteral("QFrame{border:2px solid %1; background:transparent;}").arg(NombreColor(bgr)));
 }
 
-void Forma::Enmarcar(BotonImagen* boton, int margen) {
-    setGeometry(boton->geometry().adjusted(-margen, -margen, margen, margen));
-    raise();
-    boton->SetBordePropio(false);
+Forma* Forma::Enmarcar(BotonImagen* boton, Retirada retirada, int margen) {
+    auto* f = new Forma(boton->parentWidget());
+    f->boton_ = boton;
+    f->retirada_ = retirada;
+    f->margen_ = margen;
+    f->Colocar();
+    // Moves over the button reach the border (and go on to the window, which sees no bare
+    // background there).
+    boton->setMouseTracking(true);
+    boton->installEventFilter(f);
+    return f;
+}
+
+void Forma::Colocar() { setGeometry(boton_->geometry().adjusted(-margen_, -margen_, margen_, margen_)); }
+
+bool Forma::eventFilter(QObject* objeto, QEvent* e) {
+    if (objeto != boton_) return QFrame::eventFilter(objeto, e);
+    switch (e->type()) {
+    case QEvent::Enter:
+    case QEvent::MouseMove:
+        if (boton_->isEnabled() && !isVisible()) {
+            raise();
+            show();
+        }
+        break;
+    case QEvent::Leave:
+        if (retirada_ == Retirada::AlSalir) hide();
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        Colocar();
+        break;
+    case QEvent::Hide:
+        hide();
+        break;
+    case QEvent::EnabledChange:
+        if (!boton_->isEnabled()) hide();
+        break;
+    default:
+        break;
+    }
+    return QFrame::eventFilter(objeto, e);
 }
 
 // ---- BotonImagen ----
@@ -156,23 +194,6 @@ BotonImagen::BotonImagen(const QString& recursoImagen, QWidget* padre) : QLabel(
 void BotonImagen::SetImagen(const QString& recursoImagen) {
     QPixmap p(recursoImagen);
     setPixmap(p);
-}
-
-void BotonImagen::SetBordePropio(bool propio) {
-    bordePropio_ = propio;
-    update();
-}
-
-void BotonImagen::enterEvent(QEnterEvent* e) {
-    ratonDentro_ = true;
-    update();
-    QLabel::enterEvent(e);
-}
-
-void BotonImagen::leaveEvent(QEvent* e) {
-    ratonDentro_ = false;
-    update();
-    QLabel::leaveEvent(e);
 }
 
 void BotonImagen::mousePressEvent(QMouseEvent* e) {
@@ -189,11 +210,6 @@ void BotonImagen::mouseReleaseEvent(QMouseEvent* e) {
 
 void BotonImagen::paintEvent(QPaintEvent* e) {
     QLabel::paintEvent(e);
-    if (BordeVisible()) {
-        QPainter p(this);
-        p.setPen(QPen(QColor(200, 0, 0), 2));
-        p.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
     if (hasFocus()) DibujarFoco(this, palette().color(QPalette::WindowText));
 }
 

@@ -78,44 +78,54 @@ private:
 
 class BotonImagen;
 
-// A shape drawn as a border (the hover border of image buttons).
+// A shape drawn as a border: the hover border (ShapeBorde) of an image button, hidden at rest.
+// Every image button has one, laid over it by its window; the button draws no frame itself.
 class Forma : public QFrame {
     Q_OBJECT
 public:
+    // How long the border stays up once the mouse has entered its button.
+    enum class Retirada {
+        AlSalir,       // until the mouse leaves the button
+        HastaElFondo,  // until the mouse reaches the window's bare background (Ventana hides it)
+    };
+
     explicit Forma(QWidget* padre = nullptr, long colorBGR = 0x0000FF);
     void SetColorBorde(long bgr);
-    // Lays the border over an image button (its place grown by margen on every side, above
-    // it): the window shows and hides it, and the button no longer draws a border of its own.
-    void Enmarcar(BotonImagen* boton, int margen = 0);
+
+    // A new border laid over boton (its place grown by margen on every side, above it): it
+    // follows the button's place, shows when the mouse enters the enabled button and goes as
+    // retirada says, or when the button is hidden or disabled.
+    static Forma* Enmarcar(BotonImagen* boton, Retirada retirada = Retirada::AlSalir, int margen = 0);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* e) override;
+
+private:
+    void Colocar();
+    BotonImagen* boton_ = nullptr;
+    Retirada retirada_ = Retirada::AlSalir;
+    int margen_ = 0;
 };
 
-// An image that acts as a button and shows a border while the mouse is over it: its own,
-// unless a window lays a Forma over it (Forma::Enmarcar). It takes the focus by Tab only (a
-// click leaves the focus where it was); Space or Enter raise Click.
+// An image that acts as a button. It takes the focus by Tab only (a click leaves the focus
+// where it was); Space or Enter raise Click. Its hover border is a Forma (Forma::Enmarcar).
 class BotonImagen : public QLabel {
     Q_OBJECT
 public:
     explicit BotonImagen(const QString& recursoImagen = QString(), QWidget* padre = nullptr);
     void SetImagen(const QString& recursoImagen);
-    void SetBordePropio(bool propio);
-    // The button draws its own hover border now.
-    bool BordeVisible() const { return bordePropio_ && ratonDentro_ && isEnabled(); }
 
 signals:
     void Click();
     void MouseDown(int boton, int mayus, double x, double y);
 
 protected:
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    bool bordePropio_ = true;
-    bool ratonDentro_ = false;
     bool pulsado_ = false;
 };
 

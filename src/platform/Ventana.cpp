@@ -176,6 +176,10 @@ void Ventana::showEvent(QShowEvent* e) {
 }
 
 void Ventana::mouseMoveEvent(QMouseEvent* e) {
+    // The bare window (no control under the mouse) takes down every hover border; a border
+    // left up stays while the mouse crosses other controls.
+    if (!childAt(e->position().toPoint()))
+        for (Forma* borde : findChildren<Forma*>()) borde->hide();
     Form_MouseMove();
     QDialog::mouseMoveEvent(e);
 }

@@ -17,6 +17,9 @@
 //   the focus by themselves; image buttons take it by Tab only (a click never moves it); a
 //   label that acts as a button joins with Etiqueta::SetTeclado(true). A control that must
 //   stay out of the order: setFocusPolicy(Qt::NoFocus).
+//
+// The mouse: a move that reaches the window raises Form_MouseMove; over its bare background (no
+// control under the mouse) every hover border (Forma) of the window goes down first.
 #pragma once
 
 #include <QDialog>
@@ -52,6 +55,8 @@ public:
     virtual void Form_Activate() {}
     virtual void Form_QueryUnload(bool& cancelar, MotivoCierre motivo) { (void)cancelar; (void)motivo; }
     virtual void Form_Unload(bool& cancelar) { (void)cancelar; }
+    // The mouse moved over the window; over its bare background every hover border (Forma)
+    // has gone first.
     virtual void Form_MouseMove() {}
 
     // ---- keyboard ----

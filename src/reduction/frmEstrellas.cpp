@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "reduction/AyudaVentanas.h"
+#include "kit/AyudaVentanas.h"
 
 using namespace modGeneral;
 

@@ -3,7 +3,7 @@
 // flag of the stars row of the filter list ("Sí" for any treatment but the first).
 #pragma once
 
-#include "common/VistaPrincipal.h"
+#include "kit/VistaPrincipal.h"
 #include "platform/Controles.h"
 #include "platform/Ventana.h"
 

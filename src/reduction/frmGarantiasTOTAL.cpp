@@ -15,7 +15,7 @@
 
 #include "common/modGeneral.h"
 #include "platform/Plataforma.h"
-#include "reduction/AyudaVentanas.h"
+#include "kit/AyudaVentanas.h"
 #include "common/modInformeTexto.h"
 
 using namespace modGeneral;

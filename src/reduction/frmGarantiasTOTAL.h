@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "common/VistaPrincipal.h"
+#include "kit/VistaPrincipal.h"
 #include "platform/Controles.h"
 #include "platform/Ventana.h"
 #include "reduction/modGarantias.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "common/ValidarTecla.h"
-#include "reduction/AyudaVentanas.h"
+#include "kit/AyudaVentanas.h"
 
 using namespace modGeneral;
 

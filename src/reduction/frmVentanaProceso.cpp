@@ -10,7 +10,7 @@
 
 #include "common/modGeneral.h"
 #include "platform/Plataforma.h"
-#include "reduction/AyudaVentanas.h"
+#include "kit/AyudaVentanas.h"
 #include "reduction/frmGarantiasTOTAL.h"
 
 using namespace modGeneral;

@@ -8,7 +8,7 @@
 // also saves). Its close box is refused while the reduction runs; unloading frees Eliminadas.
 #pragma once
 
-#include "common/VistaPrincipal.h"
+#include "kit/VistaPrincipal.h"
 #include "platform/Controles.h"
 #include "platform/Ventana.h"
 #include "reduction/modReduccion.h"

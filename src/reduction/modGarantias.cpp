@@ -95,13 +95,21 @@ std::array<Byte, 51> PosicionesDeBase(const Arreglo<Byte>& base, int N) {
     return pos;
 }
 
+namespace {
+// Narrows primera..ultima to the rows the table holds; false when it holds none of them or has
+// no columns 1..5.
+bool FilasPresentes(const Tabla<Byte>& tabla, Long& primera, Long& ultima) {
+    if (tabla.Vacia() || tabla.UBound2() < 5 || tabla.LBound2() > 1) return false;
+    primera = std::max<Long>(primera, static_cast<Long>(tabla.LBound1()));
+    ultima = std::min<Long>(ultima, static_cast<Long>(tabla.UBound1()));
+    return ultima >= primera;
+}
+}  // namespace
+
 std::vector<Mascara> MascarasApuestas(const Tabla<Byte>& apuestas, Long primera, Long ultima,
                                       const std::array<Byte, 51>& posicionDeNumero) {
     std::vector<Mascara> r;
-    if (apuestas.Vacia() || apuestas.UBound2() < 5 || apuestas.LBound2() > 1) return r;
-    primera = std::max<Long>(primera, static_cast<Long>(apuestas.LBound1()));
-    ultima = std::min<Long>(ultima, static_cast<Long>(apuestas.UBound1()));
-    if (ultima < primera) return r;
+    if (!FilasPresentes(apuestas, primera, ultima)) return r;
     r.reserve(static_cast<std::size_t>(ultima - primera + 1));
     for (Long i = primera; i <= ultima; ++i) {
         Mascara m = 0;
@@ -116,10 +124,7 @@ std::vector<Mascara> MascarasApuestas(const Tabla<Byte>& apuestas, Long primera,
 
 std::vector<Mascara> MascarasCombinaciones(const Tabla<Byte>& tabla, Long primera, Long ultima, int N) {
     std::vector<Mascara> r;
-    if (tabla.Vacia() || tabla.UBound2() < 5 || tabla.LBound2() > 1) return r;
-    primera = std::max<Long>(primera, static_cast<Long>(tabla.LBound1()));
-    ultima = std::min<Long>(ultima, static_cast<Long>(tabla.UBound1()));
-    if (ultima < primera) return r;
+    if (!FilasPresentes(tabla, primera, ultima)) return r;
     r.reserve(static_cast<std::size_t>(ultima - primera + 1));
     for (Long i = primera; i <= ultima; ++i) {
         Mascara m = 0;

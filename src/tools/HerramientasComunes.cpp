@@ -1,7 +1,7 @@
 #include "tools/HerramientasComunes.h"
 
-#include <QEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QString>
 
 #include "common/ValidarTecla.h"
@@ -9,66 +9,29 @@
 #include "common/modEncriptarFichero.h"
 #include "common/modInformeTexto.h"
 #include "common/modLeerApuestas.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
-
-// Resources of the tool windows (their own .qrc), registered once by the first window.
-static void IniciarRecursosHerramientas() {
-    static bool hecho = false;
-    if (hecho) return;
-    hecho = true;
-    Q_INIT_RESOURCE(herramientas);
-}
 
 namespace Herramientas {
 
-void MarcarEtiqueta(Etiqueta* e) {
-    e->SetBackStyle(1);
-    e->SetBackColor(ColorRojo);
-    e->SetForeColor(ColorBlanco);
-}
-
-void LiberarEtiqueta(Etiqueta* e, long colorTexto) {
-    e->SetBackStyle(0);
-    e->SetBackColor(ColorBlanco);
-    e->SetForeColor(colorTexto);
-}
-
-bool EtiquetaMarcada(const Etiqueta* e) { return e->BackStyle() == 1; }
-
 QFrame* ConstruirRejilla(QWidget* padre, int x, int y, std::array<Etiqueta*, 50>& numeros,
-                         std::array<Etiqueta*, 12>& estrellas) {
-    auto* panel = new QFrame(padre);
-    panel->setObjectName(QStringLiteral("picRejilla"));
-    panel->setStyleSheet(QStringLiteral("QFrame#picRejilla{background:#ffffff; border:1px solid #9aa4b4;}"));
-    panel->setGeometry(x, y, AnchoRejilla, AltoRejilla);
-    constexpr int ancho = 27, alto = 22, paso = 30, pasoFila = 25, x0 = 10, y0 = 8;
-    QFont fuente = padre->font();
-    fuente.setPointSize(9);
-    fuente.setBold(true);
-    const QString borde = QStringLiteral("border:1px solid #d6d9df;");
-    auto etiqueta = [&](int valor, int px, int py, const QString& nombre) {
-        auto* l = new Etiqueta(QString::number(valor), panel);
-        l->setObjectName(nombre);
-        l->setFont(fuente);
-        l->setAlignment(Qt::AlignCenter);
-        l->SetEstiloBase(borde);
-        l->setCursor(Qt::PointingHandCursor);
-        l->setGeometry(px, py, ancho, alto);
-        LiberarEtiqueta(l);
-        return l;
-    };
-    for (int i = 0; i < 50; ++i)
-        numeros[static_cast<std::size_t>(i)] =
-            etiqueta(i + 1, x0 + (i % 10) * paso, y0 + (i / 10) * pasoFila, QStringLiteral("lblNumero%1").arg(i));
+                         std::array<Etiqueta*, 12>& estrellas, std::function<void(int)> alClicNumero,
+                         std::function<void(int)> alClicEstrella) {
+    QFrame* panel = AyudaVentanas::CrearPanel(padre, QStringLiteral("picRejilla"), QRect(x, y, AnchoRejilla, AltoRejilla));
+    RejillaNumeros::Opciones numerosEnFilas{.nombre = QStringLiteral("lblNumero"), .porLinea = 10, .porColumnas = false,
+                                           .origen = {10, 8}, .celda = {27, 22}, .paso = {30, 25}};
+    RejillaNumeros::Crear(panel, numeros, numerosEnFilas, std::move(alClicNumero));
     // The stars in one row under the numbers, a little narrower so the twelve fit.
     auto* rotulo = new QLabel(QStringLiteral("Estrellas"), panel);
-    rotulo->setGeometry(x0, y0 + 5 * pasoFila + 2, 120, 14);
+    rotulo->setGeometry(10, 8 + 5 * 25 + 2, 120, 14);
     rotulo->setStyleSheet(QStringLiteral("color:#555555; font-size:8pt; border:none;"));
-    for (int i = 0; i < 12; ++i) {
-        auto* l = etiqueta(i + 1, x0 + i * 25, y0 + 5 * pasoFila + 18, QStringLiteral("lblEstrella%1").arg(i));
-        l->resize(23, alto);
-        estrellas[static_cast<std::size_t>(i)] = l;
-    }
+    RejillaNumeros::Opciones estrellasEnFila = numerosEnFilas;
+    estrellasEnFila.nombre = QStringLiteral("lblEstrella");
+    estrellasEnFila.porLinea = 12;
+    estrellasEnFila.origen = {10, 8 + 5 * 25 + 18};
+    estrellasEnFila.celda = {23, 22};
+    estrellasEnFila.paso = {25, 25};
+    RejillaNumeros::Crear(panel, estrellas, estrellasEnFila, std::move(alClicEstrella));
     return panel;
 }
 
@@ -121,8 +84,6 @@ bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& 
 }
 
 bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, const ProgresoLectura& progreso) {
-    apuestas.Erase();
-    total = 0;
     // The import's own dialog, reader and messages.
     ruta = modGeneral::NombreFichero = modLeerApuestas::ElegirFicheroApuestas();
     if (ruta.empty()) return false;
@@ -148,31 +109,30 @@ bool ImportarFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ru
 VentanaHerramienta::VentanaHerramienta(const QString& nombre, const QString& titulo, int ancho, int alto,
                                        QWidget* padre)
     : Ventana(padre) {
-    IniciarRecursosHerramientas();
     setObjectName(nombre);
     setWindowTitle(titulo);
     setFixedSize(ancho, alto);
-    ShapeBorde = new Forma(this);
-    ShapeBorde->hide();
     imgVolver = new BotonImagen(QStringLiteral(":/iconos/volver.svg"), this);
     imgVolver->setScaledContents(true);
     imgVolver->setToolTip(QStringLiteral("Volver"));
-    imgVolver->installEventFilter(this);
     ColocarVolver(ancho - 50, alto - 50);
+    ShapeBorde = Forma::Enmarcar(imgVolver, Forma::Retirada::HastaElFondo, 3);
     connect(imgVolver, &BotonImagen::Click, this, [this] { imgVolver_Click(); });
 }
 
-void VentanaHerramienta::ColocarVolver(int x, int y) {
-    imgVolver->setGeometry(x, y, 32, 32);
-    ShapeBorde->Enmarcar(imgVolver, 3);
-}
+void VentanaHerramienta::ColocarVolver(int x, int y) { imgVolver->setGeometry(x, y, 32, 32); }
 
-bool VentanaHerramienta::eventFilter(QObject* objeto, QEvent* e) {
-    if (objeto == imgVolver && (e->type() == QEvent::Enter || e->type() == QEvent::MouseMove)) ShapeBorde->show();
-    return Ventana::eventFilter(objeto, e);
+bool VentanaHerramienta::LeerFicheroApuestas(Tabla<Byte>& apuestas, Long& total, std::string& ruta, Etiqueta* estado) {
+    ProgresoLectura progreso;
+    if (estado)
+        progreso = [estado](Long n) {
+            estado->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(AyudaVentanas::Cuenta(n)));
+        };
+    Ocupado = true;
+    const bool leido = ImportarFicheroApuestas(apuestas, total, ruta, progreso);
+    Ocupado = false;
+    return leido;
 }
-
-void VentanaHerramienta::Form_MouseMove() { ShapeBorde->hide(); }
 
 void VentanaHerramienta::Form_QueryUnload(bool& cancelar, MotivoCierre motivo) {
     // The work in progress yields to the window; it must not lose its window meanwhile.
@@ -181,6 +141,60 @@ void VentanaHerramienta::Form_QueryUnload(bool& cancelar, MotivoCierre motivo) {
 
 void VentanaHerramienta::imgVolver_Click() {
     if (!Ocupado) Descargar(MotivoCierre::Codigo);
+}
+
+void VentanaGenerador::CrearControlesGenerar(int xApuestas, int yApuestas, const QRect& posibles, int xGenerar,
+                                             int yGenerar, int yProgreso, const QRect& estado) {
+    lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
+    lblApuestas->setGeometry(xApuestas, yApuestas, 140, 24);
+    txtApuestas = CajaNumerica(this, 1, 7);
+    txtApuestas->setGeometry(xApuestas + 146, yApuestas, 100, 24);
+    txtApuestas->setAlignment(Qt::AlignRight);
+    lblPosibles = new QLabel(this);
+    lblPosibles->setGeometry(posibles);
+    lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
+    cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
+    cmdGenerar->setGeometry(xGenerar, yGenerar, 180, 32);
+    picProgreso = ConstruirProgresoEUR(this, xGenerar, yProgreso, lblProgressBar);
+    lblEstado = new Etiqueta(QString(), this);
+    lblEstado->setGeometry(estado);
+    lblEstado->setWordWrap(true);
+    connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
+    PonerAccionPredeterminada(cmdGenerar);
+}
+
+void VentanaGenerador::MostrarPosibles() {
+    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(AyudaVentanas::Cuenta(ApuestasPosibles())));
+}
+
+Long VentanaGenerador::Generar(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas, Long cuantas,
+                               const std::function<Long()>& generar, QWidget* rejilla) {
+    Plataforma& p = Plataforma::Activa();
+    Ocupado = true;
+    cmdGenerar->setEnabled(false);
+    if (rejilla) rejilla->setEnabled(false);
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(QStringLiteral("Generando apuestas ..."));
+    p.DoEvents();
+    p.Randomize();
+    const Long hechas = generar();
+    bool escrito = false;
+    if (hechas == cuantas) {
+        lblEstado->SetCaption(QStringLiteral("Guardando ..."));
+        escrito = modEncriptarFichero::GuardarFicheroEUR(modGeneral::NombreFichero, CabeceraEUR(numeros, estrellas),
+                                                         cuantas,
+                                                         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
+    }
+    modGeneral::ApuestasGrabacion.Erase();
+    lblProgressBar->SetAnchoTwips(0);
+    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
+                                        .arg(AyudaVentanas::Cuenta(cuantas),
+                                             QString::fromStdString(NombreSinCarpeta(modGeneral::NombreFichero)))
+                                  : QString());
+    cmdGenerar->setEnabled(true);
+    if (rejilla) rejilla->setEnabled(true);
+    Ocupado = false;
+    return hechas;
 }
 
 CajaTexto* CajaNumerica(QWidget* padre, int tipo, int maximoCaracteres) {

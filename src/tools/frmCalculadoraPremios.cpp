@@ -5,6 +5,7 @@
 
 #include "common/modCommonDialog.h"
 #include "platform/DocumentoXML.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/modEscrutinio.h"
 
@@ -14,7 +15,6 @@ using modEscrutinio::TotalCategorias;
 
 namespace {
 constexpr int AnchoVentana = 700, AltoVentana = 470;
-QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
 QString Euros(std::int64_t c) { return QString::fromStdString(modPremios::TextoEurosUsuario(c)); }
 
 std::string Rellenar(const std::string& t, std::size_t ancho, bool derecha) {
@@ -44,7 +44,8 @@ frmCalculadoraPremios::frmCalculadoraPremios(QWidget* padre)
     lblTituloGanadora = new QLabel(QStringLiteral("Combinación ganadora"), this);
     lblTituloGanadora->setGeometry(14, 48, 318, 20);
     lblTituloGanadora->setFont(negrita);
-    picGanadora = ConstruirRejilla(this, 14, 70, lblNumero, lblEstrella);
+    picGanadora = ConstruirRejilla(this, 14, 70, lblNumero, lblEstrella, [this](int i) { lblNumero_Click(i); },
+                                   [this](int i) { lblEstrella_Click(i); });
 
     cmdAbrirPremios = new Boton(QStringLiteral("Abrir premios ..."), this);
     cmdAbrirPremios->setGeometry(14, 262, 154, 30);
@@ -86,10 +87,6 @@ frmCalculadoraPremios::frmCalculadoraPremios(QWidget* padre)
     cmdCalcular->setGeometry(350, 418, 140, 32);
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
 
-    for (int i = 0; i < 50; ++i)
-        connect(lblNumero[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
-    for (int i = 0; i < 12; ++i)
-        connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     connect(lstCategorias, &QListWidget::currentRowChanged, this, [this] { lstCategorias_Click(); });
     connect(txtCalculadoraPremios, &CajaTexto::textChanged, this, [this] { txtCalculadoraPremios_Change(); });
     connect(txtCalculadoraEuros, &CajaTexto::textChanged, this, [this] { txtCalculadoraEuros_Change(); });
@@ -116,25 +113,19 @@ void frmCalculadoraPremios::Form_Unload(bool& cancelar) {
 
 void frmCalculadoraPremios::lblNumero_Click(int index) {
     if (Ocupado || index < 0 || index >= 50) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else if (Marcadas(lblNumero).size() < 5) MarcarEtiqueta(l);
-    else Plataforma::Activa().Beep();
+    if (!RejillaNumeros::AlternarEtiqueta(lblNumero, index, 5)) Plataforma::Activa().Beep();
 }
 
 void frmCalculadoraPremios::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else if (Marcadas(lblEstrella).size() < 2) MarcarEtiqueta(l);
-    else Plataforma::Activa().Beep();
+    if (!RejillaNumeros::AlternarEtiqueta(lblEstrella, index, 2)) Plataforma::Activa().Beep();
 }
 
 void frmCalculadoraPremios::ActualizarFila(int k) {
     const QString texto = QStringLiteral(" %1  %2    %3%4")
                               .arg(QStringLiteral("%1ª").arg(k + 1), -3)
                               .arg(QString::fromLatin1(modEscrutinio::NombresCategorias[k]), -3)
-                              .arg(Cuenta(Premios[static_cast<std::size_t>(k)]), 9)
+                              .arg(AyudaVentanas::Cuenta(Premios[static_cast<std::size_t>(k)]), 9)
                               .arg(Euros(Sorteo.centimos[k]), 17);
     lstCategorias->SetList(k, texto);
 }
@@ -186,7 +177,7 @@ bool frmCalculadoraPremios::TomarSorteo() { return TomarSorteo(true); }
 
 bool frmCalculadoraPremios::TomarSorteo(bool completo) {
     Plataforma& p = Plataforma::Activa();
-    const std::vector<Byte> n = Marcadas(lblNumero), e = Marcadas(lblEstrella);
+    const std::vector<Byte> n = RejillaNumeros::ValoresMarcados(lblNumero), e = RejillaNumeros::ValoresMarcados(lblEstrella);
     for (int i = 1; i <= 7; ++i) Sorteo.ganadora[i] = 0;
     for (std::size_t i = 0; i < n.size() && i < 5; ++i) Sorteo.ganadora[1 + i] = n[i];
     for (std::size_t i = 0; i < e.size() && i < 2; ++i) Sorteo.ganadora[6 + i] = e[i];
@@ -212,10 +203,10 @@ bool frmCalculadoraPremios::TomarSorteo(bool completo) {
 void frmCalculadoraPremios::MostrarSorteo() {
     txtAnio->SetText(QString::number(Sorteo.anio));
     txtNumeroSorteo->SetText(QString::number(Sorteo.numeroSorteo));
-    for (auto* l : lblNumero) LiberarEtiqueta(l);
-    for (auto* l : lblEstrella) LiberarEtiqueta(l);
-    for (int i = 1; i <= 5; ++i) MarcarEtiqueta(lblNumero[Sorteo.ganadora[i] - 1u]);
-    for (int i = 6; i <= 7; ++i) MarcarEtiqueta(lblEstrella[Sorteo.ganadora[i] - 1u]);
+    for (auto* l : lblNumero) RejillaNumeros::LiberarEtiqueta(l);
+    for (auto* l : lblEstrella) RejillaNumeros::LiberarEtiqueta(l);
+    for (int i = 1; i <= 5; ++i) RejillaNumeros::MarcarEtiqueta(lblNumero[Sorteo.ganadora[i] - 1u]);
+    for (int i = 6; i <= 7; ++i) RejillaNumeros::MarcarEtiqueta(lblEstrella[Sorteo.ganadora[i] - 1u]);
     for (int k = 0; k < TotalCategorias; ++k) ActualizarFila(k);
     CargarCajas();
     ActualizarTotal();
@@ -260,17 +251,11 @@ void frmCalculadoraPremios::cmdAbrirPremios_Click() {
 
 void frmCalculadoraPremios::cmdDesdeFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
-    Ocupado = true;
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta);
-    Ocupado = false;
+    const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, nullptr);
     if (!leido) return;
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     lblApuestas->SetCaption(QStringLiteral("Apuestas: %1 (%2); sus premios se cuentan al calcular")
-                                .arg(QString::fromStdString(NombreSinCarpeta(ruta)), Cuenta(TotalApuestas)));
+                                .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblApuestas->setToolTip(QString::fromStdString(ruta));
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 
 using namespace modGeneral;
@@ -20,7 +21,6 @@ std::string DosCifras(int v) {
     return b;
 }
 
-QString Cuenta(Long n) { return QString::fromStdString(FormatoMiles(n)); }
 }  // namespace
 
 frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
@@ -32,7 +32,8 @@ frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
     QFont negrita = font();
     negrita.setBold(true);
     lblTituloGanadora->setFont(negrita);
-    picGanadora = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella);
+    picGanadora = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella, [this](int i) { lblNumero_Click(i); },
+                                   [this](int i) { lblEstrella_Click(i); });
     lblLeyenda = new QLabel(this);
     lblLeyenda->setGeometry(14, 214, 318, 18);
     lblLeyenda->setStyleSheet(QStringLiteral("color:#008000; font-size:8pt;"));
@@ -53,10 +54,7 @@ frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
     lblEstado->setFont(negrita);
 
     // Results: one row per prize category, then the bets without prize and the total.
-    auto* marco = new QFrame(this);
-    marco->setObjectName(QStringLiteral("fraResultado"));
-    marco->setStyleSheet(QStringLiteral("QFrame#fraResultado{background:#ffffff; border:1px solid #9aa4b4;}"));
-    marco->setGeometry(350, 32, 274, 340);
+    QFrame* marco = AyudaVentanas::CrearPanel(this, QStringLiteral("fraResultado"), QRect(350, 32, 274, 340));
     auto* titulo = new QLabel(QStringLiteral("Apuestas premiadas"), this);
     titulo->setGeometry(350, 10, 274, 20);
     titulo->setFont(negrita);
@@ -93,10 +91,6 @@ frmEscrutar::frmEscrutar(VistaPrincipal vista, QWidget* padre)
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
     Timer1 = new Temporizador(this);
 
-    for (int i = 0; i < 50; ++i)
-        connect(lblNumero[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
-    for (int i = 0; i < 12; ++i)
-        connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     connect(cmdEscrutar, &Boton::Click, this, [this] { cmdEscrutar_Click(); });
     connect(cmdDesdeFichero, &Boton::Click, this, [this] { cmdDesdeFichero_Click(); });
     connect(Timer1, &Temporizador::Timer, this, [this] { Timer1_Timer(); });
@@ -115,21 +109,21 @@ void frmEscrutar::Form_Load() {
     auto enLista = [](const std::vector<Byte>& v, int x) { return std::find(v.begin(), v.end(), x) != v.end(); };
     for (std::size_t i = 0; i < 50; ++i) {
         colorLibreNumero_[i] = enLista(numerosPrincipal, static_cast<int>(i) + 1) ? ColorVerde : ColorRojo;
-        LiberarEtiqueta(lblNumero[i], colorLibreNumero_[i]);
+        RejillaNumeros::LiberarEtiqueta(lblNumero[i], colorLibreNumero_[i]);
     }
     for (std::size_t i = 0; i < 12; ++i) {
         colorLibreEstrella_[i] = enLista(estrellasPrincipal, static_cast<int>(i) + 1) ? ColorVerde : ColorRojo;
-        LiberarEtiqueta(lblEstrella[i], colorLibreEstrella_[i]);
+        RejillaNumeros::LiberarEtiqueta(lblEstrella[i], colorLibreEstrella_[i]);
     }
     if (DesdePrincipal && !(numerosPrincipal.empty() && estrellasPrincipal.empty()))
         lblLeyenda->setText(QStringLiteral("En verde, los números y estrellas de la combinación base"));
 
     // The winning combination kept from before (or read from a base file).
     for (int i = 1; i <= 5; ++i)
-        if (CombinacionGanadora[i] >= 1 && CombinacionGanadora[i] <= 50) MarcarEtiqueta(lblNumero[CombinacionGanadora[i] - 1u]);
+        if (CombinacionGanadora[i] >= 1 && CombinacionGanadora[i] <= 50) RejillaNumeros::MarcarEtiqueta(lblNumero[CombinacionGanadora[i] - 1u]);
     for (int i = 6; i <= 7; ++i)
         if (CombinacionGanadora[i] >= 1 && CombinacionGanadora[i] <= 12)
-            MarcarEtiqueta(lblEstrella[CombinacionGanadora[i] - 1u]);
+            RejillaNumeros::MarcarEtiqueta(lblEstrella[CombinacionGanadora[i] - 1u]);
     GuardarCombinacionGanadora();
     LimpiarResultado();
     lblEstado->SetForeColor(ColorNegro);
@@ -151,7 +145,7 @@ void frmEscrutar::Form_Activate() {
         Origen = "Apuestas actuales";
     }
     if (TotalApuestas > 0) {
-        lblOrigen->SetCaption(QStringLiteral("Apuestas actuales: %1").arg(Cuenta(TotalApuestas)));
+        lblOrigen->SetCaption(QStringLiteral("Apuestas actuales: %1").arg(AyudaVentanas::Cuenta(TotalApuestas)));
         if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();
         else lblEstado->SetCaption(QStringLiteral("Marque la combinación ganadora y pulse Escrutar"));
     } else {
@@ -170,12 +164,7 @@ void frmEscrutar::Form_Unload(bool& cancelar) {
 
 void frmEscrutar::lblNumero_Click(int index) {
     if (Ocupado || index < 0 || index >= 50) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) {
-        LiberarEtiqueta(l, colorLibreNumero_[static_cast<std::size_t>(index)]);
-    } else if (Marcadas(lblNumero).size() < 5) {
-        MarcarEtiqueta(l);
-    } else {
+    if (!RejillaNumeros::AlternarEtiqueta(lblNumero, index, 5, colorLibreNumero_[static_cast<std::size_t>(index)])) {
         Plataforma::Activa().Beep();  // five numbers already
         return;
     }
@@ -185,12 +174,7 @@ void frmEscrutar::lblNumero_Click(int index) {
 
 void frmEscrutar::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) {
-        LiberarEtiqueta(l, colorLibreEstrella_[static_cast<std::size_t>(index)]);
-    } else if (Marcadas(lblEstrella).size() < 2) {
-        MarcarEtiqueta(l);
-    } else {
+    if (!RejillaNumeros::AlternarEtiqueta(lblEstrella, index, 2, colorLibreEstrella_[static_cast<std::size_t>(index)])) {
         Plataforma::Activa().Beep();
         return;
     }
@@ -200,7 +184,7 @@ void frmEscrutar::lblEstrella_Click(int index) {
 
 void frmEscrutar::GuardarCombinacionGanadora() {
     for (int i = 1; i <= 7; ++i) CombinacionGanadora[i] = 0;
-    const std::vector<Byte> n = Marcadas(lblNumero), e = Marcadas(lblEstrella);
+    const std::vector<Byte> n = RejillaNumeros::ValoresMarcados(lblNumero), e = RejillaNumeros::ValoresMarcados(lblEstrella);
     for (std::size_t i = 0; i < n.size() && i < 5; ++i) CombinacionGanadora[1 + i] = n[i];
     for (std::size_t i = 0; i < e.size() && i < 2; ++i) CombinacionGanadora[6 + i] = e[i];
 }
@@ -209,17 +193,17 @@ void frmEscrutar::LimpiarResultado() {
     HayResultado = false;
     for (auto* l : lblAciertos) l->SetCaption(QStringLiteral("-"));
     lblSinPremio->SetCaption(QStringLiteral("-"));
-    lblTotalApuestas->SetCaption(TotalApuestas > 0 ? Cuenta(TotalApuestas) : QStringLiteral("-"));
+    lblTotalApuestas->SetCaption(TotalApuestas > 0 ? AyudaVentanas::Cuenta(TotalApuestas) : QStringLiteral("-"));
 }
 
 void frmEscrutar::MostrarResultado() {
     for (int k = 0; k < modEscrutinio::TotalCategorias; ++k) {
         Etiqueta* l = lblAciertos[static_cast<std::size_t>(k)];
-        l->SetCaption(Cuenta(Resultado.porCategoria[k]));
+        l->SetCaption(AyudaVentanas::Cuenta(Resultado.porCategoria[k]));
         l->SetForeColor(Resultado.porCategoria[k] > 0 ? 0x008000 : ColorNegro);
     }
-    lblSinPremio->SetCaption(Cuenta(Resultado.sinPremio));
-    lblTotalApuestas->SetCaption(Cuenta(Resultado.total));
+    lblSinPremio->SetCaption(AyudaVentanas::Cuenta(Resultado.sinPremio));
+    lblTotalApuestas->SetCaption(AyudaVentanas::Cuenta(Resultado.total));
 }
 
 void frmEscrutar::TrabajoEnCurso(bool si, const QString& estado) {
@@ -275,12 +259,10 @@ void frmEscrutar::cmdEscrutar_Click() {
 
 void frmEscrutar::cmdDesdeFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
     TrabajoEnCurso(true, QStringLiteral("Leyendo el fichero ..."));
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta, [this](Long n) {
-        lblEstado->SetCaption(QStringLiteral("Leyendo el fichero ... %1").arg(Cuenta(n)));
+    const bool leido = ImportarFicheroApuestas(Apuestas, TotalApuestas, ruta, [this](Long n) {
+        lblEstado->SetCaption(QStringLiteral("Leyendo el fichero ... %1").arg(AyudaVentanas::Cuenta(n)));
     });
     TrabajoEnCurso(false, QString());
     if (!leido) {
@@ -288,11 +270,9 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         lblEstado->SetCaption(HayResultado ? QStringLiteral("Escrutinio terminado") : QString());
         return;
     }
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     Origen = "Fichero " + NombreSinCarpeta(ruta);
     lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2 apuestas)")
-                              .arg(QString::fromStdString(NombreSinCarpeta(ruta)), Cuenta(TotalApuestas)));
+                              .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblOrigen->setToolTip(QString::fromStdString(ruta));
     LimpiarResultado();
     if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "common/VistaPrincipal.h"
+#include "kit/VistaPrincipal.h"
 #include "tools/HerramientasComunes.h"
 #include "tools/modEscrutinio.h"
 

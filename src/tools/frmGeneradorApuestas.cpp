@@ -5,6 +5,7 @@
 
 #include "common/ValidarTecla.h"
 #include "common/modEncriptarFichero.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/modGeneradores.h"
 
@@ -13,11 +14,10 @@ using namespace Herramientas;
 
 namespace {
 constexpr int AnchoVentana = 346, AltoVentana = 430;
-QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
 }  // namespace
 
 frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
-    : VentanaHerramienta(QStringLiteral("frmGeneradorApuestas"),
+    : VentanaGenerador(QStringLiteral("frmGeneradorApuestas"),
                          QStringLiteral("Generador de apuestas aleatorias por números"), AnchoVentana, AltoVentana,
                          padre) {
     QFont negrita = font();
@@ -25,76 +25,47 @@ frmGeneradorApuestas::frmGeneradorApuestas(QWidget* padre)
     lblTitulo = new QLabel(QStringLiteral("Marque los números (5 o más) y 2 estrellas"), this);
     lblTitulo->setGeometry(14, 10, 318, 20);
     lblTitulo->setFont(negrita);
-    picRejilla = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella);
+    picRejilla = ConstruirRejilla(this, 14, 32, lblNumero, lblEstrella, [this](int i) { lblNumero_Click(i); },
+                                   [this](int i) { lblEstrella_Click(i); });
     lblMarcados = new QLabel(this);
     lblMarcados->setGeometry(14, 214, 318, 20);
-
-    lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
-    lblApuestas->setGeometry(14, 246, 140, 24);
-    txtApuestas = CajaNumerica(this, 1, 7);
-    txtApuestas->setGeometry(160, 246, 100, 24);
-    txtApuestas->setAlignment(Qt::AlignRight);
-    lblPosibles = new QLabel(this);
-    lblPosibles->setGeometry(14, 274, 318, 20);
-    lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
-    cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
-    cmdGenerar->setGeometry(14, 304, 180, 32);
-
-    picProgreso = ConstruirProgresoEUR(this, 14, 346, lblProgressBar);
-    lblEstado = new Etiqueta(QString(), this);
-    lblEstado->setGeometry(14, 366, 260, 40);
-    lblEstado->setWordWrap(true);
+    CrearControlesGenerar(14, 246, QRect(14, 274, 318, 20), 14, 304, 346, QRect(14, 366, 260, 40));
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
-
-    for (int i = 0; i < 50; ++i)
-        connect(lblNumero[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
-    for (int i = 0; i < 12; ++i)
-        connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
-    connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
     // Enter generates; the grid keeps to the mouse.
-    PonerAccionPredeterminada(cmdGenerar);
     OrdenTabulacion({txtApuestas, cmdGenerar, imgVolver});
     ActualizarPosibles();
 }
 
 Long frmGeneradorApuestas::ApuestasPosibles() const {
-    return CLng(NumeroCombinaciones(static_cast<int>(Marcadas(lblNumero).size()), 5));
+    return CLng(NumeroCombinaciones(static_cast<int>(RejillaNumeros::ValoresMarcados(lblNumero).size()), 5));
 }
 
 void frmGeneradorApuestas::ActualizarPosibles() {
-    const auto n = Marcadas(lblNumero).size(), e = Marcadas(lblEstrella).size();
+    const auto n = RejillaNumeros::ValoresMarcados(lblNumero).size(), e = RejillaNumeros::ValoresMarcados(lblEstrella).size();
     lblMarcados->setText(QStringLiteral("%1 números y %2 estrellas marcados").arg(n).arg(e));
-    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(Cuenta(ApuestasPosibles())));
+    MostrarPosibles();
 }
 
 void frmGeneradorApuestas::lblNumero_Click(int index) {
     if (Ocupado || index < 0 || index >= 50) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
+    RejillaNumeros::AlternarEtiqueta(lblNumero, index);
     ActualizarPosibles();
 }
 
 void frmGeneradorApuestas::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) {
-        LiberarEtiqueta(l);
-    } else if (Marcadas(lblEstrella).size() < 2) {
-        MarcarEtiqueta(l);
-    } else {
+    if (!RejillaNumeros::AlternarEtiqueta(lblEstrella, index, 2)) {
         Plataforma::Activa().Beep();  // every bet carries the two stars marked
         return;
     }
     ActualizarPosibles();
 }
 
-void frmGeneradorApuestas::txtApuestas_KeyPress(int& tecla) { ValidarTecla(txtApuestas->Text().toStdString(), tecla, 1); }
-
 void frmGeneradorApuestas::cmdGenerar_Click() {
     if (Ocupado) return;
     Plataforma& p = Plataforma::Activa();
-    const std::vector<Byte> numeros = Marcadas(lblNumero), estrellas = Marcadas(lblEstrella);
+    const std::vector<Byte> numeros = RejillaNumeros::ValoresMarcados(lblNumero);
+    const std::vector<Byte> estrellas = RejillaNumeros::ValoresMarcados(lblEstrella);
     if (numeros.size() < 5) {
         p.MsgBox("AVISO: DEBE SELECCIONAR MINIMO 5 NUMEROS", EstiloMensaje::Exclamacion);
         return;
@@ -103,26 +74,10 @@ void frmGeneradorApuestas::cmdGenerar_Click() {
     const Long cuantas = ApuestasPedidas(txtApuestas->Text(), ApuestasPosibles(), numeros.size());
     if (cuantas == 0) return;
     if (PedirFicheroEUR(std::string()).empty()) return;
-
-    Ocupado = true;
-    cmdGenerar->setEnabled(false);
-    picRejilla->setEnabled(false);
-    lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(QStringLiteral("Generando apuestas ..."));
-    p.DoEvents();
-    p.Randomize();
-    modGeneradores::GenerarApuestasAleatorias(numeros, estrellas[0], estrellas[1], cuantas, [&p] { return p.Rnd(); },
-                                              [&p] { p.DoEvents(); });
-    lblEstado->SetCaption(QStringLiteral("Guardando ..."));
-    const bool escrito = modEncriptarFichero::GuardarFicheroEUR(
-        NombreFichero, CabeceraEUR(numeros, estrellas), cuantas,
-        [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
-    ApuestasGrabacion.Erase();
-    lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
-                                  : QString());
-    cmdGenerar->setEnabled(true);
-    picRejilla->setEnabled(true);
-    Ocupado = false;
+    auto generar = [&] {
+        modGeneradores::GenerarApuestasAleatorias(numeros, estrellas[0], estrellas[1], cuantas, [&p] { return p.Rnd(); },
+                                                  [&p] { p.DoEvents(); });
+        return cuantas;
+    };
+    Generar(numeros, estrellas, cuantas, generar, picRejilla);
 }

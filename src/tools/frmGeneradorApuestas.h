@@ -9,7 +9,7 @@
 class QFrame;
 class QLabel;
 
-class frmGeneradorApuestas : public Herramientas::VentanaHerramienta {
+class frmGeneradorApuestas : public Herramientas::VentanaGenerador {
     Q_OBJECT
 public:
     using Long = modGeneral::Long;
@@ -21,20 +21,12 @@ public:
     std::array<Etiqueta*, 50> lblNumero{};
     std::array<Etiqueta*, 12> lblEstrella{};
     QLabel* lblMarcados = nullptr;
-    QLabel* lblApuestas = nullptr;
-    CajaTexto* txtApuestas = nullptr;
-    QLabel* lblPosibles = nullptr;
-    Boton* cmdGenerar = nullptr;
-    QFrame* picProgreso = nullptr;
-    Etiqueta* lblProgressBar = nullptr;   // width in twips, full width 4725
-    Etiqueta* lblEstado = nullptr;
 
     void lblNumero_Click(int index);
     void lblEstrella_Click(int index);
-    void txtApuestas_KeyPress(int& tecla);
-    void cmdGenerar_Click();
+    void cmdGenerar_Click() override;
     // The number of distinct bets the marked numbers give: C(n,5), 0 below five numbers.
-    Long ApuestasPosibles() const;
+    Long ApuestasPosibles() const override;
 
 private:
     void ActualizarPosibles();

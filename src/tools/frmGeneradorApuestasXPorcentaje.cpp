@@ -5,6 +5,7 @@
 
 #include "common/ValidarTecla.h"
 #include "common/modEncriptarFichero.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/modGeneradores.h"
 
@@ -14,11 +15,10 @@ using namespace Herramientas;
 namespace {
 constexpr int AnchoVentana = 600, AltoVentana = 470;
 constexpr int PasoX = 57, PasoY = 44;
-QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
 }  // namespace
 
 frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
-    : VentanaHerramienta(QStringLiteral("frmGeneradorApuestasXPorcentaje"),
+    : VentanaGenerador(QStringLiteral("frmGeneradorApuestasXPorcentaje"),
                          QStringLiteral("Generador de apuestas aleatorias por porcentajes"), AnchoVentana, AltoVentana,
                          padre) {
     QFont negrita = font();
@@ -27,10 +27,8 @@ frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
     lblTitulo->setGeometry(14, 10, 520, 20);
     lblTitulo->setFont(negrita);
 
-    auto* marco = new QFrame(this);
-    marco->setObjectName(QStringLiteral("fraPorcentajes"));
-    marco->setStyleSheet(QStringLiteral("QFrame#fraPorcentajes{background:#ffffff; border:1px solid #9aa4b4;}"));
-    marco->setGeometry(14, 32, 10 * PasoX + 12, 5 * PasoY + 10);
+    QFrame* marco =
+        AyudaVentanas::CrearPanel(this, QStringLiteral("fraPorcentajes"), QRect(14, 32, 10 * PasoX + 12, 5 * PasoY + 10));
     QFont fuenteNumero = font();
     fuenteNumero.setBold(true);
     for (int i = 0; i < 50; ++i) {
@@ -47,56 +45,31 @@ frmGeneradorApuestasXPorcentaje::frmGeneradorApuestasXPorcentaje(QWidget* padre)
         caja->setAlignment(Qt::AlignCenter);
         caja->setGeometry(x + 5, y + 16, 40, 22);
         txtPorcentaje[ii] = caja;
-        connect(caja, &CajaTexto::textChanged, this, [this] { ActualizarPosibles(); });
+        connect(caja, &CajaTexto::textChanged, this, [this] { MostrarPosibles(); });
     }
 
     lblTituloEstrellas = new QLabel(QStringLiteral("Estrellas de todas las apuestas (marque 2)"), this);
     lblTituloEstrellas->setGeometry(14, 272, 400, 20);
     lblTituloEstrellas->setFont(negrita);
-    auto* estrellas = new QFrame(this);
-    estrellas->setObjectName(QStringLiteral("fraEstrellas"));
-    estrellas->setStyleSheet(QStringLiteral("QFrame#fraEstrellas{background:#ffffff; border:1px solid #9aa4b4;}"));
-    estrellas->setGeometry(14, 294, 12 * 30 + 14, 36);
-    QFont fuente = font();
-    fuente.setBold(true);
-    for (int i = 0; i < 12; ++i) {
-        auto* l = new Etiqueta(QString::number(i + 1), estrellas);
-        l->setFont(fuente);
-        l->setAlignment(Qt::AlignCenter);
-        l->SetEstiloBase(QStringLiteral("border:1px solid #d6d9df;"));
-        l->setCursor(Qt::PointingHandCursor);
-        l->setGeometry(8 + i * 30, 7, 27, 22);
-        LiberarEtiqueta(l);
-        lblEstrella[static_cast<std::size_t>(i)] = l;
-        connect(l, &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
-    }
-
-    lblApuestas = new QLabel(QStringLiteral("Apuestas a generar:"), this);
-    lblApuestas->setGeometry(14, 344, 140, 24);
-    txtApuestas = CajaNumerica(this, 1, 7);
-    txtApuestas->setGeometry(160, 344, 100, 24);
-    txtApuestas->setAlignment(Qt::AlignRight);
-    lblPosibles = new QLabel(this);
-    lblPosibles->setGeometry(274, 344, 300, 24);
-    lblPosibles->setStyleSheet(QStringLiteral("color:#555555;"));
-    cmdGenerar = new Boton(QStringLiteral("Generar y guardar ..."), this);
-    cmdGenerar->setGeometry(14, 378, 180, 32);
-    picProgreso = ConstruirProgresoEUR(this, 14, 420, lblProgressBar);
-    lblEstado = new Etiqueta(QString(), this);
-    lblEstado->setGeometry(206, 378, 320, 32);
-    lblEstado->setWordWrap(true);
+    QFrame* estrellas = AyudaVentanas::CrearPanel(this, QStringLiteral("fraEstrellas"), QRect(14, 294, 12 * 30 + 14, 36));
+    RejillaNumeros::Opciones enFila;
+    enFila.porLinea = 12;
+    enFila.porColumnas = false;
+    enFila.origen = {8, 7};
+    enFila.celda = {27, 22};
+    enFila.paso = {30, 0};
+    enFila.puntos = 0;
+    RejillaNumeros::Crear(estrellas, lblEstrella, enFila, [this](int i) { lblEstrella_Click(i); });
+    CrearControlesGenerar(14, 344, QRect(274, 344, 300, 24), 14, 378, 420, QRect(206, 378, 320, 32));
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
-
-    connect(cmdGenerar, &Boton::Click, this, [this] { cmdGenerar_Click(); });
     // Enter generates. Tab runs the fifty boxes row by row, then the count; the stars keep to the
     // mouse.
-    PonerAccionPredeterminada(cmdGenerar);
     OrdenTabulacion({txtPorcentaje[0]});
     for (std::size_t i = 0; i + 1 < txtPorcentaje.size(); ++i) setTabOrder(txtPorcentaje[i], txtPorcentaje[i + 1]);
     setTabOrder(txtPorcentaje[49], txtApuestas);
     setTabOrder(txtApuestas, cmdGenerar);
     setTabOrder(cmdGenerar, imgVolver);
-    ActualizarPosibles();
+    MostrarPosibles();
 }
 
 std::vector<Byte> frmGeneradorApuestasXPorcentaje::NumerosConPorcentaje() const {
@@ -110,20 +83,9 @@ Long frmGeneradorApuestasXPorcentaje::ApuestasPosibles() const {
     return CLng(NumeroCombinaciones(static_cast<int>(NumerosConPorcentaje().size()), 5));
 }
 
-void frmGeneradorApuestasXPorcentaje::ActualizarPosibles() {
-    lblPosibles->setText(QStringLiteral("Apuestas diferentes posibles: %1").arg(Cuenta(ApuestasPosibles())));
-}
-
 void frmGeneradorApuestasXPorcentaje::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else if (Marcadas(lblEstrella).size() < 2) MarcarEtiqueta(l);
-    else Plataforma::Activa().Beep();
-}
-
-void frmGeneradorApuestasXPorcentaje::txtApuestas_KeyPress(int& tecla) {
-    ValidarTecla(txtApuestas->Text().toStdString(), tecla, 1);
+    if (!RejillaNumeros::AlternarEtiqueta(lblEstrella, index, 2)) Plataforma::Activa().Beep();
 }
 
 void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
@@ -149,37 +111,20 @@ void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
                  EstiloMensaje::Exclamacion);
         return;
     }
-    const std::vector<Byte> estrellas = Marcadas(lblEstrella);
+    const std::vector<Byte> estrellas = RejillaNumeros::ValoresMarcados(lblEstrella);
     if (!DosEstrellas(estrellas)) return;
     const Long cuantas = ApuestasPedidas(txtApuestas->Text(), ApuestasPosibles(), numeros.size());
     if (cuantas == 0) return;
     if (PedirFicheroEUR(std::string()).empty()) return;
-
-    Ocupado = true;
-    cmdGenerar->setEnabled(false);
-    lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(QStringLiteral("Generando apuestas ..."));
-    p.DoEvents();
-    p.Randomize();
-    const Long hechas = modGeneradores::GenerarApuestasPorPorcentaje(
-        porcentajes, estrellas[0], estrellas[1], cuantas, [&p] { return p.Rnd(); }, [&p] { p.DoEvents(); });
-    bool escrito = false;
-    if (hechas < cuantas) {
+    auto generar = [&] {
+        return modGeneradores::GenerarApuestasPorPorcentaje(porcentajes, estrellas[0], estrellas[1], cuantas,
+                                                            [&p] { return p.Rnd(); }, [&p] { p.DoEvents(); });
+    };
+    const Long hechas = Generar(numeros, estrellas, cuantas, generar);
+    if (hechas < cuantas)
         // Percentages so uneven that the last bets would take too long to find.
         p.MsgBox("AVISO: CON ESTOS PORCENTAJES SOLO SE HAN PODIDO GENERAR " + FormatoMiles(hechas) +
                      " APUESTAS DIFERENTES; PIDA MENOS APUESTAS O REPARTA MEJOR LOS PORCENTAJES. NO SE HA GUARDADO "
                      "EL FICHERO",
                  EstiloMensaje::Exclamacion);
-    } else {
-        lblEstado->SetCaption(QStringLiteral("Guardando ..."));
-        escrito = modEncriptarFichero::GuardarFicheroEUR(NombreFichero, CabeceraEUR(numeros, estrellas), cuantas,
-                                                         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
-    }
-    ApuestasGrabacion.Erase();
-    lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(Cuenta(cuantas), QString::fromStdString(NombreSinCarpeta(NombreFichero)))
-                                  : QString());
-    cmdGenerar->setEnabled(true);
-    Ocupado = false;
 }

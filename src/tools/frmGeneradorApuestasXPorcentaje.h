@@ -10,7 +10,7 @@
 class QFrame;
 class QLabel;
 
-class frmGeneradorApuestasXPorcentaje : public Herramientas::VentanaHerramienta {
+class frmGeneradorApuestasXPorcentaje : public Herramientas::VentanaGenerador {
     Q_OBJECT
 public:
     using Long = modGeneral::Long;
@@ -22,21 +22,10 @@ public:
     std::array<CajaTexto*, 50> txtPorcentaje{};
     QLabel* lblTituloEstrellas = nullptr;
     std::array<Etiqueta*, 12> lblEstrella{};
-    QLabel* lblApuestas = nullptr;
-    CajaTexto* txtApuestas = nullptr;
-    QLabel* lblPosibles = nullptr;
-    Boton* cmdGenerar = nullptr;
-    QFrame* picProgreso = nullptr;
-    Etiqueta* lblProgressBar = nullptr;
-    Etiqueta* lblEstado = nullptr;
 
     void lblEstrella_Click(int index);
-    void txtApuestas_KeyPress(int& tecla);
-    void cmdGenerar_Click();
+    void cmdGenerar_Click() override;
     // The numbers with a percentage above 0 and the distinct bets they give.
     std::vector<modGeneral::Byte> NumerosConPorcentaje() const;
-    Long ApuestasPosibles() const;
-
-private:
-    void ActualizarPosibles();
+    Long ApuestasPosibles() const override;
 };

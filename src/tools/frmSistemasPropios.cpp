@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "common/modEncriptarFichero.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 
 using namespace modGeneral;
@@ -11,7 +12,6 @@ using namespace Herramientas;
 
 namespace {
 constexpr int AnchoVentana = 690, AltoVentana = 410;
-QString Cuenta(double n) { return QString::fromStdString(FormatoMiles(n)); }
 QString DosCifras(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
 QString Lista(const std::vector<Byte>& v) {
     QStringList l;
@@ -53,7 +53,8 @@ frmSistemasPropios::frmSistemasPropios(VistaPrincipal vista, QWidget* padre)
     lblTituloDestino = new QLabel(QStringLiteral("Números y estrellas de destino"), this);
     lblTituloDestino->setGeometry(354, 10, 318, 20);
     lblTituloDestino->setFont(negrita);
-    picDestino = ConstruirRejilla(this, 354, 32, lblNumero, lblEstrella);
+    picDestino = ConstruirRejilla(this, 354, 32, lblNumero, lblEstrella, [this](int i) { lblNumero_Click(i); },
+                                   [this](int i) { lblEstrella_Click(i); });
     lblMarcados = new Etiqueta(QString(), this);
     lblMarcados->setGeometry(354, 214, 318, 40);
     lblMarcados->setWordWrap(true);
@@ -66,10 +67,6 @@ frmSistemasPropios::frmSistemasPropios(VistaPrincipal vista, QWidget* padre)
     lblEstado->setWordWrap(true);
     ColocarVolver(AnchoVentana - 48, AltoVentana - 48);
 
-    for (int i = 0; i < 50; ++i)
-        connect(lblNumero[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblNumero_Click(i); });
-    for (int i = 0; i < 12; ++i)
-        connect(lblEstrella[static_cast<std::size_t>(i)], &Etiqueta::Click, this, [this, i] { lblEstrella_Click(i); });
     connect(cmdDesdeFichero, &Boton::Click, this, [this] { cmdDesdeFichero_Click(); });
     connect(cmdGuardar, &Boton::Click, this, [this] { cmdGuardar_Click(); });
     // Enter saves the system; the grid keeps to the mouse.
@@ -85,26 +82,18 @@ void frmSistemasPropios::Form_Unload(bool& cancelar) {
 
 void frmSistemasPropios::cmdDesdeFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
-    Ocupado = true;
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta, [this](Long n) {
-        lblEstado->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(Cuenta(n)));
-    });
-    Ocupado = false;
+    const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, lblEstado);
     lblEstado->SetCaption(QString());
     if (!leido) return;
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     bool numero[256] = {}, estrella[256] = {};
     for (int c = 1; c <= 5; ++c) {
         const Byte* col = Apuestas.Columna(c) + (1 - Apuestas.LBound1());
-        for (Long b = 0; b < total; ++b) numero[col[b]] = true;
+        for (Long b = 0; b < TotalApuestas; ++b) numero[col[b]] = true;
     }
     for (int c = 6; c <= 7; ++c) {
         const Byte* col = Apuestas.Columna(c) + (1 - Apuestas.LBound1());
-        for (Long b = 0; b < total; ++b) estrella[col[b]] = true;
+        for (Long b = 0; b < TotalApuestas; ++b) estrella[col[b]] = true;
     }
     NumerosOrigen.clear();
     EstrellasOrigen.clear();
@@ -113,29 +102,25 @@ void frmSistemasPropios::cmdDesdeFichero_Click() {
     for (int e = 1; e <= 12; ++e)
         if (estrella[e]) EstrellasOrigen.push_back(static_cast<Byte>(e));
     lblFicheroOrigen->SetCaption(QStringLiteral("%1   (%2 apuestas)")
-                                     .arg(QString::fromStdString(NombreSinCarpeta(ruta)), Cuenta(TotalApuestas)));
+                                     .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblFicheroOrigen->setToolTip(QString::fromStdString(ruta));
     ActualizarCorrespondencia();
 }
 
 void frmSistemasPropios::lblNumero_Click(int index) {
     if (Ocupado || index < 0 || index >= 50) return;
-    Etiqueta* l = lblNumero[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
+    RejillaNumeros::AlternarEtiqueta(lblNumero, index);
     ActualizarCorrespondencia();
 }
 
 void frmSistemasPropios::lblEstrella_Click(int index) {
     if (Ocupado || index < 0 || index >= 12) return;
-    Etiqueta* l = lblEstrella[static_cast<std::size_t>(index)];
-    if (EtiquetaMarcada(l)) LiberarEtiqueta(l);
-    else MarcarEtiqueta(l);
+    RejillaNumeros::AlternarEtiqueta(lblEstrella, index);
     ActualizarCorrespondencia();
 }
 
 void frmSistemasPropios::ActualizarCorrespondencia() {
-    const std::vector<Byte> destino = Marcadas(lblNumero), estrellas = Marcadas(lblEstrella);
+    const std::vector<Byte> destino = RejillaNumeros::ValoresMarcados(lblNumero), estrellas = RejillaNumeros::ValoresMarcados(lblEstrella);
     lblNumerosOrigen->SetCaption(NumerosOrigen.empty() ? QString()
                                                        : QStringLiteral("Números (%1): %2")
                                                              .arg(NumerosOrigen.size())
@@ -166,8 +151,8 @@ void frmSistemasPropios::cmdGuardar_Click() {
         p.MsgBox("AVISO: IMPORTE PRIMERO EL SISTEMA DE ORIGEN", EstiloMensaje::Exclamacion);
         return;
     }
-    const std::vector<Byte> destino = Marcadas(lblNumero);
-    std::vector<Byte> estrellas = Marcadas(lblEstrella);
+    const std::vector<Byte> destino = RejillaNumeros::ValoresMarcados(lblNumero);
+    std::vector<Byte> estrellas = RejillaNumeros::ValoresMarcados(lblEstrella);
     if (destino.size() != NumerosOrigen.size()) {
         p.MsgBox("AVISO: EL SISTEMA DE ORIGEN USA " + std::to_string(NumerosOrigen.size()) + " NUMEROS: MARQUE " +
                      std::to_string(NumerosOrigen.size()) + " NUMEROS DE DESTINO (HAY " +
@@ -213,7 +198,7 @@ void frmSistemasPropios::cmdGuardar_Click() {
     ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
     lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(Cuenta(TotalApuestas),
+                                        .arg(AyudaVentanas::Cuenta(TotalApuestas),
                                              QString::fromStdString(NombreSinCarpeta(NombreFichero)))
                                   : QString());
     cmdGuardar->setEnabled(true);

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "common/VistaPrincipal.h"
+#include "kit/VistaPrincipal.h"
 #include "tools/HerramientasComunes.h"
 
 class QFrame;

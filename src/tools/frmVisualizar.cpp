@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "common/ValidarTecla.h"
+#include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/frmEscrutar.h"
 
@@ -16,18 +17,12 @@ constexpr int AnchoVentana = 760, AltoVentana = 430;
 constexpr int AnchoCelda = 22, AltoCelda = 16, PasoX = 25, PasoY = 18;
 constexpr int AnchoBloque = 5 * PasoX + 14, SeparacionBloques = 8;
 
-QString Cuenta(Long n) { return QString::fromStdString(FormatoMiles(n)); }
+// A cell's looks: marked in the red of a pen mark, free in the slip's red ink.
+constexpr long ColorMarca = 0x1A1AC8, ColorTinta = 0x3A5AD8;
 
 void LookCelda(Etiqueta* e, bool marcada) {
-    if (marcada) {
-        e->SetBackStyle(1);
-        e->SetBackColor(0x1A1AC8);   // the red of a pen mark
-        e->SetForeColor(ColorBlanco);
-    } else {
-        e->SetBackStyle(0);
-        e->SetBackColor(ColorBlanco);
-        e->SetForeColor(0x3A5AD8);
-    }
+    if (marcada) RejillaNumeros::MarcarEtiqueta(e, ColorMarca);
+    else RejillaNumeros::LiberarEtiqueta(e, ColorTinta);
 }
 }  // namespace
 
@@ -46,11 +41,25 @@ frmVisualizar::frmVisualizar(VistaPrincipal vista, QWidget* padre)
     const int anchoBoleto = ApuestasPorBoleto * AnchoBloque + (ApuestasPorBoleto - 1) * SeparacionBloques + 20;
     picBoleto->setGeometry((AnchoVentana - anchoBoleto) / 2, 52, anchoBoleto, 292);
 
-    QFont fuente = font();
-    fuente.setPointSize(7);
     QFont titulo = font();
     titulo.setBold(true);
     titulo.setPointSize(8);
+    // A block: numbers in five columns of ten (1-10 down the first), the stars in rows of five
+    // under them; the cells only show.
+    RejillaNumeros::Opciones numeros;
+    numeros.porLinea = 10;
+    numeros.origen = {8, 20};
+    numeros.celda = {AnchoCelda, AltoCelda};
+    numeros.paso = {PasoX, PasoY};
+    numeros.puntos = 7;
+    numeros.negrita = false;
+    numeros.borde = QStringLiteral("#f0c4a8");
+    numeros.colorLibre = ColorTinta;
+    numeros.mano = false;
+    RejillaNumeros::Opciones estrellas = numeros;
+    estrellas.porLinea = 5;
+    estrellas.porColumnas = false;
+    estrellas.origen = {8, 20 + 10 * PasoY + 18};
     for (int b = 0; b < ApuestasPorBoleto; ++b) {
         const auto ib = static_cast<std::size_t>(b);
         const int x = 10 + b * (AnchoBloque + SeparacionBloques);
@@ -63,34 +72,17 @@ frmVisualizar::frmVisualizar(VistaPrincipal vista, QWidget* padre)
         lblBloque[ib]->setAlignment(Qt::AlignCenter);
         lblBloque[ib]->setFont(titulo);
         lblBloque[ib]->setStyleSheet(QStringLiteral("color:#b24a14; border:none;"));
-        auto celda = [&](int valor, int px, int py) {
-            auto* e = new Etiqueta(QString::number(valor), bloque);
-            e->setFont(fuente);
-            e->setAlignment(Qt::AlignCenter);
-            e->SetEstiloBase(QStringLiteral("border:1px solid #f0c4a8;"));
-            e->setGeometry(px, py, AnchoCelda, AltoCelda);
-            LookCelda(e, false);
-            return e;
-        };
-        for (int n = 0; n < 50; ++n)
-            lblBoletoNumero[ib][static_cast<std::size_t>(n)] = celda(n + 1, 8 + (n / 10) * PasoX, 20 + (n % 10) * PasoY);
+        RejillaNumeros::Crear(bloque, lblBoletoNumero[ib], numeros);
         auto* rotulo = new QLabel(QStringLiteral("Estrellas"), bloque);
         rotulo->setGeometry(8, 20 + 10 * PasoY + 2, AnchoBloque - 16, 14);
         rotulo->setStyleSheet(QStringLiteral("color:#b24a14; font-size:7pt; border:none;"));
-        for (int e = 0; e < 12; ++e)
-            lblBoletoEstrella[ib][static_cast<std::size_t>(e)] =
-                celda(e + 1, 8 + (e % 5) * PasoX, 20 + 10 * PasoY + 18 + (e / 5) * PasoY);
+        RejillaNumeros::Crear(bloque, lblBoletoEstrella[ib], estrellas);
     }
 
     // Navigation under the ticket.
     const int y = 356;
     auto imagen = [this, y](const char* recurso, int x, const QString& consejo) {
-        auto* i = new BotonImagen(QString::fromLatin1(recurso), this);
-        i->setScaledContents(true);
-        i->setGeometry(x, y, 32, 32);
-        i->setToolTip(consejo);
-        i->setCursor(Qt::PointingHandCursor);
-        return i;
+        return AyudaVentanas::CrearBotonImagen(this, QString::fromLatin1(recurso), consejo, QRect(x, y, 32, 32));
     };
     imgPrimero = imagen(":/herramientas/primero.svg", 200, QStringLiteral("Primer boleto"));
     imgAnterior = imagen(":/herramientas/anterior.svg", 238, QStringLiteral("Boleto anterior"));
@@ -139,24 +131,16 @@ void frmVisualizar::Form_Unload(bool& cancelar) {
 
 void frmVisualizar::cmdAbrirFichero_Click() {
     if (Ocupado) return;
-    Tabla<Byte> leidas;
-    Long total = 0;
     std::string ruta;
-    Ocupado = true;
     const QString antes = lblFichero->Caption();
-    const bool leido = ImportarFicheroApuestas(leidas, total, ruta, [this](Long n) {
-        lblFichero->SetCaption(QStringLiteral("Leyendo ... %1 apuestas").arg(Cuenta(n)));
-    });
-    Ocupado = false;
+    const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, lblFichero);
     if (!leido) {
         lblFichero->SetCaption(antes);
         return;
     }
-    Apuestas = std::move(leidas);
-    TotalApuestas = total;
     lblFichero->SetCaption(QStringLiteral("%1   -   %2 apuestas, %3 boletos")
-                               .arg(QString::fromStdString(NombreSinCarpeta(ruta)), Cuenta(TotalApuestas),
-                                    Cuenta(TotalBoletos())));
+                               .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas),
+                                    AyudaVentanas::Cuenta(TotalBoletos())));
     lblFichero->setToolTip(QString::fromStdString(ruta));
     MostrarBoleto(1);
 }
@@ -168,7 +152,7 @@ void frmVisualizar::MostrarBoleto(Long b) {
         const auto ik = static_cast<std::size_t>(k);
         const Long fila = BoletoActual == 0 ? 0 : (BoletoActual - 1) * ApuestasPorBoleto + k + 1;
         const bool hay = fila >= 1 && fila <= TotalApuestas;
-        lblBloque[ik]->setText(hay ? QStringLiteral("Apuesta %1").arg(Cuenta(fila)) : QStringLiteral("-"));
+        lblBloque[ik]->setText(hay ? QStringLiteral("Apuesta %1").arg(AyudaVentanas::Cuenta(fila)) : QStringLiteral("-"));
         bool numero[51] = {}, estrella[13] = {};
         if (hay) {
             for (int c = 1; c <= 5; ++c)
@@ -181,7 +165,7 @@ void frmVisualizar::MostrarBoleto(Long b) {
         lblBloque[ik]->parentWidget()->setEnabled(hay);
     }
     txtIrboleto->SetText(BoletoActual == 0 ? QString() : QString::number(BoletoActual));
-    lblTotalBoletos->setText(QStringLiteral("de %1").arg(Cuenta(total)));
+    lblTotalBoletos->setText(QStringLiteral("de %1").arg(AyudaVentanas::Cuenta(total)));
 }
 
 void frmVisualizar::imgPrimero_Click() { MostrarBoleto(1); }

@@ -10,6 +10,7 @@
 #include "common/modEncriptarFichero.h"
 #include "support/FicherosPrueba.h"
 #include "support/LectorEUR.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modEncriptarFichero;
@@ -50,11 +51,10 @@ void PonerApuesta(long fila, std::array<int, 7> v) {
     for (int c = 0; c < 7; ++c) ApuestasGrabacion(fila, c + 1) = static_cast<Byte>(v[static_cast<std::size_t>(c)]);
 }
 
-class FicheroEURTest : public ::testing::Test {
+class FicheroEURTest : public DatosIniciales {
 protected:
     PlataformaGuion plataforma;
     std::string Ruta(const std::string& nombre) { return plataforma.carpeta + "/" + nombre; }
-    void TearDown() override { ApuestasGrabacion.Erase(); }
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/modGeneral.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
@@ -108,10 +109,9 @@ TEST(Tabla, MoverPasaLosDatosSinCopiaYDejaVacioElOrigen) {
     EXPECT_EQ(y.Elementos(), 7u);
 }
 
-class Generador : public ::testing::Test {
+class Generador : public DatosIniciales {
 protected:
     PlataformaGuion plataforma;
-    void TearDown() override { TodasCombinaciones.Erase(); }
 };
 
 TEST_F(Generador, CincoDeCincoYDeSeis) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "filters/AyudaVentanas.h"
-#include "filters/RejillaNumeros.h"
+#include "kit/RejillaNumeros.h"
 
 namespace ayuda {
 
@@ -21,12 +21,12 @@ protected:
         PruebaVentanaFiltro::SetUp();
         for (int i = 0; i < 50; ++i) {
             base[static_cast<std::size_t>(i)] = new Etiqueta(QString::number(i + 1), &principal);
-            RejillaNumeros::Liberar(base[static_cast<std::size_t>(i)]);
+            RejillaNumeros::LiberarEtiqueta(base[static_cast<std::size_t>(i)]);
         }
     }
     // Marks these numbers on the stand-in main grid.
     void MarcarBase(std::initializer_list<int> numeros) {
-        for (int n : numeros) RejillaNumeros::Marcar(base[static_cast<std::size_t>(n - 1)]);
+        for (int n : numeros) RejillaNumeros::MarcarEtiqueta(base[static_cast<std::size_t>(n - 1)]);
     }
     static std::vector<int> Habilitados(const RejillaNumeros::Etiquetas& r) {
         std::vector<int> v;
@@ -37,7 +37,7 @@ protected:
     static std::vector<int> Marcados(const RejillaNumeros::Etiquetas& r) {
         std::vector<int> v;
         for (int i = 0; i < 50; ++i)
-            if (RejillaNumeros::Marcada(r[static_cast<std::size_t>(i)])) v.push_back(i + 1);
+            if (RejillaNumeros::EtiquetaMarcada(r[static_cast<std::size_t>(i)])) v.push_back(i + 1);
         return v;
     }
     // The numbers whose flag in row `fila` of a membership table is not 0.

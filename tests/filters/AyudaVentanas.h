@@ -1,5 +1,5 @@
-// Helpers of the filter-window tests: a scripted platform, the filter tables reset, and a
-// filter list with the twelve rows the main window starts with.
+// Helpers of the filter-window tests: a scripted platform, the shared data as at start-up, and
+// a filter list with the twelve rows the main window starts with.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "common/modGeneral.h"
 #include "filters/frmAciertos.h"
 #include "platform/Controles.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 namespace ayuda {
@@ -26,13 +27,12 @@ inline QString FilaInicial(int k) {
            QStringLiteral("-       ") + QString(11, QLatin1Char(' ')) + QStringLiteral("-");
 }
 
-class PruebaVentanaFiltro : public ::testing::Test {
+class PruebaVentanaFiltro : public DatosIniciales {
 protected:
     PlataformaGuion guion;
     ListaTexto lista;
 
     void SetUp() override {
-        modGeneral::InicializarFiltros();
         for (int k = 0; k < 12; ++k) lista.AddItem(FilaInicial(k));
     }
     std::string Fila(int k) const { return lista.List(k).toStdString(); }

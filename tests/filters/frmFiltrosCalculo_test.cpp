@@ -19,8 +19,6 @@ using namespace modGeneral;
 
 class CalculoVentanas : public ayuda::PruebaVentanaFiltro {
 protected:
-    void TearDown() override { InicializarFiltros(); }
-
     // Runs filter k of the calculation order on a 16-number base and checks it against the
     // reference; returns how many it removed.
     Long Calcular(int k) {

@@ -5,6 +5,7 @@
 
 #include "filters/AyudaFiltros.h"
 #include "filters/modFiltros.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace ayuda;
@@ -12,9 +13,8 @@ using namespace modFiltros;
 
 namespace {
 
-class Filtros : public ::testing::Test {
+class Filtros : public DatosIniciales {
 protected:
-    void SetUp() override { InicializarFiltros(); }
     // Which of the given rows a filter keeps, as 1 (kept) / 0 (removed).
     std::vector<int> Conservadas(Long (*evaluador)(Integer), const std::vector<Fila>& filas) {
         PrepararFilas(filas);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "main/frmPrincipal.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 class frmPrincipalPrueba : public frmPrincipal {
@@ -58,14 +59,19 @@ public:
     }
 };
 
-// A loaded main window on a scripted platform.
-class PruebaPrincipal : public ::testing::Test {
+// A loaded main window of class V on a scripted platform, over the shared data as at start-up.
+template <typename V = frmPrincipal>
+class ConPrincipal : public DatosIniciales {
 protected:
     PlataformaGuion guion;
-    frmPrincipalPrueba f;
+    V f;
 
     void SetUp() override { f.Cargar(); }
+};
 
+// The main window whose other units' operations are recorded, with helpers.
+class PruebaPrincipal : public ConPrincipal<frmPrincipalPrueba> {
+protected:
     std::string Texto(const QString& s) const { return s.toStdString(); }
     std::string Fila(int k) const { return f.lstFiltros->List(k).toStdString(); }
     // A row's ELIMINAN end: everything after its first 35 characters.
@@ -73,12 +79,12 @@ protected:
     std::string Caption(const Etiqueta* l) const { return l->Caption().toStdString(); }
     int NumerosMarcados() const {
         int n = 0;
-        for (auto* l : f.lblNumero) n += frmPrincipal::EtiquetaMarcada(l);
+        for (auto* l : f.lblNumero) n += RejillaNumeros::EtiquetaMarcada(l);
         return n;
     }
     int EstrellasMarcadas() const {
         int n = 0;
-        for (auto* l : f.lblEstrella) n += frmPrincipal::EtiquetaMarcada(l);
+        for (auto* l : f.lblEstrella) n += RejillaNumeros::EtiquetaMarcada(l);
         return n;
     }
     void MarcarNumeros(std::initializer_list<int> numeros) {

@@ -12,6 +12,7 @@
 #include "filters/frmFiltroALTOSBAJOS.h"
 #include "main/frmPrincipal.h"
 #include "platform/PlataformaQt.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 #include "support/Raton.h"
 #include "support/Rotulos.h"
@@ -22,16 +23,16 @@ using namespace modGeneral;
 
 namespace {
 
-// Frames up around an image button: its own and every ShapeBorde laid over it.
+// Frames up around an image button: every ShapeBorde laid over it (a button draws none).
 int MarcosSobre(QWidget* ventana, BotonImagen* boton) {
-    int n = boton->BordeVisible() ? 1 : 0;
+    int n = 0;
     const QRect sitio(boton->mapTo(ventana, QPoint(0, 0)), boton->size());
     for (Forma* f : ventana->findChildren<Forma*>())
         if (f->isVisible() && QRect(f->mapTo(ventana, QPoint(0, 0)), f->size()).intersects(sitio)) ++n;
     return n;
 }
 
-class VentanasDelPrograma : public ::testing::Test {
+class VentanasDelPrograma : public DatosIniciales {
 protected:
     PlataformaGuion guion;
     QFont fuenteAnterior = QApplication::font();

@@ -75,10 +75,10 @@ Estado Capturar(const frmPrincipal& f) {
     Estado e;
     auto anotar = [&](const std::string& clave, const std::string& valor) { e.emplace_back(clave, valor); };
     std::string marcas;
-    for (auto* l : f.lblNumero) marcas += frmPrincipal::EtiquetaMarcada(l) ? '1' : '0';
+    for (auto* l : f.lblNumero) marcas += RejillaNumeros::EtiquetaMarcada(l) ? '1' : '0';
     anotar("numeros", marcas);
     marcas.clear();
-    for (auto* l : f.lblEstrella) marcas += frmPrincipal::EtiquetaMarcada(l) ? '1' : '0';
+    for (auto* l : f.lblEstrella) marcas += RejillaNumeros::EtiquetaMarcada(l) ? '1' : '0';
     anotar("estrellas", marcas);
     for (int k = 0; k < f.lstFiltros->ListCount(); ++k) anotar("fila " + std::to_string(k), f.lstFiltros->List(k).toStdString());
     for (const Etiqueta* l : {f.lblApuestasIniciales, f.lblEstrellasInicialesAUX, f.lblTOTALInicialesAUX,
@@ -157,9 +157,9 @@ public:
     void Preparar(frmPrincipalPrueba& f) {
         f.NuevaCombinacion();
         for (auto* l : f.lblNumero)
-            if (Moneda(30)) frmPrincipal::MarcarEtiqueta(l);
+            if (Moneda(30)) RejillaNumeros::MarcarEtiqueta(l);
         for (auto* l : f.lblEstrella)
-            if (Moneda(30)) frmPrincipal::MarcarEtiqueta(l);
+            if (Moneda(30)) RejillaNumeros::MarcarEtiqueta(l);
         for (int i = 1; i <= 5; ++i) CombinacionGanadora[i] = static_cast<Byte>(Moneda(50) ? Entre(1, 50) : 0);
         for (int i = 6; i <= 7; ++i) CombinacionGanadora[i] = static_cast<Byte>(Moneda(50) ? Entre(1, 12) : 0);
         const QString ruta = Moneda(60) ? QString::fromStdString(Ruta()) : QString();
@@ -309,8 +309,8 @@ TEST_F(AbrirBase, FilasDeEstrellasYReduccion) {
 
 TEST_F(AbrirBase, EnModoDesdeArchivoLaBaseImportadaSeQueda) {
     ElegirModo(2);
-    for (int n : {3, 9, 14, 22, 40}) frmPrincipal::MarcarEtiqueta(f.lblNumero[n - 1]);
-    frmPrincipal::MarcarEtiqueta(f.lblEstrella[0]);
+    for (int n : {3, 9, 14, 22, 40}) RejillaNumeros::MarcarEtiqueta(f.lblNumero[n - 1]);
+    RejillaNumeros::MarcarEtiqueta(f.lblEstrella[0]);
     f.txtFicheroASCII->SetText(QStringLiteral("sistema.txt"));
     f.txtFicheroASCII->setToolTip(QStringLiteral("/datos/sistema.txt"));
     Abrir(Escribir("desde.xml", Base("<Combinacion><Base_Numeros numeros='1,2'/></Combinacion>"
@@ -318,7 +318,7 @@ TEST_F(AbrirBase, EnModoDesdeArchivoLaBaseImportadaSeQueda) {
                                      "<Filtros><Filtro nombre='SUMAS' activado='1'/></Filtros>")));
     EXPECT_TRUE(Mensajes().empty());
     EXPECT_EQ(NumerosMarcados(), 5);
-    EXPECT_FALSE(frmPrincipal::EtiquetaMarcada(f.lblNumero[0]));
+    EXPECT_FALSE(RejillaNumeros::EtiquetaMarcada(f.lblNumero[0]));
     EXPECT_EQ(EstrellasMarcadas(), 1);
     EXPECT_EQ(f.txtFicheroASCII->toolTip().toStdString(), "/datos/sistema.txt");
     EXPECT_EQ(Reduccion.Estrellas, 3);
@@ -341,7 +341,7 @@ TEST_F(AbrirBase, LosErroresSeListanAlFinalYLaBaseQuedaGuardada) {
     EXPECT_EQ(guion.mensajes[1].estilo, EstiloMensaje::Exclamacion);
     EXPECT_NE(guion.mensajes[1].texto.find("(/a & b.txt)"), std::string::npos);
     // What could be read was read.
-    EXPECT_TRUE(frmPrincipal::EtiquetaMarcada(f.lblNumero[4]));
+    EXPECT_TRUE(RejillaNumeros::EtiquetaMarcada(f.lblNumero[4]));
     EXPECT_EQ(Fila(3), "Sí   Grupos de Números     1 de 120" + std::string(11, ' ') + "-");
     EXPECT_TRUE(BaseGuardada);
 

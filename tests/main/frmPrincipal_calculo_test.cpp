@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "main/modEstrellas.h"
 #include "platform/DocumentoXML.h"
@@ -36,17 +37,8 @@ public:
 // Evaluator that fails the calculation half-way.
 Long EvaluadorQueFalla(Integer) { throw modCalculo::ErrorCalculo("fallo de prueba"); }
 
-class CalculoPrincipal : public ::testing::Test {
+class CalculoPrincipal : public ConPrincipal<frmPrincipalCalculo> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipalCalculo f;
-
-    void SetUp() override { f.Cargar(); }
-    void TearDown() override {
-        modEstrellas::TratamientoAsignado = -1;
-        InicializarFiltros();
-    }
-
     std::string C(const Etiqueta* l) const { return l->Caption().toStdString(); }
     std::string Ruta(const std::string& nombre) const { return guion.carpeta + "/" + nombre; }
     void Marcar(std::initializer_list<int> numeros, std::initializer_list<int> estrellas) {
@@ -247,8 +239,8 @@ TEST_F(CalculoPrincipal, DesdeArchivoSinFicheroYConApuestasImportadas) {
         for (int i = 0; i < 3; ++i)
             for (int c = 0; c < 5; ++c) ApuestasImportadas(i + 1, c + 1) = static_cast<Byte>(apuestas[i][c]);
         TotalImportadas = 3;
-        for (int n : {2, 5, 11, 20, 33, 47}) frmPrincipal::MarcarEtiqueta(f.lblNumero[n - 1]);
-        for (int e : {4, 9}) frmPrincipal::MarcarEtiqueta(f.lblEstrella[e - 1]);
+        for (int n : {2, 5, 11, 20, 33, 47}) RejillaNumeros::MarcarEtiqueta(f.lblNumero[n - 1]);
+        for (int e : {4, 9}) RejillaNumeros::MarcarEtiqueta(f.lblEstrella[e - 1]);
     };
     f.cboTipoCombinacion->SetListIndex(2);
     f.Calcular();
@@ -268,8 +260,6 @@ TEST_F(CalculoPrincipal, DesdeArchivoSinFicheroYConApuestasImportadas) {
         EXPECT_EQ(ApuestasReducidas(i + 1, 6), 4);
         EXPECT_EQ(ApuestasReducidas(i + 1, 7), 9);
     }
-    ApuestasImportadas.Erase();
-    TotalImportadas = 0;
 }
 
 TEST_F(CalculoPrincipal, LaReduccionSeLlamaSoloCuandoLaFilaYLosAjustesLoPiden) {
@@ -355,7 +345,6 @@ TEST_F(CalculoPrincipal, MasDeTresMillonesDeApuestasPreguntaAntes) {
     EXPECT_EQ(guion.mensajes[0].estilo, EstiloMensaje::PreguntaSiNo);
     EXPECT_TRUE(guion.peticiones.empty());
     EXPECT_TRUE(ApuestasGrabacion.Vacia());
-    ApuestasReducidas.Erase();
 }
 
 TEST_F(CalculoPrincipal, GuardarLaBaseDesdeLaBarraYElMenu) {

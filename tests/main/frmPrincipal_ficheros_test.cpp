@@ -14,6 +14,7 @@
 
 #include "common/modEncriptarFichero.h"
 #include "common/modLeerApuestas.h"
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "main/modEstrellas.h"
 #include "support/PlataformaGuion.h"
@@ -29,24 +30,8 @@ public:
     void AbrirVentanaProceso() override { ++reducciones; }
 };
 
-class FicherosPrincipal : public ::testing::Test {
+class FicherosPrincipal : public ConPrincipal<frmPrincipalFicheros> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipalFicheros f;
-
-    void SetUp() override { f.Cargar(); }
-    void TearDown() override {
-        modEstrellas::TratamientoAsignado = -1;
-        ApuestasImportadas.Erase();
-        ApuestasReducidas.Erase();
-        TodasCombinaciones.Erase();
-        ApuestasCondicionadas.Erase();
-        Eliminadas.Erase();
-        TotalImportadas = 0;
-        TotalCombinaciones = 0;
-        InicializarFiltros();
-    }
-
     std::string C(const Etiqueta* l) const { return l->Caption().toStdString(); }
     std::string Ruta(const std::string& nombre) const { return guion.carpeta + "/" + nombre; }
     std::string Fila(int k) const { return f.lstFiltros->List(k).toStdString(); }

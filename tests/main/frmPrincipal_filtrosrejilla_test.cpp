@@ -12,6 +12,7 @@
 #include "filters/frmFiltroGRUPOS.h"
 #include "filters/frmFiltroGRURELACIONADOS.h"
 #include "filters/frmFiltroPOSICIONES.h"
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "support/PlataformaGuion.h"
 
@@ -22,11 +23,8 @@ namespace {
 using Fila5 = std::vector<int>;
 
 // The main window with its own windows; nothing replaced.
-class FiltrosConRejilla : public ::testing::Test {
+class FiltrosConRejilla : public ConPrincipal<> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipal f;
-
     void SetUp() override {
         f.Cargar();
         // Base 1..8 and two stars: 56 combinations.
@@ -34,7 +32,6 @@ protected:
         f.lblEstrella_Click(0);
         f.lblEstrella_Click(1);
     }
-    void TearDown() override { InicializarFiltros(); }
 
     std::string Fila(int k) const { return f.lstFiltros->List(k).toStdString(); }
     // Double-clicks row k with the window driven by `accion`.

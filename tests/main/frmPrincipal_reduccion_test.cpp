@@ -14,6 +14,7 @@
 #include "reduction/frmAnalisis.h"
 #include "reduction/frmGarantiasTOTAL.h"
 #include "reduction/frmVentanaProceso.h"
+#include "support/DatosIniciales.h"
 #include "support/LectorEUR.h"
 #include "support/PlataformaGuion.h"
 
@@ -29,7 +30,9 @@ Mascara MascaraNumeros(const std::uint8_t* numeros) {
     return m;
 }
 
-TEST(ReduccionDesdeElCalculo, SistemaFiltradoReducidoYGuardado) {
+using ReduccionDesdeElCalculo = DatosIniciales;
+
+TEST_F(ReduccionDesdeElCalculo, SistemaFiltradoReducidoYGuardado) {
     PlataformaGuion guion;
     frmPrincipal f;
     f.Cargar();
@@ -115,7 +118,6 @@ TEST(ReduccionDesdeElCalculo, SistemaFiltradoReducidoYGuardado) {
     EXPECT_EQ(guion.modalesMostrados,
               (std::vector<std::string>{"frmVentanaProceso", "frmGarantiasTOTAL", "frmAnalisis"}));
     EXPECT_EQ(guion.mensajes.size(), 0u) << guion.UltimoMensaje();
-    InicializarFiltros();
 }
 
 }  // namespace

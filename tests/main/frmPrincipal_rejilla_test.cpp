@@ -36,11 +36,11 @@ TEST_F(PruebaPrincipal, ClicDeVerdadEnLaEtiqueta) {
                        Qt::NoModifier);
     QApplication::sendEvent(f.lblNumero[49], &pulsar);
     QApplication::sendEvent(f.lblNumero[49], &soltar);
-    EXPECT_TRUE(frmPrincipal::EtiquetaMarcada(f.lblNumero[49]));
+    EXPECT_TRUE(RejillaNumeros::EtiquetaMarcada(f.lblNumero[49]));
     f.picNumeros->setEnabled(false);   // "Desde Archivo": the grids take no clicks
     QApplication::sendEvent(f.lblNumero[0], &pulsar);
     QApplication::sendEvent(f.lblNumero[0], &soltar);
-    EXPECT_FALSE(frmPrincipal::EtiquetaMarcada(f.lblNumero[0]));
+    EXPECT_FALSE(RejillaNumeros::EtiquetaMarcada(f.lblNumero[0]));
     f.hide();
 }
 
@@ -48,7 +48,7 @@ TEST_F(PruebaPrincipal, BotonesDeFilaColumnaYEstrellas) {
     auto marcados = [this] {
         std::vector<int> v;
         for (int i = 0; i < 50; ++i)
-            if (frmPrincipal::EtiquetaMarcada(f.lblNumero[i])) v.push_back(i + 1);
+            if (RejillaNumeros::EtiquetaMarcada(f.lblNumero[i])) v.push_back(i + 1);
         return v;
     };
     f.imgINIFila_Click(5);
@@ -81,7 +81,7 @@ TEST_F(PruebaPrincipal, BotonesDeFilaColumnaYEstrellas) {
     f.imgINIFilaEstrellas_Click(1);
     std::vector<int> estrellas;
     for (int i = 0; i < 12; ++i)
-        if (frmPrincipal::EtiquetaMarcada(f.lblEstrella[i])) estrellas.push_back(i + 1);
+        if (RejillaNumeros::EtiquetaMarcada(f.lblEstrella[i])) estrellas.push_back(i + 1);
     EXPECT_EQ(estrellas, (std::vector<int>{2, 6, 10}));
     EXPECT_EQ(Caption(f.lblTipoCombinacionEstrellas), "3 Estrellas");
 }
@@ -95,7 +95,7 @@ TEST_F(PruebaPrincipal, TodosMarcaOLibera) {
     EXPECT_EQ(EstrellasMarcadas(), 0) << "stars are not touched";
 
     f.NuevaCombinacion();
-    frmPrincipal::MarcarEtiqueta(f.lblNumero[30]);
+    RejillaNumeros::MarcarEtiqueta(f.lblNumero[30]);
     MarcarEstrellas(2);
     BaseGuardada = true;
     f.lblMarcarDesmarcarTODOS_Click();
@@ -256,7 +256,7 @@ TEST_F(PruebaPrincipal, AlazarUnaSegundaPulsacionBorraLaPrimera) {
             ASSERT_EQ(NumerosMarcados(), 5);
             ASSERT_EQ(EstrellasMarcadas(), 2);
             for (int k = 0; k < 50; ++k)
-                if (frmPrincipal::EtiquetaMarcada(f.lblNumero[k])) vistos.insert(k + 1);
+                if (RejillaNumeros::EtiquetaMarcada(f.lblNumero[k])) vistos.insert(k + 1);
         }
     };
     ElegirModo(1);

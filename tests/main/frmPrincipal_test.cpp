@@ -20,12 +20,13 @@ const std::string PreguntaSalir =
     "NO HA GUARDADO LA COMBINACION ACTUAL EN XML, \xC2\xBF DESEA SALIR DE TODAS FORMAS ?";
 }  // namespace
 
-TEST(ArranquePrincipal, DejaUnaCombinacionNuevaYGuardada) {
+using ArranquePrincipal = DatosIniciales;
+
+TEST_F(ArranquePrincipal, DejaUnaCombinacionNuevaYGuardada) {
     PlataformaGuion guion;
     // Leftovers of an earlier setup that the load must clear.
     CombinacionGanadora[3] = 9;
     BaseGuardada = false;
-    InicializarFiltros();
     Bajos(2) = 1;
     Reduccion.Estrellas = 2;
 
@@ -223,10 +224,10 @@ TEST_F(PruebaPrincipal, NuevaCombinacionBorraRejillasFiltrosYCuentas) {
 
 TEST_F(PruebaPrincipal, NuevaCombinacionDesdeArchivoConservaLaBaseImportada) {
     ElegirModo(2);
-    for (int n : {3, 9, 14, 22, 40, 41}) frmPrincipal::MarcarEtiqueta(f.lblNumero[n - 1]);
-    frmPrincipal::MarcarEtiqueta(f.lblEstrella[0]);
-    frmPrincipal::MarcarEtiqueta(f.lblEstrella[5]);
-    frmPrincipal::MarcarEtiqueta(f.lblEstrella[7]);
+    for (int n : {3, 9, 14, 22, 40, 41}) RejillaNumeros::MarcarEtiqueta(f.lblNumero[n - 1]);
+    RejillaNumeros::MarcarEtiqueta(f.lblEstrella[0]);
+    RejillaNumeros::MarcarEtiqueta(f.lblEstrella[5]);
+    RejillaNumeros::MarcarEtiqueta(f.lblEstrella[7]);
     f.lblApuestasIniciales->SetCaption(QStringLiteral("1.234"));
     f.txtFicheroASCII->SetText(QStringLiteral("sistema.txt"));
     f.txtFicheroASCII->setToolTip(QStringLiteral("/datos/sistema.txt"));

@@ -9,6 +9,7 @@
 #include "filters/frmFiltroPARESIMPARES.h"
 #include "filters/frmFiltroSUMAS.h"
 #include "filters/VentanaFiltro.h"
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "support/PlataformaGuion.h"
 
@@ -16,14 +17,8 @@ using namespace modGeneral;
 
 namespace {
 
-class VentanasFiltroPrincipal : public ::testing::Test {
+class VentanasFiltroPrincipal : public ConPrincipal<> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipal f;
-
-    void SetUp() override { f.Cargar(); }
-    void TearDown() override { InicializarFiltros(); }
-
     bool Activa(int k) const { return f.lstFiltros->List(k).startsWith(QStringLiteral("Sí")); }
     void DobleClic(int k) {
         f.lstFiltros->SetListIndex(k);

@@ -5,6 +5,7 @@
 
 #include "main/modCalculo.h"
 #include "main/modEstrellas.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
@@ -40,22 +41,10 @@ Long QuitarTodas(Integer) {
     return n;
 }
 
-class Calculo : public ::testing::Test {
+class Calculo : public DatosIniciales {
 protected:
     PlataformaGuion plataforma;
-    void SetUp() override {
-        InicializarFiltros();
-        llamadas.clear();
-    }
-    void TearDown() override {
-        TodasCombinaciones.Erase();
-        Eliminadas.Erase();
-        ApuestasCondicionadas.Erase();
-        ApuestasReducidas.Erase();
-        ApuestasImportadas.Erase();
-        TotalImportadas = 0;
-        TotalCombinaciones = 0;
-    }
+    void SetUp() override { llamadas.clear(); }
 };
 
 }  // namespace

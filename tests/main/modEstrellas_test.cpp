@@ -6,6 +6,7 @@
 
 #include "main/modCalculo.h"
 #include "main/modEstrellas.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
@@ -27,7 +28,7 @@ std::vector<Byte> PrimerasEstrellas(int s) {
     return v;
 }
 
-class Estrellas : public ::testing::Test {
+class Estrellas : public DatosIniciales {
 protected:
     PlataformaGuion plataforma;
     Tabla<Byte> pares;
@@ -38,11 +39,6 @@ protected:
         ApuestasReducidas.ReDim(primera, n, 1, 5);
         for (long i = 1; i <= n; ++i)
             for (int c = 1; c <= 5; ++c) ApuestasReducidas(i, c) = static_cast<Byte>(i + c - 1);
-    }
-    void TearDown() override {
-        ApuestasReducidas.Erase();
-        ApuestasGrabacion.Erase();
-        TratamientoAsignado = -1;
     }
 };
 

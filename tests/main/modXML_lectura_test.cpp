@@ -7,6 +7,7 @@
 
 #include "main/modXML.h"
 #include "platform/DocumentoXML.h"
+#include "support/DatosIniciales.h"
 
 using namespace modGeneral;
 using namespace modXML;
@@ -33,19 +34,13 @@ std::vector<std::string> Lineas(const std::string& t) {
     return v;
 }
 
-class LecturaBase : public ::testing::Test {
+class LecturaBase : public DatosIniciales {
 protected:
     LecturaBaseXML l;
-    void SetUp() override { Reiniciar(); }
-    void TearDown() override { Reiniciar(); }
-    static void Reiniciar() {
-        InicializarFiltros();
-        for (int i = 1; i <= 7; ++i) CombinacionGanadora[i] = 0;
-        ErroresXML.clear();
-    }
-    // Loads the text as the document would and reads it; returns the error lines.
+    // Loads the text as the document would and reads it into fresh tables; returns the error
+    // lines.
     std::vector<std::string> Leer(const std::string& texto, bool desdeArchivo = false) {
-        Reiniciar();
+        ReiniciarDatos();
         l = LecturaBaseXML();
         l.desdeArchivo = desdeArchivo;
         DocumentoXML doc;

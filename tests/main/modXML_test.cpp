@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "main/modXML.h"
+#include "support/DatosIniciales.h"
 
 using namespace modGeneral;
 using namespace modXML;
@@ -32,17 +33,9 @@ QDomElement Hijo(const QDomElement& e, const char* nombre, int orden = 0) {
 }
 QDomElement FiltroDe(const QDomElement& base, int k) { return Hijo(Hijo(base, "Filtros"), "Filtro", k); }
 
-class BaseXML : public ::testing::Test {
+class BaseXML : public DatosIniciales {
 protected:
     QDomDocument documento;
-    void SetUp() override {
-        InicializarFiltros();
-        for (int i = 1; i <= 7; ++i) CombinacionGanadora[i] = 0;
-    }
-    void TearDown() override {
-        InicializarFiltros();
-        for (int i = 1; i <= 7; ++i) CombinacionGanadora[i] = 0;
-    }
     // Parses the text as the platform's document would and returns BASE.
     QDomElement Leer(const std::string& texto) {
         QString error;

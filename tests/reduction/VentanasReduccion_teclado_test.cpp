@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "reduction/frmAnalisis.h"
 #include "reduction/frmEstrellas.h"
@@ -27,17 +28,8 @@ void Escribir(QWidget* caja, const char* texto) {
     for (const char* c = texto; *c; ++c) PulsarTecla(caja, *c);
 }
 
-class TecladoReduccion : public ::testing::Test {
-protected:
-    PlataformaGuion guion;
-    frmPrincipal f;
-
-    void SetUp() override { f.Cargar(); }
-    void TearDown() override {
-        InicializarFiltros();
-        ApuestasReducidas.Erase();
-    }
-    void DobleClic(int fila) {
+class TecladoReduccion : public ConPrincipal<> {
+protected:    void DobleClic(int fila) {
         f.lstFiltros->SetListIndex(fila);
         f.lstFiltros_DblClick();
     }

@@ -9,16 +9,16 @@
 #include "main/frmPrincipal.h"
 #include "reduction/frmAnalisis.h"
 #include "reduction/modAnalisis.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
 
 namespace {
 
-class Analisis : public ::testing::Test {
+class Analisis : public DatosIniciales {
 protected:
     PlataformaGuion guion;
-    void TearDown() override { ApuestasReducidas.Erase(); }
     // Bets i = 1..n: numbers i, i+1, .., i+4 and stars 1 and 2 + i % 3.
     void Apuestas(long n, int columnas = 7) {
         ApuestasReducidas.ReDim(1, n, 1, columnas);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/modInformeTexto.h"
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "reduction/frmGarantiasTOTAL.h"
 #include "support/PlataformaGuion.h"
@@ -33,10 +34,8 @@ T* VentanaAbierta(const char* nombre) {
 const Byte kBase[] = {2, 5, 9, 13, 18, 24, 31, 40};
 constexpr int N = 8;
 
-class VentanaGarantias : public ::testing::Test {
+class VentanaGarantias : public ConPrincipal<> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipal f;
     std::vector<std::vector<Byte>> apuestas = {{2, 5, 9, 13, 18}, {2, 24, 31, 40, 9}, {13, 18, 24, 31, 40}};
     std::vector<Mascara> condicionadas;   // as position masks
 
@@ -74,13 +73,6 @@ protected:
             }
         f.lblApuestasReducidas->SetCaption(QString::number(nb));
         f.lblTOTALReducidasAUX->SetCaption(QString::number(2 * nb));
-    }
-    void TearDown() override {
-        TodasCombinaciones.Erase();
-        ApuestasCondicionadas.Erase();
-        ApuestasReducidas.Erase();
-        TotalCombinaciones = 0;
-        TotalNumerosBase = 0;
     }
 
     Mascara MascaraApuesta(const std::vector<Byte>& numeros) const {
@@ -186,8 +178,6 @@ TEST_F(VentanaGarantias, ElSistemaImportadoCuandoLoHay) {
         EXPECT_EQ(g.Resultados[5].escenarios, 2);
     };
     f.menuGarantias_Click();
-    ApuestasImportadas.Erase();
-    TotalImportadas = 0;
 }
 
 TEST_F(VentanaGarantias, DetenerDejaResultadosParcialesYSinInformes) {

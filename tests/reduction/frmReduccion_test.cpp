@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "reduction/frmEstrellas.h"
 #include "reduction/frmReduccion.h"
@@ -15,14 +16,8 @@ namespace {
 
 std::string B(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
-class DialogosReduccion : public ::testing::Test {
+class DialogosReduccion : public ConPrincipal<> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipal f;
-
-    void SetUp() override { f.Cargar(); }
-    void TearDown() override { InicializarFiltros(); }
-
     std::string Fila(int k) const { return f.lstFiltros->List(k).toStdString(); }
     void DobleClic(int fila) {
         f.lstFiltros->SetListIndex(fila);

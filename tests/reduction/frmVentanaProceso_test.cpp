@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "main/PrincipalPrueba.h"
 #include "main/frmPrincipal.h"
 #include "reduction/frmVentanaProceso.h"
 #include "support/PlataformaGuion.h"
@@ -27,14 +28,8 @@ frmVentanaProceso* VentanaProcesoAbierta() {
 
 using Mascara = std::uint64_t;
 
-class VentanaProceso : public ::testing::Test {
+class VentanaProceso : public ConPrincipal<> {
 protected:
-    PlataformaGuion guion;
-    frmPrincipal f;
-
-    void SetUp() override { f.Cargar(); }
-    void TearDown() override { InicializarFiltros(); }
-
     std::string C(const Etiqueta* l) const { return l->Caption().toStdString(); }
     void Base(int numeros, int estrellas) {
         for (int n = 1; n <= numeros; ++n) f.lblNumero_Click(n - 1);
@@ -207,8 +202,6 @@ TEST_F(VentanaProceso, DesdeArchivoReduceLasApuestasImportadasQueQuedan) {
     f.Calcular();
     EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
     EXPECT_EQ(guion.modalesMostrados, (std::vector<std::string>{"frmVentanaProceso"}));
-    ApuestasImportadas.Erase();
-    TotalImportadas = 0;
 }
 
 TEST_F(VentanaProceso, ConLaCasillaMarcadaSeCierraAlTerminar) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "reduction/modGarantias.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
@@ -53,13 +54,9 @@ std::vector<Mascara> Aleatorias(std::mt19937& azar, int N, int cuantas, int tama
     return v;
 }
 
-class Garantias : public ::testing::Test {
+class Garantias : public DatosIniciales {
 protected:
     PlataformaGuion plataforma;
-    void TearDown() override {
-        TodasCombinaciones.Erase();
-        TotalNumerosBase = 0;
-    }
     ResultadoNivel Nivel(int k, int N, const std::vector<Mascara>& apuestas, const std::vector<Mascara>* sistema,
                          const AlAvanzar& avance = {}, const bool* detenido = nullptr) {
         TotalNumerosBase = static_cast<Integer>(N);

@@ -4,6 +4,7 @@
 #include "AyudaHerramientas.h"
 #include "main/frmPrincipal.h"
 #include "support/LectorEUR.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 #include "tools/frmEscrutar.h"
 #include "tools/frmSistemasPropios.h"
@@ -11,7 +12,9 @@
 
 using namespace modGeneral;
 
-TEST(MenuUtilidades, EscrutadorConLasApuestasActualesYLosNumerosBaseEnVerde) {
+using MenuUtilidades = DatosIniciales;
+
+TEST_F(MenuUtilidades, EscrutadorConLasApuestasActualesYLosNumerosBaseEnVerde) {
     PlataformaGuion g;
     frmPrincipal f;
     f.Cargar();
@@ -36,11 +39,9 @@ TEST(MenuUtilidades, EscrutadorConLasApuestasActualesYLosNumerosBaseEnVerde) {
     EXPECT_TRUE(abierto);
     // The combination marked there stays for the base file.
     EXPECT_EQ(CombinacionGanadora[1], 10);
-    ApuestasReducidas.Erase();
-    for (auto& v : CombinacionGanadora) v = 0;
 }
 
-TEST(MenuUtilidades, CadaEntradaAbreSuVentana) {
+TEST_F(MenuUtilidades, CadaEntradaAbreSuVentana) {
     PlataformaGuion g;
     frmPrincipal f;
     f.Cargar();
@@ -65,7 +66,7 @@ std::vector<std::string> Contadores(const frmPrincipal& f) {
 }
 }  // namespace
 
-TEST(MenuUtilidades, VerUnFicheroDejaElSistemaCalculadoYSoloSuEscrutarLoSustituye) {
+TEST_F(MenuUtilidades, VerUnFicheroDejaElSistemaCalculadoYSoloSuEscrutarLoSustituye) {
     PlataformaGuion g;
     frmPrincipal f;
     f.Cargar();
@@ -102,6 +103,4 @@ TEST(MenuUtilidades, VerUnFicheroDejaElSistemaCalculadoYSoloSuEscrutarLoSustituy
     f.menuVisualizarArchivo->trigger();
     EXPECT_EQ(f.lblApuestasCondicionadas->Caption().toStdString(), "6");
     EXPECT_EQ(f.lblApuestasReducidas->Caption().toStdString(), "0");
-    ApuestasReducidas.Erase();
-    InicializarFiltros();
 }

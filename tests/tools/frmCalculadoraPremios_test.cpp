@@ -10,6 +10,7 @@
 
 using namespace modGeneral;
 using namespace Herramientas;
+using namespace RejillaNumeros;
 
 namespace {
 
@@ -98,8 +99,8 @@ TEST(frmCalculadoraPremios, ElFicheroDePremiosSeGuardaYSeLeeIgual) {
     EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
     EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
     EXPECT_EQ(w.txtNumeroSorteo->Text(), QStringLiteral("45"));
-    EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
-    EXPECT_EQ(Marcadas(w.lblEstrella), (std::vector<Byte>{2, 11}));
+    EXPECT_EQ(ValoresMarcados(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
+    EXPECT_EQ(ValoresMarcados(w.lblEstrella), (std::vector<Byte>{2, 11}));
     EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
     EXPECT_EQ(w.Sorteo.centimos[12], 395);
     EXPECT_EQ(w.Sorteo.centimos[5], 0);
@@ -154,7 +155,7 @@ TEST(frmCalculadoraPremios, UnFicheroDePremiosMaloNoCambiaLaVentana) {
             EXPECT_EQ(g.UltimoMensaje(), prefijo + motivo + ")");
         }
         EXPECT_EQ(w.txtAnio->Text(), QStringLiteral("2026"));
-        EXPECT_EQ(Marcadas(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
+        EXPECT_EQ(ValoresMarcados(w.lblNumero), (std::vector<Byte>{3, 17, 25, 40, 48}));
         EXPECT_EQ(w.Sorteo.centimos[0], 1700000000LL);
     }
 }

@@ -2,24 +2,22 @@
 
 #include "AyudaHerramientas.h"
 #include "common/modInformeTexto.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 #include "tools/frmEscrutar.h"
 
 using namespace modGeneral;
 using namespace Herramientas;
+using namespace RejillaNumeros;
 
 namespace {
 
-class PruebaEscrutar : public ::testing::Test {
+class PruebaEscrutar : public DatosIniciales {
 protected:
     PlataformaGuion g;
     void SetUp() override {
         const Byte ganadora[8] = {0, 3, 17, 25, 40, 48, 2, 11};
         std::copy(ganadora, ganadora + 8, CombinacionGanadora);
-    }
-    void TearDown() override {
-        ApuestasReducidas.Erase();
-        for (auto& v : CombinacionGanadora) v = 0;
     }
     static VistaPrincipal Vista(std::vector<Byte> numeros, std::vector<Byte> estrellas) {
         VistaPrincipal v;

@@ -11,6 +11,7 @@
 
 using namespace modGeneral;
 using namespace Herramientas;
+using namespace RejillaNumeros;
 
 namespace {
 

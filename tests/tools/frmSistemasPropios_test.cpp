@@ -7,6 +7,7 @@
 
 using namespace modGeneral;
 using namespace Herramientas;
+using namespace RejillaNumeros;
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AyudaHerramientas.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 #include "tools/frmEscrutar.h"
 #include "tools/frmVisualizar.h"
@@ -9,13 +10,9 @@ using namespace modGeneral;
 
 namespace {
 
-class PruebaVisualizar : public ::testing::Test {
+class PruebaVisualizar : public DatosIniciales {
 protected:
     PlataformaGuion g;
-    void TearDown() override {
-        ApuestasReducidas.Erase();
-        for (auto& v : CombinacionGanadora) v = 0;
-    }
     // A viewer showing n bets, as a file read would leave it.
     static void Cargar(frmVisualizar& w, Long n) {
         w.Cargar();

@@ -8,11 +8,7 @@
 #include <vector>
 
 #include "common/modGeneral.h"
-
-class Casilla;
-class Combo;
-class Etiqueta;
-class ListaTexto;
+#include "platform/Controles.h"
 
 struct VistaPrincipal {
     // The combination mode: item 2 is "Desde Archivo".
