@@ -17,8 +17,8 @@ inline void ComprobarLectura(const modLeerApuestas::LecturaApuestas& l) {
     }
     if (l.total < 0 || l.total > MaximoApuestas || l.apuestas.UBound1() < l.total) std::abort();
     long numeros = 0, estrellas = 0;
-    for (int v = 1; v <= 50; ++v) numeros += l.usosNumeros[static_cast<std::size_t>(v)];
-    for (int v = 1; v <= 12; ++v) estrellas += l.usosEstrellas[static_cast<std::size_t>(v)];
+    for (int v = 1; v <= 50; ++v) numeros += l.UsosNumeros[static_cast<std::size_t>(v)];
+    for (int v = 1; v <= 12; ++v) estrellas += l.UsosEstrellas[static_cast<std::size_t>(v)];
     if (numeros != 5L * l.total || estrellas != 2L * l.total) std::abort();
     for (Long n = 1; n <= l.total; ++n) {
         for (int c = 1; c <= 5; ++c) {
@@ -40,7 +40,7 @@ inline void ComprobarLectura(const modLeerApuestas::LecturaApuestas& l) {
 inline void CompararLecturas(const modLeerApuestas::LecturaApuestas& a, const modLeerApuestas::LecturaApuestas& b) {
     if (a.resultado != b.resultado || a.error != b.error || a.detalle != b.detalle || a.total != b.total ||
         a.formatoLinea != b.formatoLinea || a.limiteAlcanzado != b.limiteAlcanzado ||
-        a.usosNumeros != b.usosNumeros || a.usosEstrellas != b.usosEstrellas)
+        a.UsosNumeros != b.UsosNumeros || a.UsosEstrellas != b.UsosEstrellas)
         std::abort();
     for (modGeneral::Long n = 1; n <= a.total; ++n)
         for (int c = 1; c <= 7; ++c)

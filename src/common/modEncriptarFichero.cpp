@@ -235,4 +235,17 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
     return EscribirFicheroEUR(destino, Cabecera, NumApuestas, progreso) && ConfirmarFicheroEUR(destino);
 }
 
+std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas) {
+    auto dosCifras = [](std::string& s, Byte v) {
+        s += static_cast<char>('0' + v / 10 % 10);
+        s += static_cast<char>('0' + v % 10);
+    };
+    std::string cabecera;
+    cabecera.reserve(2 * (numeros.size() + estrellas.size()) + 1);
+    for (Byte v : numeros) dosCifras(cabecera, v);
+    cabecera += '+';
+    for (Byte v : estrellas) dosCifras(cabecera, v);
+    return cabecera;
+}
+
 }  // namespace modEncriptarFichero

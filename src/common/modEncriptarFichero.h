@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "common/modGeneral.h"
 #include "platform/Ficheros.h"
@@ -51,6 +52,10 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
 bool EscribirFicheroEUR(Ficheros::EscrituraSegura& destino, const std::string& Cabecera, Long NumApuestas,
                         const Progreso& progreso);
 bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino);
+
+// The header record of a bet file: the base numbers then the stars, two digits each, with "+"
+// between the two runs ("0317254048+0211").
+std::string CabeceraEUR(const std::vector<modGeneral::Byte>& numeros, const std::vector<modGeneral::Byte>& estrellas);
 
 // The 20-character text of a bet: five numbers and two stars in two digits ("00").
 std::string TextoApuestaEUR(const modGeneral::Byte apuesta[7]);

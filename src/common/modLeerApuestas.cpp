@@ -219,11 +219,11 @@ public:
         const std::size_t fila = static_cast<std::size_t>(n);
         for (int i = 0; i < 5; ++i) {
             col_[i][fila] = static_cast<Byte>(v[i]);
-            ++r_.usosNumeros[static_cast<std::size_t>(v[i])];
+            ++r_.UsosNumeros[static_cast<std::size_t>(v[i])];
         }
         for (int i = 5; i < 7; ++i) {
             col_[i][fila] = static_cast<Byte>(v[i]);
-            ++r_.usosEstrellas[static_cast<std::size_t>(v[i])];
+            ++r_.UsosEstrellas[static_cast<std::size_t>(v[i])];
         }
     }
 
@@ -572,8 +572,8 @@ LecturaApuestas Leer(const std::function<std::unique_ptr<Fuente>()>& abrir, Form
     r.apuestas.Erase();
     r.total = 0;
     r.limiteAlcanzado = false;
-    r.usosNumeros.fill(0);
-    r.usosEstrellas.fill(0);
+    r.UsosNumeros.fill(0);
+    r.UsosEstrellas.fill(0);
     return r;
 }
 

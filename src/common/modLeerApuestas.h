@@ -72,8 +72,8 @@ struct LecturaApuestas {
     // The file held more than MaximoApuestas bets; the first MaximoApuestas were kept.
     bool limiteAlcanzado = false;
     // How many bets read use each number (index 1..50) and each star (index 1..12).
-    std::array<Long, 51> usosNumeros{};
-    std::array<Long, 13> usosEstrellas{};
+    std::array<Long, 51> UsosNumeros{};
+    std::array<Long, 13> UsosEstrellas{};
     // On Resultado::Error: the error's text (empty for a failed check) and the failed check
     // naming the bet, "Apuestas con ... (Apuesta n)" (empty for any other error).
     std::string error;

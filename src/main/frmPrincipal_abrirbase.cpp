@@ -9,6 +9,7 @@
 #include "main/modXML.h"
 #include "platform/DocumentoXML.h"
 #include "platform/Plataforma.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 
@@ -69,7 +70,7 @@ void frmPrincipal::AbrirBaseXML() {
         if (NombreFichero.empty()) return;
         // The file starts from a fresh setup and overwrites only what it names.
         NuevaCombinacion();
-        PonerTitulo(QString::fromStdString(modXML::NombreSinCarpeta(NombreFichero)));
+        PonerTitulo(QString::fromStdString(modRutas::NombreSinCarpeta(NombreFichero)));
         modXML::ErroresXML.clear();
     } catch (...) {
         plataforma.MsgBox("ERROR AL ABRIR EL FICHERO", EstiloMensaje::Critico);

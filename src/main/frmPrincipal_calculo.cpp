@@ -18,6 +18,7 @@
 #include "platform/DocumentoXML.h"
 #include "platform/Ficheros.h"
 #include "platform/Plataforma.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 
@@ -32,16 +33,6 @@ constexpr Long LimiteApuestasSinPregunta = 3000000;
 const char* const FiltroDialogoEUR = "Fichero de TORNAVENTURA (*.EUR)|*.EUR|Todos los archivos (*.*)|*.*|";
 const char* const FiltroDialogoBase =
     "Fichero BASE de TORNAVENTURA (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
-
-std::string DescripcionDe(std::exception_ptr e) {
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception& x) {
-        return modCalculo::DescripcionError(x);
-    } catch (...) {
-        return "Error desconocido";
-    }
-}
 
 }  // namespace
 
@@ -131,7 +122,7 @@ void frmPrincipal::Calcular() {
         Ocupado = false;
         ActualizarContadoresApuestas();
     } catch (...) {
-        const std::string descripcion = DescripcionDe(std::current_exception());
+        const std::string descripcion = modCalculo::DescripcionError(std::current_exception());
         lblTOTALCondicionadasAUX->SetForeColor(ColorContadores);
         lblApuestasCondicionadas->SetCaption(QStringLiteral("0"));
         lblTOTALCondicionadasAUX->SetCaption(QStringLiteral("0"));
@@ -186,7 +177,7 @@ void frmPrincipal::GuardarApuestasEUR() {
         plataforma.MsgBox("Se han generado m\xC3\xA1s de 3.000.000 de apuestas, \xC2\xBF desea guardar ?",
                           EstiloMensaje::PreguntaSiNo) != RespuestaMensaje::Si)
         return;
-    const std::string cabecera = modEstrellas::CabeceraEUR(NumerosMarcados(), EstrellasMarcadas());
+    const std::string cabecera = modEncriptarFichero::CabeceraEUR(NumerosMarcados(), EstrellasMarcadas());
 
     auto recomponer = [this] {
         // The bets go back where they were: they stay the current bets after the save.
@@ -202,10 +193,10 @@ void frmPrincipal::GuardarApuestasEUR() {
         modCommonDialog::FiltroDialogo = FiltroDialogoEUR;
         modCommonDialog::IndiceFiltro = 1;
         modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
-        modCommonDialog::FicheroDialogo = modXML::CambiarExtension(NombreFicheroBase().toStdString(), ".EUR");
+        modCommonDialog::FicheroDialogo = modRutas::CambiarExtension(NombreFicheroBase().toStdString(), ".EUR");
         NombreFichero = modCommonDialog::MostrarDialogoGuardar();
         if (!NombreFichero.empty()) {
-            NombreFichero = modXML::CambiarExtension(NombreFichero, ".EUR");
+            NombreFichero = modRutas::CambiarExtension(NombreFichero, ".EUR");
             BloquearControles();
             lblProgressBar->SetAnchoTwips(0);
             picVentanaEspera->show();
@@ -216,7 +207,7 @@ void frmPrincipal::GuardarApuestasEUR() {
         }
         recomponer();
     } catch (...) {
-        const std::string descripcion = DescripcionDe(std::current_exception());
+        const std::string descripcion = modCalculo::DescripcionError(std::current_exception());
         recomponer();
         plataforma.MsgBox("ERROR AL GUARDAR EL FICHERO CON LA REDUCCION (" + descripcion + ")",
                           EstiloMensaje::Critico);
@@ -233,7 +224,7 @@ void frmPrincipal::GuardarParBaseYApuestas(const std::string& cabecera, Long tot
     if (!modEncriptarFichero::EscribirFicheroEUR(apuestas, cabecera, total,
                                                  [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); }))
         return;
-    Ficheros::EscrituraSegura base(modXML::CambiarExtension(NombreFichero, ".xml"));
+    Ficheros::EscrituraSegura base(modRutas::CambiarExtension(NombreFichero, ".xml"));
     if (!base.Escribir(documento.contenidoFichero())) throw modCalculo::ErrorCalculo(base.Descripcion());
     if (!modEncriptarFichero::ConfirmarFicheroEUR(apuestas)) return;
     if (!base.Confirmar()) throw modCalculo::ErrorCalculo(base.Descripcion());
@@ -263,20 +254,20 @@ void frmPrincipal::GuardarBaseXML() {
     modCommonDialog::TituloDialogo = "Guardar Fichero BASE en XML";
     NombreFichero = modCommonDialog::MostrarDialogoGuardar();
     if (NombreFichero.empty()) return;
-    NombreFichero = modXML::CambiarExtension(NombreFichero, ".xml");
+    NombreFichero = modRutas::CambiarExtension(NombreFichero, ".xml");
     std::string fallo;
     try {
         DocumentoXML documento;
         if (!documento.loadXML(GenerarXMLBase())) fallo = documento.parseError().reason;
         else if (!documento.save(NombreFichero)) fallo = documento.errorGuardar();
     } catch (...) {
-        fallo = DescripcionDe(std::current_exception());
+        fallo = modCalculo::DescripcionError(std::current_exception());
     }
     if (!fallo.empty()) {
         // Caption and saved flag keep their values: nothing was stored.
         Plataforma::Activa().MsgBox("ERROR AL GUARDAR EL FICHERO BASE EN XML (" + fallo + ")", EstiloMensaje::Critico);
         return;
     }
-    PonerTitulo(QString::fromStdString(modXML::NombreSinCarpeta(NombreFichero)));
+    PonerTitulo(QString::fromStdString(modRutas::NombreSinCarpeta(NombreFichero)));
     BaseGuardada = true;
 }

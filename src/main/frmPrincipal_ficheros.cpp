@@ -21,16 +21,6 @@ using AyudaVentanas::Cuenta;
 using RejillaNumeros::EtiquetaMarcada;
 using RejillaNumeros::MarcarEtiqueta;
 
-std::string DescripcionDe(std::exception_ptr e) {
-    try {
-        std::rethrow_exception(e);
-    } catch (const std::exception& x) {
-        return modCalculo::DescripcionError(x);
-    } catch (...) {
-        return "Error desconocido";
-    }
-}
-
 // ---------------------------------------------------------------- reports
 
 // A report's lines as the editor shows them.
@@ -55,7 +45,7 @@ void EscribirYMostrarInforme(const char* nombre, const TextoInforme& informe) {
         // A viewer that does not start has its own box, with the report's path.
         if (modInformeTexto::EscribirInforme(ruta, lineas, fallo)) modInformeTexto::MostrarInforme(ruta);
     } catch (...) {
-        fallo = DescripcionDe(std::current_exception());
+        fallo = modCalculo::DescripcionError(std::current_exception());
     }
     if (!fallo.empty())
         plataforma.MsgBox("ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (" + fallo + ")", EstiloMensaje::Critico);
@@ -168,10 +158,10 @@ void frmPrincipal::ImportarApuestasDesdeArchivo() {
         } else {
             // The grids: every number and star the file uses.
             for (int v = 1; v <= 50; ++v)
-                if (lectura.usosNumeros[static_cast<std::size_t>(v)] > 0)
+                if (lectura.UsosNumeros[static_cast<std::size_t>(v)] > 0)
                     MarcarEtiqueta(lblNumero[static_cast<std::size_t>(v - 1)]);
             for (int v = 1; v <= 12; ++v)
-                if (lectura.usosEstrellas[static_cast<std::size_t>(v)] > 0)
+                if (lectura.UsosEstrellas[static_cast<std::size_t>(v)] > 0)
                     MarcarEtiqueta(lblEstrella[static_cast<std::size_t>(v - 1)]);
 
             // More than two distinct stars cannot all go with every bet: they are dealt in turn.
@@ -231,7 +221,7 @@ void frmPrincipal::ImportarApuestasDesdeArchivo() {
         AsignarEstrellas();
         DesbloquearControles();
     } catch (...) {
-        fallar(DescripcionDe(std::current_exception()), "");
+        fallar(modCalculo::DescripcionError(std::current_exception()), "");
     }
 }
 

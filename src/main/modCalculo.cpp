@@ -2,8 +2,10 @@
 
 #include <cstring>
 #include <new>
+#include <system_error>
 
 #include "filters/modFiltros.h"
+#include "platform/Ficheros.h"
 
 namespace modCalculo {
 
@@ -23,8 +25,22 @@ TablaEvaluadores EvaluadoresFiltros() {
 }
 
 std::string DescripcionError(const std::exception& e) {
-    if (dynamic_cast<const std::bad_alloc*>(&e)) return "Memoria insuficiente";
+    // The program's own failures carry Spanish texts; the library's carry English ones.
+    if (dynamic_cast<const std::bad_alloc*>(&e) || dynamic_cast<const std::length_error*>(&e))
+        return "Memoria insuficiente";
+    if (auto* sistema = dynamic_cast<const std::system_error*>(&e))
+        return Ficheros::DescripcionError(sistema->code().value());
     return e.what();
+}
+
+std::string DescripcionError(std::exception_ptr e) {
+    try {
+        std::rethrow_exception(e);
+    } catch (const std::exception& x) {
+        return DescripcionError(x);
+    } catch (...) {
+        return "Error desconocido";
+    }
 }
 
 void EstablecerCombinacionBase(const std::vector<Byte>& numeros) {

@@ -36,6 +36,8 @@ public:
 
 // The text shown after "ERROR: " for a failure caught by a calculation or a save.
 std::string DescripcionError(const std::exception& e);
+// The same for whatever was thrown (the one being handled, from a catch block).
+std::string DescripcionError(std::exception_ptr e);
 
 // Status text of the blinking label while the filter of each row runs.
 extern const char* const TextosEstadoFiltros[FilasFiltros];

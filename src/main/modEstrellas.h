@@ -62,8 +62,4 @@ void PrestarApuestasGrabacion(Long total);
 // Does nothing when nothing is lent.
 void DevolverApuestasGrabacion();
 
-// Header of the bet file: the base numbers then the stars, two digits each, with "+"
-// between the two runs ("0317254048+0211").
-std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas);
-
 }  // namespace modEstrellas

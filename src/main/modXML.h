@@ -40,11 +40,6 @@ std::string EscaparAtributo(const std::string& texto);
 std::string ListaIndices(const modGeneral::Byte* fila, int desde, int hasta);
 
 // ---- File names ----
-// The part of a path after its last folder separator.
-std::string NombreSinCarpeta(const std::string& ruta);
-// The path cut before the last "." of its file name (a "." in a folder name never counts),
-// followed by the extension given (".xml", ".EUR").
-std::string CambiarExtension(const std::string& ruta, const std::string& extension);
 // The base file name a window caption names: the text after its first ":" less one blank.
 std::string NombreFicheroDesdeTitulo(const std::string& titulo);
 

@@ -11,6 +11,7 @@
 #include "common/modLeerApuestas.h"
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
+#include "common/modRutas.h"
 
 namespace Herramientas {
 
@@ -35,31 +36,6 @@ QFrame* ConstruirRejilla(QWidget* padre, int x, int y, std::array<Etiqueta*, 50>
     return panel;
 }
 
-std::string NombreSinCarpeta(const std::string& ruta) {
-    const std::size_t s = ruta.find_last_of("/\\");
-    return s == std::string::npos ? ruta : ruta.substr(s + 1);
-}
-
-std::string CambiarExtension(const std::string& ruta, const std::string& extension) {
-    const std::size_t s = ruta.find_last_of("/\\");
-    const std::size_t inicio = s == std::string::npos ? 0 : s + 1;
-    const std::size_t punto = ruta.rfind('.');
-    if (punto != std::string::npos && punto >= inicio) return ruta.substr(0, punto) + extension;
-    return ruta + extension;
-}
-
-std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas) {
-    auto dosCifras = [](std::string& s, Byte v) {
-        s += static_cast<char>('0' + v / 10 % 10);
-        s += static_cast<char>('0' + v % 10);
-    };
-    std::string cabecera;
-    for (Byte v : numeros) dosCifras(cabecera, v);
-    cabecera += '+';
-    for (Byte v : estrellas) dosCifras(cabecera, v);
-    return cabecera;
-}
-
 std::string PedirFicheroEUR(const std::string& nombrePropuesto) {
     modCommonDialog::FiltroDialogo = "Fichero de TORNAVENTURA (*.EUR)|*.EUR|Todos los archivos (*.*)|*.*|";
     modCommonDialog::IndiceFiltro = 1;
@@ -67,7 +43,7 @@ std::string PedirFicheroEUR(const std::string& nombrePropuesto) {
     modCommonDialog::FicheroDialogo = nombrePropuesto;
     modGeneral::NombreFichero = modCommonDialog::MostrarDialogoGuardar();
     if (!modGeneral::NombreFichero.empty())
-        modGeneral::NombreFichero = CambiarExtension(modGeneral::NombreFichero, ".EUR");
+        modGeneral::NombreFichero = modRutas::CambiarExtension(modGeneral::NombreFichero, ".EUR");
     return modGeneral::NombreFichero;
 }
 
@@ -181,7 +157,7 @@ Long VentanaGenerador::Generar(const std::vector<Byte>& numeros, const std::vect
     bool escrito = false;
     if (hechas == cuantas) {
         lblEstado->SetCaption(QStringLiteral("Guardando ..."));
-        escrito = modEncriptarFichero::GuardarFicheroEUR(modGeneral::NombreFichero, CabeceraEUR(numeros, estrellas),
+        escrito = modEncriptarFichero::GuardarFicheroEUR(modGeneral::NombreFichero, modEncriptarFichero::CabeceraEUR(numeros, estrellas),
                                                          cuantas,
                                                          [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
     }
@@ -189,7 +165,7 @@ Long VentanaGenerador::Generar(const std::vector<Byte>& numeros, const std::vect
     lblProgressBar->SetAnchoTwips(0);
     lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
                                         .arg(AyudaVentanas::Cuenta(cuantas),
-                                             QString::fromStdString(NombreSinCarpeta(modGeneral::NombreFichero)))
+                                             QString::fromStdString(modRutas::NombreSinCarpeta(modGeneral::NombreFichero)))
                                   : QString());
     cmdGenerar->setEnabled(true);
     if (rejilla) rejilla->setEnabled(true);

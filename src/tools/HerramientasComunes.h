@@ -37,14 +37,6 @@ QFrame* ConstruirRejilla(QWidget* padre, int x, int y, std::array<Etiqueta*, 50>
 inline constexpr int AnchoRejilla = 318;
 inline constexpr int AltoRejilla = 178;
 
-// Path helpers: the name after the last separator; the path with its extension replaced (or
-// added when the name has none).
-std::string NombreSinCarpeta(const std::string& ruta);
-std::string CambiarExtension(const std::string& ruta, const std::string& extension);
-
-// The header record of a .EUR file: the numbers then the stars, two digits each, "+" between.
-std::string CabeceraEUR(const std::vector<Byte>& numeros, const std::vector<Byte>& estrellas);
-
 // The save dialog of a bet file ("Guardar Combinación", .EUR first); the chosen path with its
 // extension forced to ".EUR" (the result also stands in NombreFichero), or "" when cancelled.
 std::string PedirFicheroEUR(const std::string& nombrePropuesto);

@@ -8,6 +8,7 @@
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/modEscrutinio.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 using namespace Herramientas;
@@ -221,7 +222,7 @@ void frmCalculadoraPremios::cmdGuardarPremios_Click() {
         "Premios " + std::to_string(Sorteo.anio) + "-" + std::to_string(Sorteo.numeroSorteo) + ".xml";
     NombreFichero = modCommonDialog::MostrarDialogoGuardar();
     if (NombreFichero.empty()) return;
-    NombreFichero = CambiarExtension(NombreFichero, ".xml");
+    NombreFichero = modRutas::CambiarExtension(NombreFichero, ".xml");
     DocumentoXML documento;
     std::string error;
     if (!documento.loadXML(modPremios::GenerarXMLPremios(Sorteo))) error = documento.parseError().reason;
@@ -255,7 +256,7 @@ void frmCalculadoraPremios::cmdDesdeFichero_Click() {
     const bool leido = LeerFicheroApuestas(Apuestas, TotalApuestas, ruta, nullptr);
     if (!leido) return;
     lblApuestas->SetCaption(QStringLiteral("Apuestas: %1 (%2); sus premios se cuentan al calcular")
-                                .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
+                                .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblApuestas->setToolTip(QString::fromStdString(ruta));
 }
 

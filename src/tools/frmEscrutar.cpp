@@ -8,6 +8,7 @@
 
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 using namespace Herramientas;
@@ -270,9 +271,9 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         lblEstado->SetCaption(HayResultado ? QStringLiteral("Escrutinio terminado") : QString());
         return;
     }
-    Origen = "Fichero " + NombreSinCarpeta(ruta);
+    Origen = "Fichero " + modRutas::NombreSinCarpeta(ruta);
     lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2 apuestas)")
-                              .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
+                              .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblOrigen->setToolTip(QString::fromStdString(ruta));
     LimpiarResultado();
     if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();

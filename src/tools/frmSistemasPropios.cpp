@@ -6,6 +6,7 @@
 #include "common/modEncriptarFichero.h"
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 using namespace Herramientas;
@@ -102,7 +103,7 @@ void frmSistemasPropios::cmdDesdeFichero_Click() {
     for (int e = 1; e <= 12; ++e)
         if (estrella[e]) EstrellasOrigen.push_back(static_cast<Byte>(e));
     lblFicheroOrigen->SetCaption(QStringLiteral("%1   (%2 apuestas)")
-                                     .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
+                                     .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
     lblFicheroOrigen->setToolTip(QString::fromStdString(ruta));
     ActualizarCorrespondencia();
 }
@@ -172,7 +173,7 @@ void frmSistemasPropios::cmdGuardar_Click() {
 
     // Proposed: the base file's name with the bet file's extension.
     const std::string base = vista_.NombreFicheroBase ? vista_.NombreFicheroBase() : std::string();
-    if (PedirFicheroEUR(base.empty() ? std::string() : CambiarExtension(base, ".EUR")).empty()) return;
+    if (PedirFicheroEUR(base.empty() ? std::string() : modRutas::CambiarExtension(base, ".EUR")).empty()) return;
 
     // Both maps keep the order, so the bets stay ascending.
     Byte mapaNumero[256] = {}, mapaEstrella[256] = {};
@@ -193,13 +194,13 @@ void frmSistemasPropios::cmdGuardar_Click() {
     lblProgressBar->SetAnchoTwips(0);
     p.DoEvents();
     const bool escrito = modEncriptarFichero::GuardarFicheroEUR(
-        NombreFichero, CabeceraEUR(destino, estrellas), TotalApuestas,
+        NombreFichero, modEncriptarFichero::CabeceraEUR(destino, estrellas), TotalApuestas,
         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
     ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
     lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
                                         .arg(AyudaVentanas::Cuenta(TotalApuestas),
-                                             QString::fromStdString(NombreSinCarpeta(NombreFichero)))
+                                             QString::fromStdString(modRutas::NombreSinCarpeta(NombreFichero)))
                                   : QString());
     cmdGuardar->setEnabled(true);
     Ocupado = false;

@@ -7,6 +7,7 @@
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
 #include "tools/frmEscrutar.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 using namespace Herramientas;
@@ -139,7 +140,7 @@ void frmVisualizar::cmdAbrirFichero_Click() {
         return;
     }
     lblFichero->SetCaption(QStringLiteral("%1   -   %2 apuestas, %3 boletos")
-                               .arg(QString::fromStdString(NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas),
+                               .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas),
                                     AyudaVentanas::Cuenta(TotalBoletos())));
     lblFichero->setToolTip(QString::fromStdString(ruta));
     MostrarBoleto(1);

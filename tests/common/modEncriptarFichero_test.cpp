@@ -93,6 +93,11 @@ TEST(TextoApuestaEUR, DosCifrasPorValor) {
     EXPECT_EQ(TextoApuestaEUR(b), "10,20,30,45,50+11,12");
 }
 
+TEST(CabeceraEUR, NumerosMasEstrellasEnDosCifras) {
+    EXPECT_EQ(CabeceraEUR({3, 17, 25, 40, 48}, {2, 11}), "0317254048+0211");
+    EXPECT_EQ(CabeceraEUR({}, {}), "+");
+}
+
 TEST_F(FicheroEURTest, FormatoDeRegistros) {
     ApuestasGrabacion.ReDim(1, 7, 1, 7);
     for (int b = 1; b <= 7; ++b) PonerApuesta(b, {b, b + 10, b + 20, b + 30, b + 40, 1, b + 5});

@@ -94,12 +94,12 @@ TEST_F(LeerApuestasTest, LasCuatroDisposicionesDanLaMismaApuestaConCualquierFinD
             EXPECT_EQ(l.formatoLinea, formato);
             EXPECT_EQ(modGeneral::FormatoLineaASCII, formato);
             EXPECT_EQ(Apuestas(l), (std::vector<Apuesta>{a, b}));
-            EXPECT_EQ(l.usosNumeros[3], 2);
-            EXPECT_EQ(l.usosNumeros[17], 1);
-            EXPECT_EQ(l.usosNumeros[50], 1);
-            EXPECT_EQ(l.usosEstrellas[1], 1);
-            EXPECT_EQ(l.usosEstrellas[12], 1);
-            EXPECT_EQ(l.usosEstrellas[5], 0);
+            EXPECT_EQ(l.UsosNumeros[3], 2);
+            EXPECT_EQ(l.UsosNumeros[17], 1);
+            EXPECT_EQ(l.UsosNumeros[50], 1);
+            EXPECT_EQ(l.UsosEstrellas[1], 1);
+            EXPECT_EQ(l.UsosEstrellas[12], 1);
+            EXPECT_EQ(l.UsosEstrellas[5], 0);
         }
 }
 
@@ -432,7 +432,7 @@ TEST_F(LeerApuestasTest, FicherosEURRechazados) {
         EXPECT_EQ(l.error, c.error);
         EXPECT_EQ(l.detalle, c.detalle);
         EXPECT_TRUE(l.apuestas.Vacia());
-        EXPECT_EQ(l.usosNumeros[1], 0);
+        EXPECT_EQ(l.UsosNumeros[1], 0);
     }
     // A record the cipher refuses (over 100 bytes) reads as "0": a count of none.
     std::string b = RegistrosEUR({"c"});
@@ -455,7 +455,7 @@ TEST_F(LeerApuestasTest, UnaCuentaPorEncimaDelLimiteAvisaYLeeSoloElLimite) {
     EXPECT_TRUE(l.limiteAlcanzado);
     ASSERT_EQ(plataforma.mensajes.size(), 1u);
     EXPECT_EQ(plataforma.mensajes[0].texto, "SOLO SE PUEDEN IMPORTAR 2118760 APUESTAS");
-    EXPECT_EQ(l.usosNumeros[5], MaximoApuestas);
+    EXPECT_EQ(l.UsosNumeros[5], MaximoApuestas);
 }
 
 TEST_F(LeerApuestasTest, FormatoPorExtension) {

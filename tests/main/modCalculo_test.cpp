@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "main/modCalculo.h"
@@ -208,6 +211,9 @@ TEST_F(Calculo, ImportadasComoPosicionesDeLaBase) {
 TEST_F(Calculo, ErroresLegiblesParaElUsuario) {
     EXPECT_EQ(DescripcionError(std::bad_alloc()), "Memoria insuficiente");
     EXPECT_EQ(DescripcionError(ErrorCalculo("texto")), "texto");
+    // The library's English texts never reach a message.
+    EXPECT_EQ(DescripcionError(std::length_error("vector::_M_default_append")), "Memoria insuficiente");
+    EXPECT_EQ(DescripcionError(std::system_error(EAGAIN, std::generic_category())).find("Resource"), std::string::npos);
 }
 
 // The whole road without a window: base, combinations, no filter, no reduction, stars.

@@ -196,8 +196,3 @@ TEST_F(Estrellas, ElEscritorRecibeLaTablaSinCopiaYLaDevuelveIntacta) {
     DevolverApuestasGrabacion();
     EXPECT_EQ(ApuestasReducidas.Columna(1), datos);
 }
-
-TEST_F(Estrellas, CabeceraDelFichero) {
-    EXPECT_EQ(CabeceraEUR({3, 17, 25, 40, 48}, {2, 11}), "0317254048+0211");
-    EXPECT_EQ(CabeceraEUR({}, {}), "+");
-}

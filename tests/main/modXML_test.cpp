@@ -7,6 +7,7 @@
 
 #include "main/modXML.h"
 #include "support/DatosIniciales.h"
+#include "common/modRutas.h"
 
 using namespace modGeneral;
 using namespace modXML;
@@ -250,14 +251,14 @@ TEST_F(BaseXML, CualquierRutaYFechaDanUnDocumentoBienFormado) {
 }
 
 TEST(NombresDeFichero, ExtensionForzadaSoloEnElNombre) {
-    EXPECT_EQ(CambiarExtension("/tmp/base.xml", ".xml"), "/tmp/base.xml");
-    EXPECT_EQ(CambiarExtension("/tmp/base", ".xml"), "/tmp/base.xml");
-    EXPECT_EQ(CambiarExtension("/tmp/base.txt", ".xml"), "/tmp/base.xml");
-    EXPECT_EQ(CambiarExtension("/tmp/mis.bases/base", ".EUR"), "/tmp/mis.bases/base.EUR");
-    EXPECT_EQ(CambiarExtension("/tmp/a.b.c", ".EUR"), "/tmp/a.b.EUR");
-    EXPECT_EQ(CambiarExtension("Sin guardar.xml", ".EUR"), "Sin guardar.EUR");
-    EXPECT_EQ(NombreSinCarpeta("/tmp/mis.bases/base.xml"), "base.xml");
-    EXPECT_EQ(NombreSinCarpeta("base.xml"), "base.xml");
+    EXPECT_EQ(modRutas::CambiarExtension("/tmp/base.xml", ".xml"), "/tmp/base.xml");
+    EXPECT_EQ(modRutas::CambiarExtension("/tmp/base", ".xml"), "/tmp/base.xml");
+    EXPECT_EQ(modRutas::CambiarExtension("/tmp/base.txt", ".xml"), "/tmp/base.xml");
+    EXPECT_EQ(modRutas::CambiarExtension("/tmp/mis.bases/base", ".EUR"), "/tmp/mis.bases/base.EUR");
+    EXPECT_EQ(modRutas::CambiarExtension("/tmp/a.b.c", ".EUR"), "/tmp/a.b.EUR");
+    EXPECT_EQ(modRutas::CambiarExtension("Sin guardar.xml", ".EUR"), "Sin guardar.EUR");
+    EXPECT_EQ(modRutas::NombreSinCarpeta("/tmp/mis.bases/base.xml"), "base.xml");
+    EXPECT_EQ(modRutas::NombreSinCarpeta("base.xml"), "base.xml");
     EXPECT_EQ(NombreFicheroDesdeTitulo("TORNAVENTURA 3.1 - Fichero : Sin guardar.xml"), "Sin guardar.xml");
     EXPECT_EQ(NombreFicheroDesdeTitulo("TORNAVENTURA 3.1 - Fichero : a:b.xml"), "a:b.xml");
     EXPECT_EQ(NombreFicheroDesdeTitulo("TORNAVENTURA 3.1"), "");
