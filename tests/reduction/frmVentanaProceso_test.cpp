@@ -121,8 +121,9 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
         if (!p || !p->Calculando) return;
         ++cesiones;
         // Live progress: the phase, the bets chosen so far and the bar.
-        if (p->lblFase->text() == QStringLiteral("Eligiendo apuestas ...") && p->prgProgreso->value() > 0 &&
-            p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0"))
+        const QString fase = p->lblFase->text();
+        if ((fase == QStringLiteral("Eligiendo apuestas ...") || fase == QStringLiteral("Mejorando el resultado ...")) &&
+            p->prgProgreso->value() > 0 && p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0"))
             progresoVisto = true;
         if (cesiones == 3) {
             cierreRechazado = !p->Descargar(MotivoCierre::Usuario);
@@ -131,7 +132,7 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
             EXPECT_TRUE(p->imgDetener->isEnabled());
             EXPECT_FALSE(p->imgCalculoDefinitivo->isEnabled());
         }
-        if (cesiones == 8) p->imgDetener_Click();
+        if (cesiones >= 8 && progresoVisto) p->imgDetener_Click();
     };
     guion.alMostrar["frmVentanaProceso"] = [&](Ventana& v) {
         auto& p = static_cast<frmVentanaProceso&>(v);

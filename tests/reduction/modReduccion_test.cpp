@@ -229,11 +229,12 @@ TEST(Reduccion, LaBusquedaLocalMejoraElPase) {
     const auto esc = Todas(11);
     const Tabla<Byte> t = ATabla(esc);
     auto p = Parametros(4, false, 100, 1, true);
-    p.Esfuerzo = 0.05;
+    p.Esfuerzo = 1;
+    p.CiclosSinMejora = 8;
     const auto r = Reducir(11, t, t, p, nullptr, {});
     Verificar(esc, r, p);
     EXPECT_EQ(r.ApuestasPrimerPase, 28);
-    EXPECT_LE(r.Apuestas.size(), 23u);  // the best design known has 22 bets
+    EXPECT_LE(r.Apuestas.size(), 22u);  // the best design known
 
     const auto esc12 = Todas(12);
     const Tabla<Byte> t12 = ATabla(esc12);
@@ -288,7 +289,8 @@ TEST(Reduccion, ModoApuestasMaximizaLoCubierto) {
 }
 
 // The stop flag, read after each progress call, ends the work with the best result found,
-// whose coverage is true.
+// whose coverage is true: while preparing, in the first pass, and once cycles are done (the
+// result is then at least as good as the best shown).
 TEST(Reduccion, DetenerConservaElMejorResultado) {
     const auto esc = Todas(16);
     const Tabla<Byte> t = ATabla(esc);
@@ -302,14 +304,16 @@ TEST(Reduccion, DetenerConservaElMejorResultado) {
         const auto r = Reducir(16, t, t, p, &detener, [&](const ProgresoReduccion& pr) {
             ++llamadas;
             if (pr.MejorApuestas > 0) mejorVisto = pr.MejorApuestas;
-            if (pr.fase == fase && (fase != ProgresoReduccion::Fase::Mejora || pr.Ciclo >= 2)) detener = true;
+            if (fase == ProgresoReduccion::Fase::Mejora ? pr.CiclosCompletados >= 2 : pr.fase == fase)
+                detener = true;
         });
+        SCOPED_TRACE(testing::Message() << "fase " << static_cast<int>(fase));
         EXPECT_TRUE(r.Detenido);
         EXPECT_GT(llamadas, 0);
         Verificar(esc, r, p);
         if (fase == ProgresoReduccion::Fase::Mejora) {
             EXPECT_EQ(r.Cubiertos, r.Escenarios);
-            EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), mejorVisto);
+            EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
         }
     }
 }
