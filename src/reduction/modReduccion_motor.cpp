@@ -63,13 +63,13 @@ inline int Bits(std::uint64_t x) {
     return static_cast<int>((x * 0x0101010101010101ull) >> 56);
 }
 
-// Highest element and size of each subset index 1..31 of a 5-set.
+// Highest element and size of each subset index 1..63 of a 6-set (1..31: of a 5-set).
 struct TablaSubconjuntos {
-    std::uint8_t alto[32], tam[32];
+    std::uint8_t alto[64], tam[64];
     constexpr TablaSubconjuntos() : alto(), tam() {
-        for (unsigned m = 1; m < 32; ++m) {
+        for (unsigned m = 1; m < 64; ++m) {
             int a = 0, t = 0;
-            for (int i = 0; i < 5; ++i)
+            for (int i = 0; i < 6; ++i)
                 if (m >> i & 1) {
                     a = i;
                     ++t;
@@ -80,6 +80,21 @@ struct TablaSubconjuntos {
     }
 };
 constexpr TablaSubconjuntos Sub;
+
+// The subsets of a 5-set by size (porTam), and by size and a position they hold (conIndice).
+struct TablaPorTam {
+    std::uint8_t porTam[6][10] = {}, nPorTam[6] = {};
+    std::uint8_t conIndice[5][6][6] = {}, nConIndice[5][6] = {};
+    constexpr TablaPorTam() {
+        for (unsigned m = 1; m < 32; ++m) {
+            const int t = Sub.tam[m];
+            porTam[t][nPorTam[t]++] = static_cast<std::uint8_t>(m);
+            for (int j = 0; j < 5; ++j)
+                if (m >> j & 1) conIndice[j][t][nConIndice[j][t]++] = static_cast<std::uint8_t>(m);
+        }
+    }
+};
+constexpr TablaPorTam PorTam;
 
 // Ranks of the 32 subsets of a 5-set, indexed by which of its (ascending) positions they take.
 struct RangosSub {
@@ -95,38 +110,49 @@ struct RangosSub {
     }
 };
 
-// The bets sharing most positions with s: their indices into elegibles (sized for all bets,
-// count in the result's high half), the positions shared in the low half.
+// Ranks of the 64 subsets of a 6-set, indexed by which of its (ascending) positions they take.
+struct RangosSeis {
+    std::uint32_t r[64];
+    explicit RangosSeis(const int* p) {
+        r[0] = 0;
+        for (unsigned m = 1; m < 64; ++m) r[m] = r[m & ~(1u << Sub.alto[m])] + Binomio.c[p[Sub.alto[m]]][Sub.tam[m]];
+    }
+};
+
+// The bets sharing most positions with s, none of which shares more than tope: their indices
+// into elegibles (sized for all bets, count in the result's high half), the positions shared
+// in the low half. Most scans meet bets at the top, taken in one pass without a branch that
+// mispredicts; otherwise a second pass takes those at the highest count met.
 template <typename Contar>
-inline std::uint64_t MasCercanasCon(const Mascara* apuestas, std::size_t k, Mascara s,
+inline std::uint64_t MasCercanasCon(const Mascara* apuestas, std::size_t k, Mascara s, int tope,
                                     std::uint32_t* elegibles, Contar contar) {
-    int maximo = -1;
     std::uint32_t n = 0;
+    int maximo = 0;
     for (std::size_t i = 0; i < k; ++i) {
         const int c = contar(apuestas[i] & s);
-        if (c > maximo) {
-            maximo = c;
-            n = 0;
-        }
-        if (c == maximo) elegibles[n++] = static_cast<std::uint32_t>(i);
+        if (c >= tope) elegibles[n++] = static_cast<std::uint32_t>(i);
+        maximo = std::max(maximo, c);
     }
+    if (n == 0)
+        for (std::size_t i = 0; i < k; ++i)
+            if (contar(apuestas[i] & s) == maximo) elegibles[n++] = static_cast<std::uint32_t>(i);
     return (std::uint64_t{n} << 32) | static_cast<std::uint32_t>(maximo);
 }
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 __attribute__((target("popcnt"))) std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s,
-                                                                    std::uint32_t* e) {
-    return MasCercanasCon(a, k, s, e, [](Mascara m) { return __builtin_popcountll(m); });
+                                                                    int tope, std::uint32_t* e) {
+    return MasCercanasCon(a, k, s, tope, e, [](Mascara m) { return __builtin_popcountll(m); });
 }
 const bool HayPopcnt = __builtin_cpu_supports("popcnt");
 #else
-std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s, std::uint32_t* e) {
-    return MasCercanasCon(a, k, s, e, Bits);
+std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s, int tope, std::uint32_t* e) {
+    return MasCercanasCon(a, k, s, tope, e, Bits);
 }
 const bool HayPopcnt = false;
 #endif
 // The scan runs at every move of the local search: the processor's popcount where there is one.
-inline std::uint64_t MasCercanas(const Mascara* a, std::size_t k, Mascara s, std::uint32_t* e) {
-    return HayPopcnt ? MasCercanasPopcnt(a, k, s, e) : MasCercanasCon(a, k, s, e, Bits);
+inline std::uint64_t MasCercanas(const Mascara* a, std::size_t k, Mascara s, int tope, std::uint32_t* e) {
+    return HayPopcnt ? MasCercanasPopcnt(a, k, s, tope, e) : MasCercanasCon(a, k, s, tope, e, Bits);
 }
 
 // Calls f(mask) for every k-subset of elems[0..n) joined to base.
@@ -206,6 +232,17 @@ struct Sistema {
     std::vector<std::int32_t> contienen[5];  // per t-subset (t = g..4): scenarios containing it
     std::vector<std::uint32_t> pesos;        // per candidate: scenarios it covers on its own
 
+    // How a move b -> b - x + y counts the scenarios it gains or loses, on the 6-set b + y
+    // (positions by rank in it): for entra and sale, the subsets T with entra in T whose
+    // scenario counts, each times coef, add up to the scenarios s of a family with entra in s,
+    // sale not in s and s meeting the other four in exactly g - 1 positions (inclusion-exclusion
+    // over the positions s must avoid, terms of the same subset joined).
+    struct Termino {
+        std::uint8_t mascara, tam;
+        std::int8_t coef;
+    };
+    std::vector<Termino> terminos[6][6];  // [entra][sale]
+
     Sistema(int n, int garantia) : N(n), g(garantia), total5(Binomio.c[n][5]) {
         for (int t = g; t <= 5; ++t)
             coef[t] = (((t - g) & 1) ? -1 : 1) * static_cast<int>(Binomio.c[t - 1][g - 1]);
@@ -213,6 +250,24 @@ struct Sistema {
             if (Bits(m) >= g) {
                 subMedios.push_back(static_cast<std::uint8_t>(m));
                 subTam.push_back(static_cast<std::uint8_t>(Bits(m)));
+            }
+        for (unsigned entra = 0; entra < 6; ++entra)
+            for (unsigned sale = 0; sale < 6; ++sale) {
+                if (entra == sale) continue;
+                const unsigned resto = 63u & ~(1u << entra) & ~(1u << sale);
+                int suma[64] = {};
+                for (unsigned A = 0; A < 64; ++A) {
+                    if ((A & ~resto) || Bits(A) != g - 1) continue;
+                    const unsigned evitar = (resto & ~A) | (1u << sale);
+                    for (unsigned B = evitar;; B = (B - 1) & evitar) {
+                        if (g + Bits(B) <= 5) suma[A | (1u << entra) | B] += (Bits(B) & 1) ? -1 : 1;
+                        if (B == 0) break;
+                    }
+                }
+                for (unsigned m = 0; m < 64; ++m)
+                    if (suma[m])
+                        terminos[entra][sale].push_back({static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(Bits(m)),
+                                                         static_cast<std::int8_t>(suma[m])});
             }
     }
     Long Escenarios() const { return static_cast<Long>(escenarios.size()); }
@@ -513,48 +568,29 @@ public:
 
     // ---- Local search ----
 
-    // Scenarios a move b -> b - x + y would newly cover (gain) and leave uncovered (loss).
-    std::int64_t Ganancia(Mascara b, int x, int y) const {
-        return SumaMovimiento(b & ~(Mascara{1} << x), x, y, U5_.data(), U_);
-    }
-    std::int64_t Perdida(Mascara b, int x, int y) const {
-        return SumaMovimiento(b & ~(Mascara{1} << x), y, x, W5_.data(), W_);
-    }
-
-    // Number of scenarios s of the family (U or W) with entra in s, sale not in s and s meeting
-    // the 4-set R in exactly g-1 positions: inclusion-exclusion over the positions that s
-    // must avoid.
-    std::int64_t SumaMovimiento(Mascara R, int sale, int entra, const std::uint8_t* f5,
-                                const std::vector<std::int32_t>* ft) const {
-        int r[4];
-        Mascara m = R;
-        for (int i = 0; i < 4; ++i) {
-            r[i] = std::countr_zero(m);
+    // Scenarios a move b -> b - x + y leaves uncovered (loss) less those it newly covers
+    // (gain): the scenarios covered only by b that meet b - x in g - 1 positions, hold x and
+    // not y; the uncovered ones that meet b - x in g - 1 positions, hold y and not x.
+    std::int64_t Delta(Mascara b, int x, int y) const {
+        int p[6], ix = 0, iy = 0;
+        Mascara m = b | (Mascara{1} << y);
+        for (int i = 0; i < 6; ++i) {
+            p[i] = std::countr_zero(m);
+            if (p[i] == x) ix = i;
+            if (p[i] == y) iy = i;
             m &= m - 1;
         }
-        std::int64_t total = 0;
-        const Mascara bitEntra = Mascara{1} << entra;
-        for (unsigned a = 0; a < 16; ++a) {
-            if (Bits(a) != g_ - 1) continue;
-            Mascara A = bitEntra;
-            int evitar[5], ne = 0;
-            for (int i = 0; i < 4; ++i) {
-                if (a >> i & 1) A |= Mascara{1} << r[i];
-                else evitar[ne++] = r[i];
-            }
-            evitar[ne++] = sale;
-            for (unsigned bsub = 0; bsub < (1u << ne); ++bsub) {
-                const int tam = g_ + Bits(bsub);
-                if (tam > 5) continue;
-                Mascara T = A;
-                for (int i = 0; i < ne; ++i)
-                    if (bsub >> i & 1) T |= Mascara{1} << evitar[i];
-                const std::uint32_t rt = Rango(T);
-                const std::int64_t v = tam == 5 ? f5[rt] : ft[tam][rt];
-                total += (Bits(bsub) & 1) ? -v : v;
-            }
+        const RangosSeis rs(p);
+        std::int64_t delta = 0;
+        for (const auto& t : s_.terminos[ix][iy]) {
+            const std::uint32_t r = rs.r[t.mascara];
+            delta += t.coef * (t.tam == 5 ? std::int64_t{W5_[r]} : std::int64_t{W_[t.tam][r]});
         }
-        return total;
+        for (const auto& t : s_.terminos[iy][ix]) {
+            const std::uint32_t r = rs.r[t.mascara];
+            delta -= t.coef * (t.tam == 5 ? std::int64_t{U5_[r]} : std::int64_t{U_[t.tam][r]});
+        }
+        return delta;
     }
 
     // Applies b -> b - x + y to bet i.
@@ -614,6 +650,11 @@ public:
         }
     }
 
+    void QuitarAlAzar(Azar& azar) { Quitar(azar.Hasta(static_cast<std::uint32_t>(apuestas_.size()))); }
+    void Quitar(std::size_t i) {
+        PonerApuesta(apuestas_[i], -1);
+        apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
     // Removes the bet that leaves fewest scenarios uncovered.
     void QuitarLaMenosUtil() {
         std::size_t mejor = 0;
@@ -625,8 +666,7 @@ public:
                 mejor = i;
             }
         }
-        PonerApuesta(apuestas_[mejor], -1);
-        apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(mejor));
+        Quitar(mejor);
     }
 
     // Simulated annealing on the number of uncovered scenarios, bets fixed in number. Each
@@ -639,22 +679,32 @@ public:
         if (apuestas_.empty()) return noCubiertos_ <= permitidos;
         const std::size_t k = apuestas_.size();
         // Patience, in moves without a lower count: a multiple of the moves one solution
-        // allows (every number of every bet for another), longer when this cycle's earlier
-        // attempts needed long runs to succeed.
-        const double base = esfuerzo_ * std::max(kPacienciaMinima, kPaciencia * static_cast<double>(k) * 5.0 *
-                                                                       static_cast<double>(N_ - 5));
+        // allows (every number of every bet for another), within bounds, longer when this
+        // cycle's earlier attempts needed long runs to succeed. At "al 3" a move changes the
+        // counts of many more scenarios and the search needs far longer runs between lower
+        // counts (measured on the quality table).
+        const double vecinas = static_cast<double>(k) * 5.0 * static_cast<double>(N_ - 5);
+        const double base = esfuerzo_ * std::clamp((g_ == 3 ? kPacienciaAl3 : kPaciencia) * vecinas,
+                                                   kPacienciaMinima, kPacienciaMaxima);
         const double paciencia = std::min(4 * base, std::max(base, 2.0 * static_cast<double>(rachaExito_)));
         Long mejor = noCubiertos_;
         std::uint64_t sinMejora = 0, racha = 0;
         elegibles_.resize(k);
+        Indexar();
         while (noCubiertos_ > permitidos) {
             if (Parar()) return false;
             if (static_cast<double>(++sinMejora) > paciencia) return false;
             ++movimientos_;
             const Mascara s = mascaraLista_[azar.Hasta(static_cast<std::uint32_t>(lista_.size()))];
-            const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, elegibles_.data());
-            const int maxComun = static_cast<int>(static_cast<std::uint32_t>(cercanas));
-            const std::uint32_t nElegibles = static_cast<std::uint32_t>(cercanas >> 32);
+            // s is uncovered: no bet shares g positions with it. Those sharing g - 1 come from
+            // the index; without any, the closest from a scan.
+            std::uint32_t nElegibles = Cercanas(s);
+            int maxComun = g_ - 1;
+            if (nElegibles == 0) {
+                const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, g_ - 1, elegibles_.data());
+                maxComun = static_cast<int>(static_cast<std::uint32_t>(cercanas));
+                nElegibles = static_cast<std::uint32_t>(cercanas >> 32);
+            }
             const std::size_t i = elegibles_[azar.Hasta(nElegibles)];
             const Mascara b = apuestas_[i];
             const unsigned libres = static_cast<unsigned>(5 - maxComun);
@@ -662,8 +712,9 @@ public:
             const int y = BitNumero(s & ~b, azar.Hasta(libres));
             const Mascara nb = (b & ~(Mascara{1} << x)) | (Mascara{1} << y);
             if (!s_.esCandidato[Rango(nb)]) continue;
-            const std::int64_t delta = Perdida(b, x, y) - Ganancia(b, x, y);
+            const std::int64_t delta = Delta(b, x, y);
             if (delta > 0 && !AceptarSubida(delta, azar)) continue;
+            Reindexar(static_cast<std::uint32_t>(i), b, x, y);
             Mover(i, x, y);
             if (noCubiertos_ < mejor) {
                 mejor = noCubiertos_;
@@ -682,6 +733,58 @@ public:
     Puesto& puesto() { return puesto_; }
 
 private:
+    // For the annealing (g >= 2), the bets holding each (g-1)-subset of the base: a bet one
+    // swap away from covering a scenario holds g - 1 of its numbers, so those bets are found
+    // without a scan of all. Rebuilt at each attempt, kept through its moves.
+    void Indexar() {
+        if (g_ < 2) return;
+        if (porSubconjunto_.empty()) {
+            porSubconjunto_.resize(Binomio.c[N_][g_ - 1]);
+            enUso_.assign(porSubconjunto_.size(), 0);
+        }
+        for (std::uint32_t r : indexados_) {
+            porSubconjunto_[r].clear();
+            enUso_[r] = 0;
+        }
+        indexados_.clear();
+        const int t = g_ - 1;
+        for (std::uint32_t i = 0; i < apuestas_.size(); ++i) {
+            const RangosSub rs(apuestas_[i]);
+            for (int j = 0; j < PorTam.nPorTam[t]; ++j) Indexar(rs.r[PorTam.porTam[t][j]], i);
+        }
+    }
+    // Bet i goes from b to b - x + y.
+    void Reindexar(std::uint32_t i, Mascara b, int x, int y) {
+        if (g_ < 2) return;
+        const Mascara nb = (b & ~(Mascara{1} << x)) | (Mascara{1} << y);
+        const RangosSub viejo(b), nuevo(nb);
+        // The subsets of b holding x leave, those of nb holding y come.
+        const int t = g_ - 1;
+        const int jx = Bits(b & ((Mascara{1} << x) - 1)), jy = Bits(nb & ((Mascara{1} << y) - 1));
+        for (int j = 0; j < PorTam.nConIndice[jx][t]; ++j) {
+            auto& lista = porSubconjunto_[viejo.r[PorTam.conIndice[jx][t][j]]];
+            lista.erase(std::find(lista.begin(), lista.end(), i));
+        }
+        for (int j = 0; j < PorTam.nConIndice[jy][t]; ++j) Indexar(nuevo.r[PorTam.conIndice[jy][t][j]], i);
+    }
+    void Indexar(std::uint32_t subconjunto, std::uint32_t i) {
+        if (!enUso_[subconjunto]) {
+            enUso_[subconjunto] = 1;
+            indexados_.push_back(subconjunto);
+        }
+        porSubconjunto_[subconjunto].push_back(i);
+    }
+    // The bets holding g - 1 numbers of the uncovered scenario s, into elegibles_.
+    std::uint32_t Cercanas(Mascara s) {
+        if (g_ < 2) return 0;
+        const RangosSub rs(s);
+        const int t = g_ - 1;
+        std::uint32_t n = 0;
+        for (int j = 0; j < PorTam.nPorTam[t]; ++j)
+            for (std::uint32_t i : porSubconjunto_[rs.r[PorTam.porTam[t][j]]]) elegibles_[n++] = i;
+        return n;
+    }
+
     // The temperature keeps a small share of the rising moves accepted, whatever the size of
     // the rises (they grow as the guarantee falls): it starts at a share of the mean of the
     // first rises and is corrected after every window of rises.
@@ -706,8 +809,9 @@ private:
         for (int d = 0; d < kTablaExp; ++d) exp_[d] = std::exp(-d / T_);
     }
 
-    // Patience of an attempt: kPaciencia times the moves of a solution, at least kPacienciaMinima.
-    static constexpr double kPaciencia = 40, kPacienciaMinima = 40000;
+    // Patience of an attempt: kPaciencia (kPacienciaAl3) times the moves of a solution, within
+    // kPacienciaMinima and kPacienciaMaxima.
+    static constexpr double kPaciencia = 20, kPacienciaAl3 = 200, kPacienciaMinima = 3000, kPacienciaMaxima = 400000;
     // Temperature: start at kInicial of the mean of the first kCalibrado rises; then, per
     // window of kVentana rises, up by kAjuste when fewer than kAceptadasVentana were
     // accepted, down otherwise.
@@ -733,6 +837,9 @@ private:
     std::vector<std::int32_t> posLista_;
     std::vector<Mascara> apuestas_;
     std::vector<std::uint32_t> elegibles_;
+    std::vector<std::vector<std::uint32_t>> porSubconjunto_;
+    std::vector<std::uint32_t> indexados_;  // the subsets whose list may hold bets
+    std::vector<std::uint8_t> enUso_;       // and a flag for each of them
 
     double T_ = 0, sumaCalibrado_ = 0;
     int calibradas_ = 0;
@@ -854,10 +961,19 @@ ResultadoCiclo EjecutarCiclo(Motor& motor, const Sistema& sis, const Criterio& c
     if (reducir && motor.NoCubiertos() <= permitidos) {
         motor.QuitarRedundantes(permitidos);
         Registrar();
+        // An attempt that gives up starts again from the cycle's best with another bet taken
+        // out, at random, a few times before the cycle ends.
+        constexpr int kReintentos = 2;
+        int reintentos = 0;
         while (!motor.Parar() && static_cast<Long>(motor.Apuestas().size()) > std::max<Long>(1, cr.cotaApuestas)) {
-            motor.QuitarLaMenosUtil();
+            if (reintentos == 0) motor.QuitarLaMenosUtil();
+            else motor.QuitarAlAzar(azar);
             Seguir(motor.NoCubiertos());
-            if (!motor.Recocido(permitidos, azar, Seguir)) break;
+            if (!motor.Recocido(permitidos, azar, Seguir)) {
+                if (++reintentos > kReintentos || !motor.Rehacer(r.mejor.apuestas, cr.mejora)) break;
+                continue;
+            }
+            reintentos = 0;
             motor.QuitarRedundantes(permitidos);
             Registrar();
         }
