@@ -287,13 +287,16 @@ struct Sistema {
     }
 
     // The valid rows of t not yet in lista, each once (marca flags them by rank); leido
-    // follows the rows read. Quick enough to end even when a stop comes.
-    void CargarDistintas(const Tabla<Byte>& t, std::vector<std::uint8_t>& marca, std::vector<Mascara>& lista,
-                         std::atomic<double>& leido) {
-        if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return;
+    // follows the rows read. False when parar came first.
+    bool CargarDistintas(const Tabla<Byte>& t, std::vector<std::uint8_t>& marca, std::vector<Mascara>& lista,
+                         const std::atomic<bool>& parar, std::atomic<double>& leido) {
+        if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return true;
         const double filas = static_cast<double>(t.UBound1() - t.LBound1() + 1);
         for (long f = t.LBound1(); f <= t.UBound1(); ++f) {
-            if ((f & 4095) == 0) leido.store(static_cast<double>(f - t.LBound1()) / filas, std::memory_order_relaxed);
+            if ((f & 4095) == 0) {
+                if (parar.load(std::memory_order_relaxed)) return false;
+                leido.store(static_cast<double>(f - t.LBound1()) / filas, std::memory_order_relaxed);
+            }
             Mascara m;
             if (!MascaraDeFila(t, f, N, m)) continue;
             const std::uint32_t r = Rango(m);
@@ -301,26 +304,31 @@ struct Sistema {
             marca[r] = 1;
             lista.push_back(m);
         }
+        return true;
     }
 
-    // Scenarios and candidates, and how many scenarios contain each subset.
-    void Cargar(const Tabla<Byte>& tEsc, const Tabla<Byte>& tCand, std::atomic<double>& leido) {
+    // Scenarios and candidates, and how many scenarios contain each subset. False when parar
+    // came first (the system is then left half read).
+    bool Cargar(const Tabla<Byte>& tEsc, const Tabla<Byte>& tCand, const std::atomic<bool>& parar,
+                std::atomic<double>& leido) {
         esEscenario.assign(total5, 0);
         esCandidato.assign(total5, 0);
-        CargarDistintas(tEsc, esEscenario, escenarios, leido);
+        if (!CargarDistintas(tEsc, esEscenario, escenarios, parar, leido)) return false;
         if (&tCand == &tEsc) {
             esCandidato = esEscenario;
             candidatos = escenarios;
-        } else {
-            CargarDistintas(tCand, esCandidato, candidatos, leido);
+        } else if (!CargarDistintas(tCand, esCandidato, candidatos, parar, leido)) {
+            return false;
         }
         for (int t = g; t <= 4; ++t) contienen[t].assign(Binomio.c[N][t], 0);
         rangoEscenario.resize(escenarios.size());
         for (std::size_t i = 0; i < escenarios.size(); ++i) {
+            if ((i & 4095) == 0 && parar.load(std::memory_order_relaxed)) return false;
             const RangosSub rs(escenarios[i]);
             rangoEscenario[i] = rs.r[31];
             for (std::size_t j = 0; j < subMedios.size(); ++j) ++contienen[subTam[j]][rs.r[subMedios[j]]];
         }
+        return true;
     }
 
     // The family (counts per 5-set f5 and per smaller subset ft) summed over the subsets of c
@@ -530,6 +538,7 @@ public:
             const std::uint32_t w = s_.pesos[orden[pos]];
             if (w) monton_.push_back((std::uint64_t{w} << 32) | (0xFFFFFFFFu - pos));
         }
+        if (Parar()) return false;
         std::make_heap(monton_.begin(), monton_.end());
         const Long escenarios = s_.Escenarios();
         while (!monton_.empty() && escenarios - noCubiertos_ < objetivoCubiertos &&
@@ -919,9 +928,13 @@ ResultadoCiclo EjecutarCiclo(Motor& motor, const Sistema& sis, const Criterio& c
     std::vector<std::uint32_t> orden(static_cast<std::size_t>(sis.Candidatos()));
     std::iota(orden.begin(), orden.end(), 0u);
     if (ciclo > 1)
-        for (std::size_t i = orden.size(); i > 1; --i)
+        for (std::size_t i = orden.size(); i > 1; --i) {
+            // Large systems take a while here: the stop is looked at now and then.
+            if ((i & 0xFFFF) == 0 && motor.Parar()) return Fin(false);
             std::swap(orden[i - 1], orden[azar.Hasta(static_cast<std::uint32_t>(i))]);
+        }
     motor.Reiniciar(cr.mejora);
+    if (motor.Parar()) return Fin(false);
     const bool conPartes = cr.partes > 1 && ciclo % 2 == 1 && ciclo > 1;
     const bool terminado = conPartes ? PaseConPartes(motor, sis, cr, orden, azar)
                                      : motor.Voraz(orden, cr.objetivoCubiertos, cr.maxApuestas);
@@ -1159,9 +1172,15 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     // shared out among the workers.
     Sistema sis(N, g);
     std::atomic<double> leido{0};
+    bool cargado = false;
     co.Ejecutar(
-        1, [&](int) { sis.Cargar(escenarios, candidatos, leido); },
+        1, [&](int) { cargado = sis.Cargar(escenarios, candidatos, co.parar, leido); },
         [&] { estado.Fraccion = 0.5 * leido.load(std::memory_order_relaxed); });
+    if (!cargado) {
+        // Stopped while the system was read: nothing to keep.
+        res.Detenido = true;
+        return Terminar();
+    }
     const Long S = sis.Escenarios();
     res.Escenarios = S;
     const Long objetivoCubiertos =
