@@ -1293,8 +1293,11 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         {
             std::lock_guard<std::mutex> l(mResultados);
             while (!fin && static_cast<std::size_t>(procesados) < resultados.size() && resultados[procesados] &&
-                   resultados[procesados]->completo)
-                Procesar(*resultados[procesados], procesados + 1);
+                   resultados[procesados]->completo) {
+                auto& r = resultados[static_cast<std::size_t>(procesados)];
+                Procesar(*r, procesados + 1);
+                r.reset();  // what counts of it is in mejor now
+            }
         }
         if (fin && !co.parar) co.Parar(false);  // the cycles beyond the end are not needed
 
