@@ -92,6 +92,7 @@ struct ProgresoReduccion {
     double Fraccion = 0;
     Long CiclosCompletados = 0; // cycles done, counted in cycle order
     double SegundosRestantes = -1;  // estimated time until the cycles end (-1: not known yet)
+    bool RestantesMinimo = false;   // before the first cycle is done: only the least it can be
     int Hilos = 1;              // worker threads at work
 };
 

@@ -1163,6 +1163,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         estado.MejorCubiertos = res.Cubiertos;
         estado.Fraccion = 1;
         estado.SegundosRestantes = 0;
+        estado.RestantesMinimo = false;
         co.Informar();
         return res;
     };
@@ -1345,7 +1346,17 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         estado.fase = enPase ? ProgresoReduccion::Fase::Voraz : ProgresoReduccion::Fase::Mejora;
         if (procesados == 0) {
             estado.Fraccion = esperado && enPase ? esperado->fraccion.load(std::memory_order_relaxed) : 0;
+            // No cycle done yet: each of those still needed takes at least what the first has
+            // taken so far, and they run a threads' worth at a time.
+            estado.SegundosRestantes = -1;
+            estado.RestantesMinimo = false;
+            if (esperado && !enPase && par.CiclosSinMejora > 0) {
+                const double tandas = std::ceil(static_cast<double>(Permitidos() + 1) / hilosCiclos);
+                estado.SegundosRestantes = (tandas - 1) * (ahora - esperado->inicio.load(std::memory_order_relaxed));
+                estado.RestantesMinimo = true;
+            }
         } else if (par.CiclosSinMejora > 0) {
+            estado.RestantesMinimo = false;
             const double permitidos = static_cast<double>(Permitidos());
             const double usados = std::min(permitidos, static_cast<double>(procesados - mejorCiclo) + enCurso);
             estado.Fraccion = std::clamp(usados / permitidos, 0.0, 0.99);
