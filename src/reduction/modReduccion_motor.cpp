@@ -1398,6 +1398,10 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         res.Detenido = true;
         for (const auto& r : resultados)
             if (r && cr.Mejor(r->mejor, mejor)) mejor = r->mejor;
+        if (procesados == 0 && !resultados.empty() && resultados[0]) {
+            res.ApuestasPrimerPase = resultados[0]->apuestasPase;
+            res.CubiertosPrimerPase = resultados[0]->cubiertosPase;
+        }
     }
     if (mejor.cubiertos >= 0) {
         res.Cubiertos = mejor.cubiertos;

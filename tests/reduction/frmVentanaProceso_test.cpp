@@ -123,8 +123,10 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
         // Live progress: the phase, the bets chosen so far and the bar.
         const QString fase = p->lblFase->text();
         if ((fase == QStringLiteral("Eligiendo apuestas ...") || fase == QStringLiteral("Mejorando el resultado ...")) &&
-            p->prgProgreso->value() > 0 && p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0"))
+            p->prgProgreso->value() > 0 && p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0")) {
             progresoVisto = true;
+            EXPECT_TRUE(p->lblFinPrevisto->text().startsWith(QStringLiteral("Fin previsto : ")));
+        }
         if (cesiones == 3) {
             // While it runs: the time, the cycles done and how to end it; the close refused
             // makes that line stand out.
@@ -147,6 +149,7 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
         EXPECT_TRUE(p.Resultado.Detenido);
         EXPECT_FALSE(p.Calculando);
         EXPECT_TRUE(p.lblAviso->text().isEmpty());
+        EXPECT_TRUE(p.lblFinPrevisto->text().isEmpty());
         const Long n = CLng(LeerCuenta(C(f.lblApuestasReducidas)));
         EXPECT_EQ(static_cast<Long>(p.Resultado.Apuestas.size()), n);
         if (n > 0) {

@@ -426,12 +426,37 @@ TEST(Reduccion, ProgresoCoherente) {
             EXPECT_LT(pr.CiclosCompletados, pr.Ciclo);
             EXPECT_GE(pr.SegundosRestantes, -1);
             EXPECT_GE(pr.Hilos, 1);
+            // Once a cycle is done the time left is estimated, no longer only bounded below.
+            if (pr.CiclosCompletados > 0 && pr.fase != ProgresoReduccion::Fase::Terminado) {
+                EXPECT_GE(pr.SegundosRestantes, 0);
+                EXPECT_FALSE(pr.RestantesMinimo);
+            }
         }
         EXPECT_EQ(vistos.back().fase, ProgresoReduccion::Fase::Terminado);
         EXPECT_EQ(vistos.back().MejorApuestas, static_cast<Long>(r.Apuestas.size()));
         EXPECT_EQ(vistos.back().MejorCubiertos, r.Cubiertos);
         EXPECT_EQ(r.Objetivo, vistos.back().Objetivo);
     }
+}
+
+// The time limit (the quality program's) ends the cycles, those under way included, with the
+// best result any of them had, true in its coverage.
+TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
+    const auto esc = Todas(18);
+    const Tabla<Byte> t = ATabla(esc);
+    auto p = Parametros(3, false, 100, 1, true);
+    p.CiclosSinMejora = 0;
+    p.Esfuerzo = 50;  // cycles far longer than the limit
+    p.SegundosMaximos = 0.5;
+    Long mejorVisto = 0;
+    const auto r = Reducir(18, t, t, p, nullptr, [&](const ProgresoReduccion& pr) {
+        if (pr.MejorApuestas > 0) mejorVisto = pr.MejorApuestas;
+    });
+    EXPECT_TRUE(r.Detenido);
+    Verificar(esc, r, p);
+    EXPECT_EQ(r.Cubiertos, r.Escenarios);
+    EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
+    EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
 }
 
 TEST(Reduccion, FilasNoValidasYRepetidas) {
