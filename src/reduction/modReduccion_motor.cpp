@@ -63,13 +63,13 @@ inline int Bits(std::uint64_t x) {
     return static_cast<int>((x * 0x0101010101010101ull) >> 56);
 }
 
-// Highest element and size of each subset index 1..63 of a 6-set (1..31: of a 5-set).
+// Highest element and size of each subset index 1..31 of a 5-set.
 struct TablaSubconjuntos {
-    std::uint8_t alto[64], tam[64];
+    std::uint8_t alto[32], tam[32];
     constexpr TablaSubconjuntos() : alto(), tam() {
-        for (unsigned m = 1; m < 64; ++m) {
+        for (unsigned m = 1; m < 32; ++m) {
             int a = 0, t = 0;
-            for (int i = 0; i < 6; ++i)
+            for (int i = 0; i < 5; ++i)
                 if (m >> i & 1) {
                     a = i;
                     ++t;
@@ -96,6 +96,20 @@ struct TablaPorTam {
 };
 constexpr TablaPorTam PorTam;
 
+// The ascending positions of a 5-set.
+struct Posiciones5 {
+    int p[5];
+    explicit Posiciones5(Mascara s) {
+        for (int i = 0; i < 5; ++i, s &= s - 1) p[i] = std::countr_zero(s);
+    }
+    // Rank of the subset m, by which of the positions it takes.
+    std::uint32_t Rango(unsigned m) const {
+        std::uint32_t r = 0;
+        for (int i = 1; m; m &= m - 1, ++i) r += Binomio.c[p[std::countr_zero(m)]][i];
+        return r;
+    }
+};
+
 // Ranks of the 32 subsets of a 5-set, indexed by which of its (ascending) positions they take.
 struct RangosSub {
     std::uint32_t r[32];
@@ -107,15 +121,6 @@ struct RangosSub {
         }
         r[0] = 0;
         for (unsigned m = 1; m < 32; ++m) r[m] = r[m & ~(1u << Sub.alto[m])] + c[Sub.alto[m]][Sub.tam[m]];
-    }
-};
-
-// Ranks of the 64 subsets of a 6-set, indexed by which of its (ascending) positions they take.
-struct RangosSeis {
-    std::uint32_t r[64];
-    explicit RangosSeis(const int* p) {
-        r[0] = 0;
-        for (unsigned m = 1; m < 64; ++m) r[m] = r[m & ~(1u << Sub.alto[m])] + Binomio.c[p[Sub.alto[m]]][Sub.tam[m]];
     }
 };
 
@@ -238,8 +243,11 @@ struct Sistema {
     // sale not in s and s meeting the other four in exactly g - 1 positions (inclusion-exclusion
     // over the positions s must avoid, terms of the same subset joined).
     struct Termino {
-        std::uint8_t mascara, tam;
+        std::uint8_t tam;
         std::int8_t coef;
+        // The subset's rank is the sum of C(p_j, i) over its members j, the i-th smallest:
+        // here 8 j + i for each.
+        std::uint8_t sumandos[5];
     };
     std::vector<Termino> terminos[6][6];  // [entra][sale]
 
@@ -264,10 +272,16 @@ struct Sistema {
                         if (B == 0) break;
                     }
                 }
-                for (unsigned m = 0; m < 64; ++m)
-                    if (suma[m])
-                        terminos[entra][sale].push_back({static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(Bits(m)),
-                                                         static_cast<std::int8_t>(suma[m])});
+                for (unsigned m = 0; m < 64; ++m) {
+                    if (!suma[m]) continue;
+                    Termino t{static_cast<std::uint8_t>(Bits(m)), static_cast<std::int8_t>(suma[m]), {}};
+                    for (unsigned j = 0, i = 0; j < 6; ++j)
+                        if (m >> j & 1) {
+                            ++i;
+                            t.sumandos[i - 1] = static_cast<std::uint8_t>(8 * j + i);
+                        }
+                    terminos[entra][sale].push_back(t);
+                }
             }
     }
     Long Escenarios() const { return static_cast<Long>(escenarios.size()); }
@@ -589,14 +603,22 @@ public:
             if (p[i] == y) iy = i;
             m &= m - 1;
         }
-        const RangosSeis rs(p);
+        // C(p_j, i) for the six positions and i = 1..5, at 8 j + i.
+        std::uint32_t c[48];
+        for (int j = 0; j < 6; ++j)
+            for (int i = 1; i <= 5; ++i) c[8 * j + i] = Binomio.c[p[j]][i];
+        auto Rango = [&](const Sistema::Termino& t) {
+            std::uint32_t r = 0;
+            for (int k = 0; k < t.tam; ++k) r += c[t.sumandos[k]];
+            return r;
+        };
         std::int64_t delta = 0;
         for (const auto& t : s_.terminos[ix][iy]) {
-            const std::uint32_t r = rs.r[t.mascara];
+            const std::uint32_t r = Rango(t);
             delta += t.coef * (t.tam == 5 ? std::int64_t{W5_[r]} : std::int64_t{W_[t.tam][r]});
         }
         for (const auto& t : s_.terminos[iy][ix]) {
-            const std::uint32_t r = rs.r[t.mascara];
+            const std::uint32_t r = Rango(t);
             delta -= t.coef * (t.tam == 5 ? std::int64_t{U5_[r]} : std::int64_t{U_[t.tam][r]});
         }
         return delta;
@@ -766,15 +788,15 @@ private:
     void Reindexar(std::uint32_t i, Mascara b, int x, int y) {
         if (g_ < 2) return;
         const Mascara nb = (b & ~(Mascara{1} << x)) | (Mascara{1} << y);
-        const RangosSub viejo(b), nuevo(nb);
+        const Posiciones5 viejo(b), nuevo(nb);
         // The subsets of b holding x leave, those of nb holding y come.
         const int t = g_ - 1;
         const int jx = Bits(b & ((Mascara{1} << x) - 1)), jy = Bits(nb & ((Mascara{1} << y) - 1));
         for (int j = 0; j < PorTam.nConIndice[jx][t]; ++j) {
-            auto& lista = porSubconjunto_[viejo.r[PorTam.conIndice[jx][t][j]]];
+            auto& lista = porSubconjunto_[viejo.Rango(PorTam.conIndice[jx][t][j])];
             lista.erase(std::find(lista.begin(), lista.end(), i));
         }
-        for (int j = 0; j < PorTam.nConIndice[jy][t]; ++j) Indexar(nuevo.r[PorTam.conIndice[jy][t][j]], i);
+        for (int j = 0; j < PorTam.nConIndice[jy][t]; ++j) Indexar(nuevo.Rango(PorTam.conIndice[jy][t][j]), i);
     }
     void Indexar(std::uint32_t subconjunto, std::uint32_t i) {
         if (!enUso_[subconjunto]) {
@@ -786,11 +808,11 @@ private:
     // The bets holding g - 1 numbers of the uncovered scenario s, into elegibles_.
     std::uint32_t Cercanas(Mascara s) {
         if (g_ < 2) return 0;
-        const RangosSub rs(s);
+        const Posiciones5 ps(s);
         const int t = g_ - 1;
         std::uint32_t n = 0;
         for (int j = 0; j < PorTam.nPorTam[t]; ++j)
-            for (std::uint32_t i : porSubconjunto_[rs.r[PorTam.porTam[t][j]]]) elegibles_[n++] = i;
+            for (std::uint32_t i : porSubconjunto_[ps.Rango(PorTam.porTam[t][j])]) elegibles_[n++] = i;
         return n;
     }
 
