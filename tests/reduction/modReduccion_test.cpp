@@ -459,6 +459,27 @@ TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
     EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
 }
 
+// However many threads are asked for, a 50-number system gets no more workers than its
+// memory allows (each holds tables of the 2,118,760 combinations): the reduction stays
+// well under 1 GB on a machine with many cores.
+TEST(Reduccion, LosHilosDeUnSistemaGrandeSeAjustanALaMemoria) {
+    const Tabla<Byte> t = ATabla(Todas(50));
+    auto p = Parametros(4, false, 100, 1, true);
+    p.Hilos = 64;
+    bool detener = false;
+    int hilosVistos = 0;
+    const auto r = Reducir(50, t, t, p, &detener, [&](const ProgresoReduccion& pr) {
+        if (pr.fase == ProgresoReduccion::Fase::Voraz) {
+            hilosVistos = pr.Hilos;
+            detener = true;
+        }
+    });
+    EXPECT_TRUE(r.Detenido);
+    EXPECT_EQ(r.Hilos, hilosVistos);
+    EXPECT_GE(r.Hilos, 4);
+    EXPECT_LE(r.Hilos, 9);
+}
+
 TEST(Reduccion, FilasNoValidasYRepetidas) {
     std::vector<Posiciones> esc = {{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 4, 5}, {3, 2, 1, 4, 5},
                                    {1, 2, 3, 4, 9}, {0, 2, 3, 4, 5}, {2, 3, 4, 5, 6}};
