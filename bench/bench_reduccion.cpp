@@ -7,9 +7,18 @@
 //   Detener_Al3_50  the stop flag set 3 s into the pass: time until the engine returns with
 //           the bets chosen so far (counter respuesta_ms, target: under 200 ms)
 //   Detener_Ciclos_Al4_30  the same 3 s into cycles with local search on 30 numbers
+//   PorDefecto/<v>/<g>/<%>/<n>  the reduction as the window runs it with its defaults (cycles
+//           on, fixed seeds, every core) on a full system of v numbers, "al g", to that
+//           percentage (n 0) or to n bets, until the cycles end by themselves. Targets on a quiet 8-core machine: up to 15
+//           numbers at most 2 s, 20 numbers "al 4" at most 20 s, 30 numbers "al 3" at most
+//           60 s; the bets no more than the 30-second figures of calidad_reduccion.csv + 2 %.
+//   Ciclos_Al3_50  the same on 50 numbers "al 3" (2,118,760 combinations), stopped after 90 s:
+//           the memory of every worker at once (target: the whole process under 1 GB, to be
+//           read with /usr/bin/time -v)
 // Counters: apuestas (bets of the result), llamadas (progress calls), intervalo_max_ms (the
 // longest stretch without a progress call, so without a chance to stop), memoria_mb (growth
-// of the process's peak resident memory during the pass: the engine's own tables).
+// of the process's peak resident memory during the pass: the engine's own tables), pase
+// (bets of the first greedy pass), ciclos (cycles done), hilos (worker threads).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -122,6 +131,39 @@ void Detener_Ciclos_Al4_30(benchmark::State& s) { Detener(s, 30, 4, true); }
 // Right after the first pass: the structured second start and the local search.
 void Detener_Ciclos_Al3_30(benchmark::State& s) { Detener(s, 30, 3, true, static_cast<double>(s.range(0)) / 1000); }
 
+// As the window calls the engine, with its defaults.
+void PorDefecto(benchmark::State& estado) {
+    const int N = static_cast<int>(estado.range(0));
+    const Tabla<Byte>& t = Sistema(N);
+    ParametrosReduccion p;
+    p.Garantia = static_cast<int>(estado.range(1));
+    p.Porcentaje = static_cast<int>(estado.range(2));
+    p.ModoNuApuestas = estado.range(3) > 0;
+    p.NuApuestas = static_cast<modGeneral::Long>(std::max<std::int64_t>(1, estado.range(3)));
+    p.Ciclos = true;
+    ResultadoReduccion r;
+    for (auto _ : estado) r = Reducir(N, t, t, p, nullptr, {});
+    estado.counters["apuestas"] = static_cast<double>(r.Apuestas.size());
+    estado.counters["cubiertos"] = static_cast<double>(r.Cubiertos);
+    estado.counters["pase"] = static_cast<double>(r.ApuestasPrimerPase);
+    estado.counters["ciclos"] = static_cast<double>(r.Ciclos);
+    estado.counters["hilos"] = r.Hilos;
+}
+
+void Ciclos_Al3_50(benchmark::State& estado) {
+    const Tabla<Byte>& t = Sistema(50);
+    ParametrosReduccion p;
+    p.Garantia = 3;
+    p.Ciclos = true;
+    p.SegundosMaximos = 90;
+    ResultadoReduccion r;
+    const double memoriaAntes = PicoMemoriaMB();
+    for (auto _ : estado) r = Reducir(50, t, t, p, nullptr, {});
+    estado.counters["apuestas"] = static_cast<double>(r.Apuestas.size());
+    estado.counters["hilos"] = r.Hilos;
+    estado.counters["memoria_mb"] = PicoMemoriaMB() - memoriaAntes;
+}
+
 }  // namespace
 
 BENCHMARK(Al4_20)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -132,5 +174,30 @@ BENCHMARK(Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Ciclos_Al4_30)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Ciclos_Al3_30)->Unit(benchmark::kSecond)->Iterations(1)->Arg(400)->Arg(700)->Arg(1000);
+BENCHMARK(PorDefecto)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->Args({10, 4, 100, 0})
+    ->Args({11, 4, 100, 0})
+    ->Args({12, 4, 100, 0})
+    ->Args({13, 4, 100, 0})
+    ->Args({14, 4, 100, 0})
+    ->Args({15, 4, 100, 0})
+    ->Args({15, 4, 95, 0})
+    ->Args({14, 4, 100, 60})
+    ->Args({12, 3, 100, 0})
+    ->Args({12, 3, 95, 0})
+    ->Args({15, 3, 100, 0})
+    ->Args({15, 3, 100, 10})
+    ->Args({15, 2, 100, 0})
+    ->Args({15, 2, 100, 2});
+BENCHMARK(PorDefecto)
+    ->Name("PorDefecto_Grandes")
+    ->Unit(benchmark::kSecond)
+    ->Iterations(1)
+    ->Args({16, 3, 100, 0})
+    ->Args({20, 4, 100, 0})
+    ->Args({30, 3, 100, 0});
+BENCHMARK(Ciclos_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 
 BENCHMARK_MAIN();

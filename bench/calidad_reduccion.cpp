@@ -1,11 +1,14 @@
-// Quality of the reduction: how many bets one greedy pass and the cycles (greedy pass plus
-// local search, within a time budget) need for full and filtered systems, beside the best
-// sizes of lotto designs known. Prints CSV:
-//   garantia,v,filtro,escenarios,un_pase,con_ciclos,segundos,mejor_conocida
-// Cases: full systems "al 4" v = 10..16, "al 3" v = 12..20, "al 2" v = 9..23, and three
-// filtered systems. Every result is checked by an exact coverage count before it is printed.
+// Quality of the reduction: how many bets one greedy pass, the window's defaults (cycles that
+// end by themselves) and the cycles within a time budget need for full and filtered systems,
+// beside the best sizes of lotto designs known. Every core works on the cycles. Prints CSV:
+//   garantia,v,filtro,escenarios,un_pase,por_defecto,segundos_defecto,con_ciclos,segundos,mejor_conocida
+// Cases: full systems "al 4" v = 10..16, "al 3" v = 12..20, "al 2" v = 9..23, three filtered
+// systems, and "al 3" on 30 numbers. Every result is checked by an exact coverage count before
+// it is printed.
 // Options:
-//   --segundos S    budget of the cycles per case (default 30)
+//   --segundos S    budget of the cycles per case (default 60)
+//   --esfuerzo E    how long each attempt of those cycles insists (default 5; the window: 1)
+//   --hilos H       worker threads (default: one per core)
 //   --casos LIST    a subset, e.g. al4:11,al3:15 or al3:20:paresimpares (any v 5..50 of a full
 //                   system may be named, e.g. al3:30)
 //   --volcar DIR    writes each case's best bets to DIR/<garantia>_<v>_<filtro>.txt
@@ -111,6 +114,7 @@ std::vector<Caso> CasosPorDefecto() {
     c.push_back({4, 20, "decenas", 0});
     c.push_back({3, 22, "seguidos", 0});
     c.push_back({4, 20, "paresimpares", 0});
+    c.push_back({3, 30, "completo", 0});
     return c;
 }
 
@@ -187,17 +191,26 @@ Tabla<Byte> ATabla(const std::vector<Posiciones>& v) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    double segundos = 30;
+    double segundos = 60, esfuerzo = 5;
+    int hilos = 0;
     std::vector<Caso> casos;
     std::string volcar;
+    auto Positivo = [&](int& i, const char* opcion, double& valor) {
+        valor = std::atof(argv[++i]);
+        if (valor > 0) return true;
+        std::fprintf(stderr, "%s: se espera un número positivo\n", opcion);
+        return false;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
+        double valor = 0;
         if (a == "--segundos" && i + 1 < argc) {
-            segundos = std::atof(argv[++i]);
-            if (segundos <= 0) {
-                std::fprintf(stderr, "--segundos: se espera un número positivo\n");
-                return 2;
-            }
+            if (!Positivo(i, "--segundos", segundos)) return 2;
+        } else if (a == "--esfuerzo" && i + 1 < argc) {
+            if (!Positivo(i, "--esfuerzo", esfuerzo)) return 2;
+        } else if (a == "--hilos" && i + 1 < argc) {
+            if (!Positivo(i, "--hilos", valor)) return 2;
+            hilos = static_cast<int>(valor);
         } else if (a == "--casos" && i + 1 < argc) {
             if (!LeerCasos(argv[++i], casos)) {
                 std::fprintf(stderr, "--casos: lista no válida (ejemplo: al4:11,al3:15,al3:20:paresimpares)\n");
@@ -207,29 +220,40 @@ int main(int argc, char** argv) {
             volcar = argv[++i];
             std::filesystem::create_directories(volcar);
         } else {
-            std::fprintf(stderr, "uso: %s [--segundos S] [--casos al4:11,al3:15] [--volcar DIR]\n", argv[0]);
+            std::fprintf(stderr, "uso: %s [--segundos S] [--esfuerzo E] [--hilos H] [--casos al4:11,al3:15] [--volcar DIR]\n",
+                         argv[0]);
             return 2;
         }
     }
     if (casos.empty()) casos = CasosPorDefecto();
 
-    std::printf("garantia,v,filtro,escenarios,un_pase,con_ciclos,segundos,mejor_conocida\n");
+    std::printf("garantia,v,filtro,escenarios,un_pase,por_defecto,segundos_defecto,con_ciclos,segundos,mejor_conocida\n");
     std::fflush(stdout);
     int fallos = 0;
     for (const Caso& caso : casos) {
         const auto esc = Escenarios(caso);
         const Tabla<Byte> t = ATabla(esc);
+        auto Medir = [&](const ParametrosReduccion& p, double& usados) {
+            const auto inicio = std::chrono::steady_clock::now();
+            auto r = Reducir(caso.v, t, t, p, nullptr, {});
+            usados = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+            return r;
+        };
         ParametrosReduccion p;
         p.Garantia = caso.garantia;
         p.Porcentaje = 100;
-        const auto pase = Reducir(caso.v, t, t, p, nullptr, {});
+        p.Hilos = hilos;
+        double usados = 0, usadosDefecto = 0;
+        const auto pase = Medir(p, usados);
+        // As the window calls it: cycles on, fixed seeds, until they end by themselves.
         p.Ciclos = true;
+        const auto defecto = Medir(p, usadosDefecto);
         p.CiclosSinMejora = 0;
         p.SegundosMaximos = segundos;
-        const auto inicio = std::chrono::steady_clock::now();
-        const auto ciclos = Reducir(caso.v, t, t, p, nullptr, {});
-        const double usados = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
-        if (!CubreTodo(esc, pase.Apuestas, caso.garantia) || !CubreTodo(esc, ciclos.Apuestas, caso.garantia)) {
+        p.Esfuerzo = esfuerzo;
+        const auto ciclos = Medir(p, usados);
+        if (!CubreTodo(esc, pase.Apuestas, caso.garantia) || !CubreTodo(esc, defecto.Apuestas, caso.garantia) ||
+            !CubreTodo(esc, ciclos.Apuestas, caso.garantia)) {
             std::fprintf(stderr, "al%d %d %s: el resultado no cubre el sistema\n", caso.garantia, caso.v,
                          caso.filtro.c_str());
             ++fallos;
@@ -242,8 +266,8 @@ int main(int argc, char** argv) {
             for (const auto& a : ciclos.Apuestas)
                 f << int(a[0]) << ' ' << int(a[1]) << ' ' << int(a[2]) << ' ' << int(a[3]) << ' ' << int(a[4]) << '\n';
         }
-        std::printf("al%d,%d,%s,%zu,%zu,%zu,%.1f,", caso.garantia, caso.v, caso.filtro.c_str(), esc.size(),
-                    pase.Apuestas.size(), ciclos.Apuestas.size(), usados);
+        std::printf("al%d,%d,%s,%zu,%zu,%zu,%.1f,%zu,%.1f,", caso.garantia, caso.v, caso.filtro.c_str(), esc.size(),
+                    pase.Apuestas.size(), defecto.Apuestas.size(), usadosDefecto, ciclos.Apuestas.size(), usados);
         if (caso.mejorConocida) std::printf("%d", caso.mejorConocida);
         std::printf("\n");
         std::fflush(stdout);

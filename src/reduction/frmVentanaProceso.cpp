@@ -37,12 +37,34 @@ QLabel* Rotulo(QWidget* padre, int x, int y, int ancho) {
     l->setGeometry(x, y, ancho, 20);
     return l;
 }
+
+// "m:ss", or "h:mm:ss" from an hour on.
+QString Duracion(qint64 milisegundos) {
+    const qint64 s = milisegundos / 1000;
+    if (s >= 3600)
+        return QStringLiteral("%1:%2:%3").arg(s / 3600).arg(s / 60 % 60, 2, 10, QChar('0')).arg(s % 60, 2, 10, QChar('0'));
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QChar('0'));
+}
+
+// The time the cycles should still take, rounded as a person would say it; minimo: only the
+// least it can be is known.
+QString TiempoRestante(double segundos, bool minimo) {
+    if (segundos < 0 || (minimo && segundos < 1.5)) return QStringLiteral("Fin previsto : calculando ...");
+    if (segundos < 1.5) return QStringLiteral("Fin previsto : en un momento");
+    const QString dentro = minimo ? QStringLiteral("Fin previsto : no antes de ") : QStringLiteral("Fin previsto : dentro de ");
+    if (segundos < 90) return dentro + QStringLiteral("unos %1 s").arg(static_cast<int>(segundos + 0.5));
+    const int minutos = static_cast<int>(segundos / 60 + 0.5);
+    if (minutos < 90) return dentro + QStringLiteral("unos %1 min").arg(minutos);
+    return dentro + QStringLiteral("unas %1 h").arg(QLocale(QLocale::Spanish).toString(segundos / 3600, 'f', 1));
+}
+
+const char* const TextoAviso = "\"Detener\" termina el cálculo y conserva el mejor resultado encontrado";
 }  // namespace
 
 frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre) : Ventana(padre), vista_(vista) {
     setObjectName(QStringLiteral("frmVentanaProceso"));
     setWindowTitle(QStringLiteral("Cálculo del sistema"));
-    setFixedSize(560, 410);
+    setFixedSize(560, 458);
 
     fraSistema = new QGroupBox(QStringLiteral("Sistema"), this);
     fraSistema->setGeometry(16, 8, 528, 86);
@@ -53,7 +75,7 @@ frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre
     lblObjetivo = Rotulo(fraSistema, 290, 42, 230);
 
     fraProgreso = new QGroupBox(QStringLiteral("Reducción"), this);
-    fraProgreso->setGeometry(16, 100, 528, 158);
+    fraProgreso->setGeometry(16, 100, 528, 206);
     prgProgreso = new QProgressBar(fraProgreso);
     prgProgreso->setGeometry(12, 24, 504, 20);
     prgProgreso->setRange(0, 1000);
@@ -63,11 +85,15 @@ frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre
     lblApuestasElegidas = Rotulo(fraProgreso, 12, 76, 250);
     lblCobertura = Rotulo(fraProgreso, 290, 76, 230);
     lblCiclo = Rotulo(fraProgreso, 12, 100, 250);
+    lblTiempo = Rotulo(fraProgreso, 290, 100, 230);
     lblMejor = Rotulo(fraProgreso, 12, 126, 504);
     lblMejor->setStyleSheet(QStringLiteral("color:#d7262e; font-weight:bold;"));
+    lblFinPrevisto = Rotulo(fraProgreso, 12, 150, 504);
+    lblAviso = Rotulo(fraProgreso, 12, 176, 504);
+    lblAviso->setStyleSheet(QStringLiteral("color:#1b2a6b; font-style:italic;"));
 
     lblResultado = new QLabel(this);
-    lblResultado->setGeometry(16, 266, 528, 50);
+    lblResultado->setGeometry(16, 314, 528, 50);
     lblResultado->setAlignment(Qt::AlignCenter);
     lblResultado->setWordWrap(true);
     lblResultado->setStyleSheet(
@@ -75,7 +101,7 @@ frmVentanaProceso::frmVentanaProceso(const VistaPrincipal& vista, QWidget* padre
                        " border:1px solid #c5cbe0; border-radius:4px;}"));
 
     QLabel* rotulo = nullptr;
-    const int y = 332;
+    const int y = 380;
     imgRepetir = AyudaVentanas::CrearBotonImagen(this, QStringLiteral(":/reduccion/repetir.svg"),
                                                  QStringLiteral("Repetir la reducción"), 46, y, &rotulo,
                                                  QStringLiteral("Repetir"));
@@ -136,7 +162,11 @@ void frmVentanaProceso::Form_Activate() {
 }
 
 void frmVentanaProceso::Form_QueryUnload(bool& cancelar, MotivoCierre motivo) {
-    if (Calculando && motivo == MotivoCierre::Usuario) cancelar = true;
+    if (Calculando && motivo == MotivoCierre::Usuario) {
+        // Refused: the line on how to end it stands out.
+        cancelar = true;
+        lblAviso->setStyleSheet(QStringLiteral("color:#d7262e; font-weight:bold;"));
+    }
 }
 
 void frmVentanaProceso::Form_Unload(bool& cancelar) {
@@ -164,20 +194,32 @@ void frmVentanaProceso::MostrarProgreso(const ProgresoReduccion& p) {
     prgProgreso->setValue(static_cast<int>(std::clamp(p.Fraccion, 0.0, 1.0) * 1000.0));
     lblApuestasElegidas->setText(QStringLiteral("Apuestas elegidas : ") + AyudaVentanas::Cuenta(p.ApuestasElegidas));
     lblCobertura->setText(QStringLiteral("Cobertura : ") + Porcentaje(p.Cubiertos, p.Escenarios));
-    lblCiclo->setText(QStringLiteral("Ciclo : ") + AyudaVentanas::Cuenta(p.Ciclo));
+    lblCiclo->setText(QStringLiteral("Ciclos completados : ") + AyudaVentanas::Cuenta(p.CiclosCompletados));
+    MostrarTiempo();
+    // With cycles, the bar tells how far they are from ending by themselves once the first
+    // one is done; the time that should take follows (before that, the least it will be).
+    if (conCiclos_ && p.fase != ProgresoReduccion::Fase::Preparando)
+        lblFinPrevisto->setText(TiempoRestante(p.SegundosRestantes, p.RestantesMinimo));
     if (p.MejorApuestas > 0)
         lblMejor->setText(QStringLiteral("Mejor resultado : %1 apuestas, cobertura %2")
                               .arg(AyudaVentanas::Cuenta(p.MejorApuestas), Porcentaje(p.MejorCubiertos, p.Escenarios)));
 }
+
+void frmVentanaProceso::MostrarTiempo() { lblTiempo->setText(QStringLiteral("Tiempo : ") + Duracion(reloj_.elapsed())); }
 
 void frmVentanaProceso::EjecutarReduccion() {
     Plataforma& plataforma = Plataforma::Activa();
     Detenido = false;
     Resultado = {};
     ++Ejecuciones;
+    reloj_.start();
     Bloquear(true);
     prgProgreso->setValue(0);
     lblMejor->setText(QString());
+    lblFinPrevisto->setText(QString());
+    lblAviso->setStyleSheet(QStringLiteral("color:#1b2a6b; font-style:italic;"));
+    lblAviso->setText(QString::fromUtf8(TextoAviso));
+    MostrarTiempo();
     lblResultado->setText(QStringLiteral("Calculando ..."));
     lblFase->setText(QStringLiteral("Preparando el sistema ..."));
     plataforma.DoEvents();
@@ -186,6 +228,7 @@ void frmVentanaProceso::EjecutarReduccion() {
         // From a file the system is rebuilt from the imported bets and the filter flags.
         if (ModoImportado()) modReduccion::ReconstruirSistema(true);
         const auto parametros = modReduccion::ParametrosDesde(Reduccion);
+        conCiclos_ = parametros.Ciclos;
         Resultado = modReduccion::ReducirSistema(parametros, &Detenido, [&](const ProgresoReduccion& p) {
             MostrarProgreso(p);
             plataforma.DoEvents();
@@ -206,6 +249,9 @@ void frmVentanaProceso::EjecutarReduccion() {
     if (vista_.lblTOTALReducidasAUX) vista_.lblTOTALReducidasAUX->SetCaption(AyudaVentanas::Cuenta(n * pares));
 
     prgProgreso->setValue(1000);
+    MostrarTiempo();
+    lblFinPrevisto->setText(QString());
+    lblAviso->setText(QString());
     lblFase->setText(Resultado.Detenido ? QStringLiteral("Detenido : se conserva el mejor resultado encontrado")
                                         : QStringLiteral("Terminado"));
     lblApuestasElegidas->setText(QStringLiteral("Apuestas elegidas : ") + AyudaVentanas::Cuenta(n));

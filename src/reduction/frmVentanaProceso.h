@@ -5,8 +5,13 @@
 // lblApuestasReducidas and n times the star pairs in lblTOTALReducidasAUX. The user may stop
 // (the best result found stays), run again, look at the guarantees, go back (Calcular then
 // adds the stars) or choose "Cálculo Definitivo" (ticks chkGuardarAutomaticamente: Calcular
-// also saves). Its close box is refused while the reduction runs; unloading frees Eliminadas.
+// also saves). While the reduction runs the window shows the elapsed time, the cycles done,
+// how far the cycles are from ending by themselves and when that should be; its close box
+// (and Esc) is refused meanwhile, and a line says that "Detener" ends it keeping the best
+// result. Unloading frees Eliminadas.
 #pragma once
+
+#include <QElapsedTimer>
 
 #include "kit/VistaPrincipal.h"
 #include "platform/Controles.h"
@@ -41,7 +46,10 @@ public:
     QLabel* lblApuestasElegidas = nullptr;
     QLabel* lblCobertura = nullptr;
     QLabel* lblCiclo = nullptr;
+    QLabel* lblTiempo = nullptr;
     QLabel* lblMejor = nullptr;
+    QLabel* lblFinPrevisto = nullptr;
+    QLabel* lblAviso = nullptr;
     QLabel* lblResultado = nullptr;
     BotonImagen* imgRepetir = nullptr;
     BotonImagen* imgDetener = nullptr;
@@ -67,6 +75,10 @@ private:
     void Bloquear(bool calculando);
     bool ModoImportado() const;
 
+    void MostrarTiempo();
+
     VistaPrincipal vista_;
     bool vueltaDeGarantias_ = false;
+    QElapsedTimer reloj_;
+    bool conCiclos_ = false;
 };

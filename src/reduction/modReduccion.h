@@ -12,15 +12,25 @@
 // weight of a candidate comes from counts kept per subset of base positions (ranked in the
 // combinatorial number system), so a pass stays exact and fits in memory at 50 numbers for
 // every guarantee. With cycles, each further pass starts from another candidate order and is
-// followed by an improvement step (redundant bets dropped, then a local search for a result
-// with one bet fewer, or with more scenarios covered); the best result so far is kept. For
-// "al 3" and "al 2" every other pass (and a second one in the first cycle) first takes only
-// bets lying inside the parts of a random split of the base, which suits large systems.
+// followed by an improvement step (redundant bets dropped, then simulated annealing for a
+// result with one bet fewer, or with more scenarios covered). For "al 3" and "al 2" every
+// other pass (and a second one in the first cycle) first takes only bets lying inside the
+// parts of a random split of the base, which suits large systems.
 //
-// Plain C++, no window: long work calls the progress function often (about every 40 ms), which
-// the window uses to yield, to show progress and to set the stop flag; the engine reads the
-// flag right after each call and ends with the best result found (stopped during the first
-// pass, the bets chosen until then).
+// Cycles are independent: a cycle's result depends only on its number and the seed, so they
+// run side by side on worker threads, one per core. The caller's thread only waits, calls the
+// progress function and reads the stop flag; it takes the cycles' results in cycle order, as
+// if they had run one after the other, so the cycles that count, their end and the best
+// result (fewest bets, then the lowest cycle) are the same on any number of threads. Cycles
+// end when a lower bound shows that no smaller result exists, or after a run of cycles
+// without a better result; cycles started beyond that end are discarded. The effort of each
+// improvement attempt is counted in moves, never in time.
+//
+// Plain C++, no window: the progress function is called about every 40 ms on the caller's
+// thread, which the window uses to yield, to show progress and to set the stop flag; the
+// engine reads the flag right after each call and ends with the best result found (stopped
+// during the first pass, the bets chosen until then). The workers read only the tables handed
+// in and their own state.
 #pragma once
 
 #include <array>
@@ -47,9 +57,10 @@ struct ParametrosReduccion {
     Long NuApuestas = 1;           // values below 1 read as 1
     bool Ciclos = false;           // ActivarCiclos: repeat passes from other orders
     bool Aleatorio = false;        // cycles seeded from the clock instead of fixed seeds
-    // With cycles: end after this many cycles in a row without a better result (0: only the
-    // stop flag or the time limit end them).
-    int CiclosSinMejora = 4;
+    // With cycles: end after at least this many cycles in a row without a better result, more
+    // when the better results came late (0: only a bound, the stop flag or the time limit end
+    // them).
+    int CiclosSinMejora = 8;
     // Wall-clock budget in seconds for the whole reduction (0: none); the best result found
     // when it runs out is kept. The window leaves it at 0; the quality table uses it.
     double SegundosMaximos = 0;
@@ -57,6 +68,8 @@ struct ParametrosReduccion {
     // long each of its attempts insists before giving up (1: the program's own measure).
     bool MejoraLocal = true;
     double Esfuerzo = 1;
+    // Worker threads (0: one per core); fewer when the memory of a large system asks for it.
+    int Hilos = 0;
 };
 
 // The engine's parameters from the reduction settings (Tipo, Porcentaje, NuApuestas,
@@ -74,7 +87,13 @@ struct ProgresoReduccion {
     Long Cubiertos = 0;         // scenarios they cover
     Long MejorApuestas = 0;     // best result so far (0: none yet)
     Long MejorCubiertos = 0;
-    double Fraccion = 0;        // share done of the current pass, 0..1, for a bar
+    // For a bar: while preparing and in the first pass, the share done of it; in the cycles,
+    // the share used of the cycles allowed without a better result (0..1).
+    double Fraccion = 0;
+    Long CiclosCompletados = 0; // cycles done, counted in cycle order
+    double SegundosRestantes = -1;  // estimated time until the cycles end (-1: not known yet)
+    bool RestantesMinimo = false;   // before the first cycle is done: only the least it can be
+    int Hilos = 1;              // worker threads at work
 };
 
 using FuncionProgreso = std::function<void(const ProgresoReduccion&)>;
@@ -91,6 +110,8 @@ struct ResultadoReduccion {
     Long CubiertosPrimerPase = 0;
     Long Ciclos = 0;                   // cycles completed (a single pass counts 1)
     bool Detenido = false;             // ended by the stop flag or the time limit
+    Long CotaApuestas = 0;             // no fewer bets can meet the target (0: not computed)
+    int Hilos = 1;                     // worker threads used
 };
 
 // The engine on explicit tables: N base positions (5..50); scenarios and candidates are rows

@@ -10,11 +10,18 @@
 // (a scenario meeting c in j >= g positions is counted sum_t (-1)^(t-g) C(t-1,g-1) C(j,t) = 1
 // times). That is at most 26 look-ups per bet however large the system: no table of neighbours.
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <numeric>
+#include <thread>
 
 #include "reduction/modReduccion.h"
 
@@ -74,6 +81,35 @@ struct TablaSubconjuntos {
 };
 constexpr TablaSubconjuntos Sub;
 
+// The subsets of a 5-set by size (porTam), and by size and a position they hold (conIndice).
+struct TablaPorTam {
+    std::uint8_t porTam[6][10] = {}, nPorTam[6] = {};
+    std::uint8_t conIndice[5][6][6] = {}, nConIndice[5][6] = {};
+    constexpr TablaPorTam() {
+        for (unsigned m = 1; m < 32; ++m) {
+            const int t = Sub.tam[m];
+            porTam[t][nPorTam[t]++] = static_cast<std::uint8_t>(m);
+            for (int j = 0; j < 5; ++j)
+                if (m >> j & 1) conIndice[j][t][nConIndice[j][t]++] = static_cast<std::uint8_t>(m);
+        }
+    }
+};
+constexpr TablaPorTam PorTam;
+
+// The ascending positions of a 5-set.
+struct Posiciones5 {
+    int p[5];
+    explicit Posiciones5(Mascara s) {
+        for (int i = 0; i < 5; ++i, s &= s - 1) p[i] = std::countr_zero(s);
+    }
+    // Rank of the subset m, by which of the positions it takes.
+    std::uint32_t Rango(unsigned m) const {
+        std::uint32_t r = 0;
+        for (int i = 1; m; m &= m - 1, ++i) r += Binomio.c[p[std::countr_zero(m)]][i];
+        return r;
+    }
+};
+
 // Ranks of the 32 subsets of a 5-set, indexed by which of its (ascending) positions they take.
 struct RangosSub {
     std::uint32_t r[32];
@@ -88,38 +124,40 @@ struct RangosSub {
     }
 };
 
-// The bets sharing most positions with s: their indices into elegibles (sized for all bets,
-// count in the result's high half), the positions shared in the low half.
+// The bets sharing most positions with s, none of which shares more than tope: their indices
+// into elegibles (sized for all bets, count in the result's high half), the positions shared
+// in the low half. Most scans meet bets at the top, taken in one pass without a branch that
+// mispredicts; otherwise a second pass takes those at the highest count met.
 template <typename Contar>
-inline std::uint64_t MasCercanasCon(const Mascara* apuestas, std::size_t k, Mascara s,
+inline std::uint64_t MasCercanasCon(const Mascara* apuestas, std::size_t k, Mascara s, int tope,
                                     std::uint32_t* elegibles, Contar contar) {
-    int maximo = -1;
     std::uint32_t n = 0;
+    int maximo = 0;
     for (std::size_t i = 0; i < k; ++i) {
         const int c = contar(apuestas[i] & s);
-        if (c > maximo) {
-            maximo = c;
-            n = 0;
-        }
-        if (c == maximo) elegibles[n++] = static_cast<std::uint32_t>(i);
+        if (c >= tope) elegibles[n++] = static_cast<std::uint32_t>(i);
+        maximo = std::max(maximo, c);
     }
+    if (n == 0)
+        for (std::size_t i = 0; i < k; ++i)
+            if (contar(apuestas[i] & s) == maximo) elegibles[n++] = static_cast<std::uint32_t>(i);
     return (std::uint64_t{n} << 32) | static_cast<std::uint32_t>(maximo);
 }
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 __attribute__((target("popcnt"))) std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s,
-                                                                    std::uint32_t* e) {
-    return MasCercanasCon(a, k, s, e, [](Mascara m) { return __builtin_popcountll(m); });
+                                                                    int tope, std::uint32_t* e) {
+    return MasCercanasCon(a, k, s, tope, e, [](Mascara m) { return __builtin_popcountll(m); });
 }
 const bool HayPopcnt = __builtin_cpu_supports("popcnt");
 #else
-std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s, std::uint32_t* e) {
-    return MasCercanasCon(a, k, s, e, Bits);
+std::uint64_t MasCercanasPopcnt(const Mascara* a, std::size_t k, Mascara s, int tope, std::uint32_t* e) {
+    return MasCercanasCon(a, k, s, tope, e, Bits);
 }
 const bool HayPopcnt = false;
 #endif
 // The scan runs at every move of the local search: the processor's popcount where there is one.
-inline std::uint64_t MasCercanas(const Mascara* a, std::size_t k, Mascara s, std::uint32_t* e) {
-    return HayPopcnt ? MasCercanasPopcnt(a, k, s, e) : MasCercanasCon(a, k, s, e, Bits);
+inline std::uint64_t MasCercanas(const Mascara* a, std::size_t k, Mascara s, int tope, std::uint32_t* e) {
+    return HayPopcnt ? MasCercanasPopcnt(a, k, s, tope, e) : MasCercanasCon(a, k, s, tope, e, Bits);
 }
 
 // Calls f(mask) for every k-subset of elems[0..n) joined to base.
@@ -183,70 +221,73 @@ inline int BitNumero(Mascara m, unsigned k) {
     return std::countr_zero(m);
 }
 
-// Progress, stop flag and time limit. Latido() is cheap: it looks at the clock every 64 calls
-// and calls the progress function about every 40 ms.
-class Control {
-public:
-    Control(const bool* detener, const FuncionProgreso& progreso, double segundos)
-        : detener_(detener), progreso_(progreso), inicio_(Reloj::now()), ultimo_(inicio_) {
-        if (segundos > 0)
-            limite_ = inicio_ + std::chrono::duration_cast<Reloj::duration>(std::chrono::duration<double>(segundos));
-    }
-    ProgresoReduccion estado;
+// ---- What the workers share ----
 
-    bool Latido() {
-        if (parar_) return true;
-        if (++pulsos_ & 63) return false;
-        const auto ahora = Reloj::now();
-        if (limite_ != Reloj::time_point{} && ahora >= limite_) parar_ = true;
-        if (ahora - ultimo_ >= std::chrono::milliseconds(40)) Informar(ahora);
-        return parar_;
-    }
-    // Calls the progress function now (at the end of a phase, a new best result...).
-    void Informar() { Informar(Reloj::now()); }
-    bool Parar() const { return parar_; }
+// The system as every worker reads it, never written once prepared: the distinct scenarios
+// and candidates, the counts of an empty cover and each candidate's weight on it.
+struct Sistema {
+    int N, g;
+    std::uint32_t total5;
+    int coef[6] = {};
+    std::vector<std::uint8_t> subMedios;  // subsets of a 5-set with g..4 positions
+    std::vector<std::uint8_t> subTam;     // and their sizes
+    std::vector<Mascara> escenarios, candidatos;
+    std::vector<std::uint32_t> rangoEscenario;
+    std::vector<std::uint8_t> esEscenario, esCandidato;
+    std::vector<std::int32_t> contienen[5];  // per t-subset (t = g..4): scenarios containing it
+    std::vector<std::uint32_t> pesos;        // per candidate: scenarios it covers on its own
 
-private:
-    void Informar(Reloj::time_point ahora) {
-        ultimo_ = ahora;
-        if (progreso_) progreso_(estado);
-        if (detener_ && *detener_) parar_ = true;
-    }
-    const bool* detener_;
-    const FuncionProgreso& progreso_;
-    Reloj::time_point inicio_, ultimo_, limite_{};
-    unsigned pulsos_ = 0;
-    bool parar_ = false;
-};
+    // How a move b -> b - x + y counts the scenarios it gains or loses, on the 6-set b + y
+    // (positions by rank in it): for entra and sale, the subsets T with entra in T whose
+    // scenario counts, each times coef, add up to the scenarios s of a family with entra in s,
+    // sale not in s and s meeting the other four in exactly g - 1 positions (inclusion-exclusion
+    // over the positions s must avoid, terms of the same subset joined).
+    struct Termino {
+        std::uint8_t tam;
+        std::int8_t coef;
+        // The subset's rank is the sum of C(p_j, i) over its members j, the i-th smallest:
+        // here 8 j + i for each.
+        std::uint8_t sumandos[5];
+    };
+    std::vector<Termino> terminos[6][6];  // [entra][sale]
 
-struct Solucion {
-    std::vector<Mascara> apuestas;
-    Long cubiertos = -1;  // -1: none
-};
-
-class Motor {
-public:
-    // porCubiertos: the target is a share of the scenarios (else a number of bets); esfuerzo
-    // scales how long each local-search attempt insists.
-    Motor(int N, int g, bool porCubiertos, double esfuerzo, Control& control)
-        : N_(N), g_(g), porCubiertos_(porCubiertos), esfuerzo_(esfuerzo), control_(control) {
-        total5_ = Binomio.c[N][5];
-        for (int t = 1; t <= 4; ++t) {
-            U_[t].assign(t >= g ? Binomio.c[N][t] : 0, 0);
-        }
-        esEscenario_.assign(total5_, 0);
-        esCandidato_.assign(total5_, 0);
-        for (int t = 1; t <= 5; ++t) coef_[t] = 0;
+    Sistema(int n, int garantia) : N(n), g(garantia), total5(Binomio.c[n][5]) {
         for (int t = g; t <= 5; ++t)
-            coef_[t] = (((t - g) & 1) ? -1 : 1) * static_cast<int>(Binomio.c[t - 1][g - 1]);
+            coef[t] = (((t - g) & 1) ? -1 : 1) * static_cast<int>(Binomio.c[t - 1][g - 1]);
         for (unsigned m = 1; m < 31; ++m)
             if (Bits(m) >= g) {
-                subMedios_.push_back(static_cast<std::uint8_t>(m));
-                subTam_.push_back(static_cast<std::uint8_t>(Bits(m)));
+                subMedios.push_back(static_cast<std::uint8_t>(m));
+                subTam.push_back(static_cast<std::uint8_t>(Bits(m)));
+            }
+        for (unsigned entra = 0; entra < 6; ++entra)
+            for (unsigned sale = 0; sale < 6; ++sale) {
+                if (entra == sale) continue;
+                const unsigned resto = 63u & ~(1u << entra) & ~(1u << sale);
+                int suma[64] = {};
+                for (unsigned A = 0; A < 64; ++A) {
+                    if ((A & ~resto) || Bits(A) != g - 1) continue;
+                    const unsigned evitar = (resto & ~A) | (1u << sale);
+                    for (unsigned B = evitar;; B = (B - 1) & evitar) {
+                        if (g + Bits(B) <= 5) suma[A | (1u << entra) | B] += (Bits(B) & 1) ? -1 : 1;
+                        if (B == 0) break;
+                    }
+                }
+                for (unsigned m = 0; m < 64; ++m) {
+                    if (!suma[m]) continue;
+                    Termino t{static_cast<std::uint8_t>(Bits(m)), static_cast<std::int8_t>(suma[m]), {}};
+                    for (unsigned j = 0, i = 0; j < 6; ++j)
+                        if (m >> j & 1) {
+                            ++i;
+                            t.sumandos[i - 1] = static_cast<std::uint8_t>(8 * j + i);
+                        }
+                    terminos[entra][sale].push_back(t);
+                }
             }
     }
+    Long Escenarios() const { return static_cast<Long>(escenarios.size()); }
+    Long Candidatos() const { return static_cast<Long>(candidatos.size()); }
 
-    // Reads the rows of a table; returns false for a row that is not a valid combination.
+    // Reads the rows of a table; false for a row that is not a valid combination.
     static bool MascaraDeFila(const Tabla<Byte>& t, long fila, int N, Mascara& m) {
         m = 0;
         int previa = 0;
@@ -259,79 +300,181 @@ public:
         return true;
     }
 
-    void CargarEscenarios(const Tabla<Byte>& t) { CargarDistintas(t, esEscenario_, escenarios_); }
-    void CargarCandidatos(const Tabla<Byte>& t) { CargarDistintas(t, esCandidato_, candidatos_); }
-    // The valid rows of t not yet in lista, each once (marca flags them by rank).
-    void CargarDistintas(const Tabla<Byte>& t, std::vector<std::uint8_t>& marca, std::vector<Mascara>& lista) {
-        if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return;
+    // The valid rows of t not yet in lista, each once (marca flags them by rank); leido
+    // follows the rows read. False when parar came first.
+    bool CargarDistintas(const Tabla<Byte>& t, std::vector<std::uint8_t>& marca, std::vector<Mascara>& lista,
+                         const std::atomic<bool>& parar, std::atomic<double>& leido) {
+        if (t.Vacia() || t.LBound2() > 1 || t.UBound2() < 5) return true;
+        const double filas = static_cast<double>(t.UBound1() - t.LBound1() + 1);
         for (long f = t.LBound1(); f <= t.UBound1(); ++f) {
-            if ((f & 4095) == 0) control_.Latido();
+            if ((f & 4095) == 0) {
+                if (parar.load(std::memory_order_relaxed)) return false;
+                leido.store(static_cast<double>(f - t.LBound1()) / filas, std::memory_order_relaxed);
+            }
             Mascara m;
-            if (!MascaraDeFila(t, f, N_, m)) continue;
+            if (!MascaraDeFila(t, f, N, m)) continue;
             const std::uint32_t r = Rango(m);
             if (marca[r]) continue;
             marca[r] = 1;
             lista.push_back(m);
         }
+        return true;
     }
-    Long Escenarios() const { return static_cast<Long>(escenarios_.size()); }
-    const std::vector<Mascara>& ListaCandidatos() const { return candidatos_; }
+
+    // Scenarios and candidates, and how many scenarios contain each subset. False when parar
+    // came first (the system is then left half read).
+    bool Cargar(const Tabla<Byte>& tEsc, const Tabla<Byte>& tCand, const std::atomic<bool>& parar,
+                std::atomic<double>& leido) {
+        esEscenario.assign(total5, 0);
+        esCandidato.assign(total5, 0);
+        if (!CargarDistintas(tEsc, esEscenario, escenarios, parar, leido)) return false;
+        if (&tCand == &tEsc) {
+            esCandidato = esEscenario;
+            candidatos = escenarios;
+        } else if (!CargarDistintas(tCand, esCandidato, candidatos, parar, leido)) {
+            return false;
+        }
+        for (int t = g; t <= 4; ++t) contienen[t].assign(Binomio.c[N][t], 0);
+        rangoEscenario.resize(escenarios.size());
+        for (std::size_t i = 0; i < escenarios.size(); ++i) {
+            if ((i & 4095) == 0 && parar.load(std::memory_order_relaxed)) return false;
+            const RangosSub rs(escenarios[i]);
+            rangoEscenario[i] = rs.r[31];
+            for (std::size_t j = 0; j < subMedios.size(); ++j) ++contienen[subTam[j]][rs.r[subMedios[j]]];
+        }
+        return true;
+    }
+
+    // The family (counts per 5-set f5 and per smaller subset ft) summed over the subsets of c
+    // of g positions and more, each size weighted by its coefficient.
+    std::int64_t SumaSubconjuntos(Mascara c, const std::uint8_t* f5, const std::vector<std::int32_t>* ft) const {
+        const RangosSub rs(c);
+        std::int64_t w = coef[5] * f5[rs.r[31]];
+        for (std::size_t j = 0; j < subMedios.size(); ++j) {
+            const int t = subTam[j];
+            w += coef[t] * ft[t][rs.r[subMedios[j]]];
+        }
+        return w;
+    }
+    std::uint32_t PesoInicial(Mascara c) const {
+        return static_cast<std::uint32_t>(SumaSubconjuntos(c, esEscenario.data(), contienen));
+    }
+
+    // Bytes one worker's state takes, for the number of workers a large system allows.
+    double MemoriaPorHilo() const {
+        double tablas = 0;
+        for (int t = g; t <= 4; ++t) tablas += 8.0 * Binomio.c[N][t];
+        return 10.0 * total5 + 12.0 * static_cast<double>(escenarios.size()) +
+               12.0 * static_cast<double>(candidatos.size()) + tablas;
+    }
+};
+
+// What a worker shows of its work, read by the caller's thread for the progress.
+struct Puesto {
+    std::atomic<Long> ciclo{0};      // the cycle it runs (0: none)
+    std::atomic<int> fase{0};        // 0 greedy pass, 1 improvement
+    std::atomic<Long> apuestas{0}, cubiertos{0};
+    std::atomic<double> fraccion{0};  // share done of its greedy pass
+    std::atomic<Long> mejorApuestas{0}, mejorCubiertos{-1};  // the cycle's best so far
+    std::atomic<double> inicio{0};   // when the cycle began, in seconds from the start
+};
+
+struct Solucion {
+    std::vector<Mascara> apuestas;
+    Long cubiertos = -1;  // -1: none
+};
+
+// The target, the order of results and the bounds, the same for every cycle.
+struct Criterio {
+    bool modoApuestas = false;
+    Long escenarios = 0;
+    Long objetivoCubiertos = 0;  // scenarios to cover
+    Long maxApuestas = 0;        // bets allowed
+    Long cotaApuestas = 1;       // no fewer bets reach objetivoCubiertos
+    Long cotaCubiertos = 0;      // bets target: maxApuestas bets cover no more
+    bool ciclos = false, mejora = false;
+    int partes = 1;
+    std::uint64_t semilla = 0;
+
+    // Whether a result with a bets and c scenarios covered beats one with b and d (d < 0: none).
+    bool Mejor(std::size_t a, Long c, std::size_t b, Long d) const {
+        if (d < 0) return c >= 0;
+        if (c < 0) return false;
+        if (modoApuestas) {
+            if (c != d) return c > d;
+            return a < b;
+        }
+        const bool cumple = c >= objetivoCubiertos, cumpleOtra = d >= objetivoCubiertos;
+        if (cumple != cumpleOtra) return cumple;
+        if (a != b) return cumple ? a < b : c > d;
+        return c > d;
+    }
+    bool Mejor(const Solucion& s, const Solucion& otra) const {
+        return Mejor(s.apuestas.size(), s.cubiertos, otra.apuestas.size(), otra.cubiertos);
+    }
+    // No better result can exist.
+    bool Optimo(std::size_t a, Long c) const {
+        if (c < 0) return false;
+        if (c >= objetivoCubiertos) return static_cast<Long>(a) <= cotaApuestas;
+        return modoApuestas && c >= cotaCubiertos;
+    }
+};
+
+class Motor {
+public:
+    Motor(const Sistema& sis, const std::atomic<bool>& parar, Puesto& puesto, double esfuerzo)
+        : s_(sis), N_(sis.N), g_(sis.g), parar_(parar), puesto_(puesto), esfuerzo_(esfuerzo) {}
+
+    bool Parar() const { return parar_.load(std::memory_order_relaxed); }
+
+    // Counters back to "nothing covered". criticos: keep W as well (for the local search).
+    void Reiniciar(bool criticos) {
+        criticos_ = criticos;
+        cuenta_.assign(s_.total5, 0);
+        U5_ = s_.esEscenario;
+        W5_.assign(criticos ? s_.total5 : 0, 0);
+        for (int t = g_; t <= 4; ++t) {
+            U_[t] = s_.contienen[t];
+            W_[t].assign(criticos ? U_[t].size() : 0, 0);
+        }
+        noCubiertos_ = s_.Escenarios();
+        lista_.clear();
+        mascaraLista_.clear();
+        posLista_.clear();
+        if (criticos) {
+            lista_ = s_.rangoEscenario;
+            mascaraLista_ = s_.escenarios;
+            posLista_.assign(s_.total5, -1);
+            for (std::size_t i = 0; i < lista_.size(); ++i) posLista_[lista_[i]] = static_cast<std::int32_t>(i);
+        }
+        apuestas_.clear();
+    }
+
+    // A new cycle: the annealing calibrates its temperature again.
+    void NuevoCiclo() {
+        T_ = 0;
+        calibradas_ = 0;
+        sumaCalibrado_ = 0;
+        ventana_ = 0;
+        aceptadasVentana_ = 0;
+        rachaExito_ = 0;
+        movimientos_ = 0;
+    }
+    std::uint64_t Movimientos() const { return movimientos_; }
 
     // Counters and bets as the given bets leave them.
     bool Rehacer(const std::vector<Mascara>& apuestas, bool criticos) {
-        if (!Reiniciar(criticos)) return false;
+        Reiniciar(criticos);
         apuestas_ = apuestas;
         for (Mascara b : apuestas_)
             if (!PonerApuesta(b, +1)) return false;
         return true;
     }
-    Long Candidatos() const { return static_cast<Long>(candidatos_.size()); }
-
-    // Counters back to "nothing covered". criticos: keep W as well (for the local search).
-    bool Reiniciar(bool criticos) {
-        criticos_ = criticos;
-        cuenta_.assign(total5_, 0);
-        U5_.assign(total5_, 0);
-        W5_.assign(criticos ? total5_ : 0, 0);
-        for (int t = 1; t <= 4; ++t) {
-            std::fill(U_[t].begin(), U_[t].end(), 0);
-            W_[t].assign(criticos ? U_[t].size() : 0, 0);
-        }
-        lista_.clear();
-        posLista_.assign(criticos ? total5_ : 0, -1);
-        std::size_t i = 0;
-        for (Mascara s : escenarios_) {
-            if ((++i & 4095) == 0 && control_.Latido()) return false;
-            const RangosSub rs(s);
-            U5_[rs.r[31]] = 1;
-            for (std::size_t j = 0; j < subMedios_.size(); ++j) ++U_[subTam_[j]][rs.r[subMedios_[j]]];
-            if (criticos) {
-                posLista_[rs.r[31]] = static_cast<std::int32_t>(lista_.size());
-                lista_.push_back(rs.r[31]);
-            }
-        }
-        if (criticos) {
-            mascaraLista_.assign(escenarios_.begin(), escenarios_.end());
-        }
-        noCubiertos_ = Escenarios();
-        return true;
-    }
 
     // Uncovered scenarios meeting the 5-set c in at least g positions.
-    std::int64_t Peso(Mascara c) const { return SumaSubconjuntos(c, U5_, U_); }
+    std::int64_t Peso(Mascara c) const { return s_.SumaSubconjuntos(c, U5_.data(), U_); }
     // Scenarios covered only by the bet c (c among the bets).
-    std::int64_t Criticos(Mascara c) const { return SumaSubconjuntos(c, W5_, W_); }
-    // The family (U or W) summed over the subsets of c, each size weighted by its coefficient.
-    std::int64_t SumaSubconjuntos(Mascara c, const std::vector<std::uint8_t>& f5,
-                                  const std::vector<std::int32_t>* ft) const {
-        const RangosSub rs(c);
-        std::int64_t w = coef_[5] * f5[rs.r[31]];
-        for (std::size_t j = 0; j < subMedios_.size(); ++j) {
-            const int t = subTam_[j];
-            w += coef_[t] * ft[t][rs.r[subMedios_[j]]];
-        }
-        return w;
-    }
+    std::int64_t Criticos(Mascara c) const { return s_.SumaSubconjuntos(c, W5_.data(), W_); }
 
     // f(s) for every 5-set s meeting b in at least g positions.
     template <typename F>
@@ -347,7 +490,7 @@ public:
 
     // The cover count of scenario s changes by d; U, W and the list of uncovered follow.
     void CambiarCuenta(Mascara s, std::uint32_t r5, int d) {
-        const int antes = cuenta_[r5];
+        const int antes = static_cast<int>(cuenta_[r5]);
         const int despues = antes + d;
         cuenta_[r5] = static_cast<std::uint32_t>(despues);
         const bool cambiaU = (antes == 0) != (despues == 0);
@@ -357,7 +500,7 @@ public:
         if (cambiaU) {
             const int du = despues == 0 ? 1 : -1;
             U5_[r5] = despues == 0;
-            for (std::size_t j = 0; j < subMedios_.size(); ++j) U_[subTam_[j]][rs.r[subMedios_[j]]] += du;
+            for (std::size_t j = 0; j < s_.subMedios.size(); ++j) U_[s_.subTam[j]][rs.r[s_.subMedios[j]]] += du;
             noCubiertos_ += du;
             if (criticos_) {
                 if (du > 0) {
@@ -379,41 +522,26 @@ public:
         if (cambiaW) {
             const int dw = despues == 1 ? 1 : -1;
             W5_[r5] = despues == 1;
-            for (std::size_t j = 0; j < subMedios_.size(); ++j) W_[subTam_[j]][rs.r[subMedios_[j]]] += dw;
+            for (std::size_t j = 0; j < s_.subMedios.size(); ++j) W_[s_.subTam[j]][rs.r[s_.subMedios[j]]] += dw;
         }
     }
 
     // Adds (d = +1) or removes (d = -1) a bet. Always completes, so that the counters stay
     // true when a stop comes meanwhile; returns false when the work must stop.
     bool PonerApuesta(Mascara b, int d) {
-        std::uint32_t n = 0;
         ParaVecinos(b, [&](Mascara s) {
             const std::uint32_t r = Rango(s);
-            if (esEscenario_[r]) CambiarCuenta(s, r, d);
-            if ((++n & 1023) == 0) control_.Latido();
+            if (s_.esEscenario[r]) CambiarCuenta(s, r, d);
         });
-        return !control_.Parar();
+        return !Parar();
     }
 
     // ---- Greedy ----
 
-    // Weights of every candidate on an empty cover (the same for every cycle).
-    bool CalcularPesosIniciales() {
-        pesosIniciales_.resize(candidatos_.size());
-        for (std::size_t i = 0; i < candidatos_.size(); ++i) {
-            if ((i & 1023) == 0) {
-                control_.estado.Fraccion = static_cast<double>(i) / static_cast<double>(candidatos_.size());
-                if (control_.Latido()) return false;
-            }
-            pesosIniciales_[i] = static_cast<std::uint32_t>(Peso(candidatos_[i]));
-        }
-        return true;
-    }
-
-    // One greedy pass with the candidates in the order given (positions into candidatos_),
-    // from an empty cover or from the bets and cover as they stand. Stops at the target: objetivoCubiertos scenarios covered, or
-    // maxApuestas bets. The bets are left in apuestas_.
-    // Going on from a cover, the initial weights are upper bounds that the lazy
+    // One greedy pass with the candidates in the order given (positions into the system's
+    // candidates), from an empty cover or from the bets and cover as they stand. Stops at the
+    // target: objetivoCubiertos scenarios covered, or maxApuestas bets. The bets are left in
+    // apuestas_. Going on from a cover, the initial weights are upper bounds that the lazy
     // re-evaluation corrects.
     bool Voraz(const std::vector<std::uint32_t>& orden, Long objetivoCubiertos, Long maxApuestas,
                bool desdeVacio = true) {
@@ -421,19 +549,20 @@ public:
         monton_.clear();
         monton_.reserve(orden.size());
         for (std::uint32_t pos = 0; pos < orden.size(); ++pos) {
-            const std::uint32_t w = pesosIniciales_[orden[pos]];
+            const std::uint32_t w = s_.pesos[orden[pos]];
             if (w) monton_.push_back((std::uint64_t{w} << 32) | (0xFFFFFFFFu - pos));
         }
+        if (Parar()) return false;
         std::make_heap(monton_.begin(), monton_.end());
-        const Long escenarios = Escenarios();
+        const Long escenarios = s_.Escenarios();
         while (!monton_.empty() && escenarios - noCubiertos_ < objetivoCubiertos &&
                static_cast<Long>(apuestas_.size()) < maxApuestas) {
-            if (control_.Latido()) return false;
+            if (Parar()) return false;
             const std::uint64_t arriba = monton_.front();
             std::pop_heap(monton_.begin(), monton_.end());
             monton_.pop_back();
             const std::uint32_t pos = 0xFFFFFFFFu - static_cast<std::uint32_t>(arriba);
-            const Mascara c = candidatos_[orden[pos]];
+            const Mascara c = s_.candidatos[orden[pos]];
             const std::int64_t w = Peso(c);
             if (w <= 0) continue;
             const std::uint64_t clave = (static_cast<std::uint64_t>(w) << 32) | (0xFFFFFFFFu - pos);
@@ -444,62 +573,55 @@ public:
             }
             apuestas_.push_back(c);
             const bool seguir = PonerApuesta(c, +1);
-            control_.estado.ApuestasElegidas = static_cast<Long>(apuestas_.size());
-            control_.estado.Cubiertos = escenarios - noCubiertos_;
-            control_.estado.Fraccion = std::min(
-                1.0, porCubiertos_ ? static_cast<double>(control_.estado.Cubiertos) /
-                                         static_cast<double>(std::max<Long>(1, objetivoCubiertos))
-                                   : static_cast<double>(apuestas_.size()) / static_cast<double>(maxApuestas));
+            const Long cubiertos = escenarios - noCubiertos_;
+            puesto_.apuestas.store(static_cast<Long>(apuestas_.size()), std::memory_order_relaxed);
+            puesto_.cubiertos.store(cubiertos, std::memory_order_relaxed);
+            puesto_.fraccion.store(
+                std::min(1.0, maxApuestas < 0x7FFFFFFF
+                                  ? static_cast<double>(apuestas_.size()) / static_cast<double>(maxApuestas)
+                                  : static_cast<double>(cubiertos) /
+                                        static_cast<double>(std::max<Long>(1, objetivoCubiertos))),
+                std::memory_order_relaxed);
             if (!seguir) return false;
         }
         monton_.clear();
+        monton_.shrink_to_fit();
         return true;
     }
 
     // ---- Local search ----
 
-    // Scenarios a move b -> b - x + y would newly cover (gain) and leave uncovered (loss).
-    std::int64_t Ganancia(Mascara b, int x, int y) const {
-        return SumaMovimiento(b & ~(Mascara{1} << x), x, y, U5_.data(), U_);
-    }
-    std::int64_t Perdida(Mascara b, int x, int y) const {
-        return SumaMovimiento(b & ~(Mascara{1} << x), y, x, W5_.data(), W_);
-    }
-
-    // Number of scenarios s of the family (U or W) with entra in s, sale not in s and s meeting
-    // the 4-set R in exactly g-1 positions: inclusion-exclusion over the positions that s
-    // must avoid.
-    std::int64_t SumaMovimiento(Mascara R, int sale, int entra, const std::uint8_t* f5,
-                                const std::vector<std::int32_t>* ft) const {
-        int r[4];
-        Mascara m = R;
-        for (int i = 0; i < 4; ++i) {
-            r[i] = std::countr_zero(m);
+    // Scenarios a move b -> b - x + y leaves uncovered (loss) less those it newly covers
+    // (gain): the scenarios covered only by b that meet b - x in g - 1 positions, hold x and
+    // not y; the uncovered ones that meet b - x in g - 1 positions, hold y and not x.
+    std::int64_t Delta(Mascara b, int x, int y) const {
+        int p[6], ix = 0, iy = 0;
+        Mascara m = b | (Mascara{1} << y);
+        for (int i = 0; i < 6; ++i) {
+            p[i] = std::countr_zero(m);
+            if (p[i] == x) ix = i;
+            if (p[i] == y) iy = i;
             m &= m - 1;
         }
-        std::int64_t total = 0;
-        const Mascara bitEntra = Mascara{1} << entra;
-        for (unsigned a = 0; a < 16; ++a) {
-            if (Bits(a) != g_ - 1) continue;
-            Mascara A = bitEntra;
-            int evitar[5], ne = 0;
-            for (int i = 0; i < 4; ++i) {
-                if (a >> i & 1) A |= Mascara{1} << r[i];
-                else evitar[ne++] = r[i];
-            }
-            evitar[ne++] = sale;
-            for (unsigned bsub = 0; bsub < (1u << ne); ++bsub) {
-                const int tam = g_ + Bits(bsub);
-                if (tam > 5) continue;
-                Mascara T = A;
-                for (int i = 0; i < ne; ++i)
-                    if (bsub >> i & 1) T |= Mascara{1} << evitar[i];
-                const std::uint32_t rt = Rango(T);
-                const std::int64_t v = tam == 5 ? f5[rt] : ft[tam][rt];
-                total += (Bits(bsub) & 1) ? -v : v;
-            }
+        // C(p_j, i) for the six positions and i = 1..5, at 8 j + i.
+        std::uint32_t c[48];
+        for (int j = 0; j < 6; ++j)
+            for (int i = 1; i <= 5; ++i) c[8 * j + i] = Binomio.c[p[j]][i];
+        auto Rango = [&](const Sistema::Termino& t) {
+            std::uint32_t r = 0;
+            for (int k = 0; k < t.tam; ++k) r += c[t.sumandos[k]];
+            return r;
+        };
+        std::int64_t delta = 0;
+        for (const auto& t : s_.terminos[ix][iy]) {
+            const std::uint32_t r = Rango(t);
+            delta += t.coef * (t.tam == 5 ? std::int64_t{W5_[r]} : std::int64_t{W_[t.tam][r]});
         }
-        return total;
+        for (const auto& t : s_.terminos[iy][ix]) {
+            const std::uint32_t r = Rango(t);
+            delta -= t.coef * (t.tam == 5 ? std::int64_t{U5_[r]} : std::int64_t{U_[t.tam][r]});
+        }
+        return delta;
     }
 
     // Applies b -> b - x + y to bet i.
@@ -519,11 +641,11 @@ public:
         Combinar(r, 4, g_ - 1, 0, [&](Mascara A) {
             Combinar(resto, nr, 5 - g_, A | (Mascara{1} << x), [&](Mascara s) {
                 const std::uint32_t rs = Rango(s);
-                if (esEscenario_[rs]) CambiarCuenta(s, rs, -1);
+                if (s_.esEscenario[rs]) CambiarCuenta(s, rs, -1);
             });
             Combinar(resto, nr, 5 - g_, A | (Mascara{1} << y), [&](Mascara s) {
                 const std::uint32_t rs = Rango(s);
-                if (esEscenario_[rs]) CambiarCuenta(s, rs, +1);
+                if (s_.esEscenario[rs]) CambiarCuenta(s, rs, +1);
             });
         });
         apuestas_[i] = nb;
@@ -549,16 +671,21 @@ public:
                 fuera[i] = 1;
                 ++quitadas;
                 quitada = true;
-                if (control_.Parar()) break;
+                if (Parar()) break;
             }
             std::size_t k = 0;
             for (std::size_t i = 0; i < apuestas_.size(); ++i)
                 if (!fuera[i]) apuestas_[k++] = apuestas_[i];
             apuestas_.resize(k);
-            if (control_.Parar()) return;
+            if (Parar()) return;
         }
     }
 
+    void QuitarAlAzar(Azar& azar) { Quitar(azar.Hasta(static_cast<std::uint32_t>(apuestas_.size()))); }
+    void Quitar(std::size_t i) {
+        PonerApuesta(apuestas_[i], -1);
+        apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
     // Removes the bet that leaves fewest scenarios uncovered.
     void QuitarLaMenosUtil() {
         std::size_t mejor = 0;
@@ -570,105 +697,167 @@ public:
                 mejor = i;
             }
         }
-        PonerApuesta(apuestas_[mejor], -1);
-        apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(mejor));
+        Quitar(mejor);
     }
 
     // Simulated annealing on the number of uncovered scenarios, bets fixed in number. Each
     // move picks an uncovered scenario, a bet meeting it in as many positions as any, and
     // swaps one number of the bet for one of the scenario. Ends true as soon as at most
-    // permitidos scenarios are uncovered; false when no better count came for a while (or the
+    // permitidos scenarios are uncovered; false when no lower count came for a while (or the
     // stop). alMejorar(noCubiertos) is called at each new lowest count.
     template <typename F>
     bool Recocido(Long permitidos, Azar& azar, F&& alMejorar) {
         if (apuestas_.empty()) return noCubiertos_ <= permitidos;
         const std::size_t k = apuestas_.size();
-        // Schedule: the temperature starts at a share of the mean rise of the first rejected
-        // moves, falls by kAlfa every kPaso moves and, below kFin of its start, heats again.
-        // An attempt gives up after a number of moves without a lower count, growing with the
-        // bets and the numbers (and scaled by the caller's effort).
-        // The start share suits "al 4" best at 0.15 and "al 3" or less, where the rises are
-        // larger, at 0.05 (both measured on the quality table).
-        constexpr double kAlfa = 0.999, kFin = 0.05, kFrio = 1.0 / 3;
-        const double kT0 = g_ >= 4 ? 0.15 : 0.05;
-        constexpr std::uint64_t kPaso = 100;
-        bool calido = true;
-        const double paciencia = esfuerzo_ * std::clamp(3000.0 * static_cast<double>(k) * N_, 2e6, 2e7);
+        // Patience, in moves without a lower count: a multiple of the moves one solution
+        // allows (every number of every bet for another), within bounds, longer when this
+        // cycle's earlier attempts needed long runs to succeed. At "al 3" a move changes the
+        // counts of many more scenarios and the search needs far longer runs between lower
+        // counts (measured on the quality table).
+        const double vecinas = static_cast<double>(k) * 5.0 * static_cast<double>(N_ - 5);
+        const double base = esfuerzo_ * std::clamp((g_ == 3 ? kPacienciaAl3 : kPaciencia) * vecinas,
+                                                   kPacienciaMinima, kPacienciaMaxima);
+        const double paciencia = std::min(4 * base, std::max(base, 2.0 * static_cast<double>(rachaExito_)));
         Long mejor = noCubiertos_;
-        std::uint64_t sinMejora = 0;
-        double T = 0;
-        double sumaSubidas = 0;
-        int subidas = 0;
-        double T0 = 0;
-        std::uint64_t iter = 0;
-        std::vector<std::uint32_t> elegibles(k);
+        std::uint64_t sinMejora = 0, racha = 0;
+        elegibles_.resize(k);
+        Indexar();
         while (noCubiertos_ > permitidos) {
-            if (control_.Latido()) return false;
+            if (Parar()) return false;
             if (static_cast<double>(++sinMejora) > paciencia) return false;
-            ++iter;
-            if (T0 > 0 && iter % kPaso == 0) {
-                T *= kAlfa;
-                if (T < T0 * kFin) {
-                    // Heats again, alternately to the full start and to a cooler one: small
-                    // systems like the first, large ones the second.
-                    calido = !calido;
-                    T = calido ? T0 : T0 * kFrio;
-                }
-            }
+            ++movimientos_;
             const Mascara s = mascaraLista_[azar.Hasta(static_cast<std::uint32_t>(lista_.size()))];
-            const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, elegibles.data());
-            const int maxComun = static_cast<int>(static_cast<std::uint32_t>(cercanas));
-            const std::uint32_t nElegibles = static_cast<std::uint32_t>(cercanas >> 32);
-            const std::size_t i = elegibles[azar.Hasta(nElegibles)];
+            // s is uncovered: no bet shares g positions with it. Those sharing g - 1 come from
+            // the index; without any, the closest from a scan.
+            std::uint32_t nElegibles = Cercanas(s);
+            int maxComun = g_ - 1;
+            if (nElegibles == 0) {
+                const std::uint64_t cercanas = MasCercanas(apuestas_.data(), k, s, g_ - 1, elegibles_.data());
+                maxComun = static_cast<int>(static_cast<std::uint32_t>(cercanas));
+                nElegibles = static_cast<std::uint32_t>(cercanas >> 32);
+            }
+            const std::size_t i = elegibles_[azar.Hasta(nElegibles)];
             const Mascara b = apuestas_[i];
             const unsigned libres = static_cast<unsigned>(5 - maxComun);
             const int x = BitNumero(b & ~s, azar.Hasta(libres));
             const int y = BitNumero(s & ~b, azar.Hasta(libres));
             const Mascara nb = (b & ~(Mascara{1} << x)) | (Mascara{1} << y);
-            if (!esCandidato_[Rango(nb)]) continue;
-            const std::int64_t delta = Perdida(b, x, y) - Ganancia(b, x, y);
-            bool aceptar = delta <= 0;
-            if (!aceptar) {
-                if (T0 == 0) {
-                    sumaSubidas += static_cast<double>(delta);
-                    if (++subidas == 100) {
-                        T0 = kT0 * sumaSubidas / subidas;
-                        T = T0;
-                    }
-                } else {
-                    aceptar = azar.Uniforme() < std::exp(-static_cast<double>(delta) / T);
-                }
-            }
-            if (!aceptar) continue;
+            if (!s_.esCandidato[Rango(nb)]) continue;
+            const std::int64_t delta = Delta(b, x, y);
+            if (delta > 0 && !AceptarSubida(delta, azar)) continue;
+            Reindexar(static_cast<std::uint32_t>(i), b, x, y);
             Mover(i, x, y);
             if (noCubiertos_ < mejor) {
                 mejor = noCubiertos_;
+                racha = std::max(racha, sinMejora);
                 sinMejora = 0;
                 alMejorar(noCubiertos_);
             }
         }
+        rachaExito_ = std::max(rachaExito_, std::max(racha, sinMejora));
         return true;
     }
 
-    Long Cubiertos() const { return Escenarios() - noCubiertos_; }
+    Long Cubiertos() const { return s_.Escenarios() - noCubiertos_; }
     Long NoCubiertos() const { return noCubiertos_; }
     std::vector<Mascara>& Apuestas() { return apuestas_; }
+    Puesto& puesto() { return puesto_; }
 
 private:
+    // For the annealing (g >= 2), the bets holding each (g-1)-subset of the base: a bet one
+    // swap away from covering a scenario holds g - 1 of its numbers, so those bets are found
+    // without a scan of all. Rebuilt at each attempt, kept through its moves.
+    void Indexar() {
+        if (g_ < 2) return;
+        if (porSubconjunto_.empty()) {
+            porSubconjunto_.resize(Binomio.c[N_][g_ - 1]);
+            enUso_.assign(porSubconjunto_.size(), 0);
+        }
+        for (std::uint32_t r : indexados_) {
+            porSubconjunto_[r].clear();
+            enUso_[r] = 0;
+        }
+        indexados_.clear();
+        const int t = g_ - 1;
+        for (std::uint32_t i = 0; i < apuestas_.size(); ++i) {
+            const RangosSub rs(apuestas_[i]);
+            for (int j = 0; j < PorTam.nPorTam[t]; ++j) Indexar(rs.r[PorTam.porTam[t][j]], i);
+        }
+    }
+    // Bet i goes from b to b - x + y.
+    void Reindexar(std::uint32_t i, Mascara b, int x, int y) {
+        if (g_ < 2) return;
+        const Mascara nb = (b & ~(Mascara{1} << x)) | (Mascara{1} << y);
+        const Posiciones5 viejo(b), nuevo(nb);
+        // The subsets of b holding x leave, those of nb holding y come.
+        const int t = g_ - 1;
+        const int jx = Bits(b & ((Mascara{1} << x) - 1)), jy = Bits(nb & ((Mascara{1} << y) - 1));
+        for (int j = 0; j < PorTam.nConIndice[jx][t]; ++j) {
+            auto& lista = porSubconjunto_[viejo.Rango(PorTam.conIndice[jx][t][j])];
+            lista.erase(std::find(lista.begin(), lista.end(), i));
+        }
+        for (int j = 0; j < PorTam.nConIndice[jy][t]; ++j) Indexar(nuevo.Rango(PorTam.conIndice[jy][t][j]), i);
+    }
+    void Indexar(std::uint32_t subconjunto, std::uint32_t i) {
+        if (!enUso_[subconjunto]) {
+            enUso_[subconjunto] = 1;
+            indexados_.push_back(subconjunto);
+        }
+        porSubconjunto_[subconjunto].push_back(i);
+    }
+    // The bets holding g - 1 numbers of the uncovered scenario s, into elegibles_.
+    std::uint32_t Cercanas(Mascara s) {
+        if (g_ < 2) return 0;
+        const Posiciones5 ps(s);
+        const int t = g_ - 1;
+        std::uint32_t n = 0;
+        for (int j = 0; j < PorTam.nPorTam[t]; ++j)
+            for (std::uint32_t i : porSubconjunto_[ps.Rango(PorTam.porTam[t][j])]) elegibles_[n++] = i;
+        return n;
+    }
+
+    // The temperature keeps a small share of the rising moves accepted, whatever the size of
+    // the rises (they grow as the guarantee falls): it starts at a share of the mean of the
+    // first rises and is corrected after every window of rises.
+    bool AceptarSubida(std::int64_t delta, Azar& azar) {
+        if (T_ == 0) {
+            sumaCalibrado_ += static_cast<double>(delta);
+            if (++calibradas_ == kCalibrado) FijarTemperatura(kInicial * sumaCalibrado_ / kCalibrado);
+            return false;
+        }
+        const bool aceptar =
+            azar.Uniforme() < (delta < kTablaExp ? exp_[delta] : std::exp(-static_cast<double>(delta) / T_));
+        aceptadasVentana_ += aceptar;
+        if (++ventana_ == kVentana) {
+            FijarTemperatura(aceptadasVentana_ < kAceptadasVentana ? T_ * kAjuste : T_ / kAjuste);
+            ventana_ = 0;
+            aceptadasVentana_ = 0;
+        }
+        return aceptar;
+    }
+    void FijarTemperatura(double T) {
+        T_ = std::max(T, 1e-3);
+        for (int d = 0; d < kTablaExp; ++d) exp_[d] = std::exp(-d / T_);
+    }
+
+    // Patience of an attempt: kPaciencia (kPacienciaAl3) times the moves of a solution, within
+    // kPacienciaMinima and kPacienciaMaxima.
+    static constexpr double kPaciencia = 20, kPacienciaAl3 = 200, kPacienciaMinima = 3000, kPacienciaMaxima = 400000;
+    // Temperature: start at kInicial of the mean of the first kCalibrado rises; then, per
+    // window of kVentana rises, up by kAjuste when fewer than kAceptadasVentana were
+    // accepted, down otherwise.
+    static constexpr int kCalibrado = 64;
+    static constexpr double kInicial = 0.05, kAjuste = 1.04;
+    static constexpr unsigned kVentana = 2000, kAceptadasVentana = 8;
+    static constexpr int kTablaExp = 64;
+
+    const Sistema& s_;
     int N_, g_;
-    bool porCubiertos_;
+    const std::atomic<bool>& parar_;
+    Puesto& puesto_;
     double esfuerzo_;
-    Control& control_;
-    std::uint32_t total5_ = 0;
-    int coef_[6] = {};
-    std::vector<std::uint8_t> subMedios_;  // subsets of a 5-set with g..4 positions
-    std::vector<std::uint8_t> subTam_;     // and their sizes
 
-    std::vector<Mascara> escenarios_, candidatos_;
-    std::vector<std::uint8_t> esEscenario_, esCandidato_;
-    std::vector<std::uint32_t> pesosIniciales_;
     std::vector<std::uint64_t> monton_;
-
     bool criticos_ = false;
     std::vector<std::uint32_t> cuenta_;
     std::vector<std::uint8_t> U5_, W5_;
@@ -677,9 +866,285 @@ private:
     std::vector<std::uint32_t> lista_;
     std::vector<Mascara> mascaraLista_;
     std::vector<std::int32_t> posLista_;
-
     std::vector<Mascara> apuestas_;
+    std::vector<std::uint32_t> elegibles_;
+    std::vector<std::vector<std::uint32_t>> porSubconjunto_;
+    std::vector<std::uint32_t> indexados_;  // the subsets whose list may hold bets
+    std::vector<std::uint8_t> enUso_;       // and a flag for each of them
 
+    double T_ = 0, sumaCalibrado_ = 0;
+    int calibradas_ = 0;
+    unsigned ventana_ = 0, aceptadasVentana_ = 0;
+    double exp_[kTablaExp] = {};
+    std::uint64_t rachaExito_ = 0, movimientos_ = 0;
+};
+
+// What a cycle leaves: its best result, its first greedy pass and its moves.
+struct ResultadoCiclo {
+    Solucion mejor;
+    Long apuestasPase = 0, cubiertosPase = 0;
+    std::uint64_t movimientos = 0;
+    double segundos = 0;
+    bool completo = false;  // ran to its own end
+};
+
+// A split of the base into parts (2 for g = 3, 4 for g = 2) so that every draw has g numbers
+// in one of them; a first greedy pass takes only bets lying inside one part, then the usual
+// pass covers what is left. Bets confined to a part meet each other's draws more often, which
+// at 25 numbers and more gives far fewer bets than the plain pass (30 numbers "al 3": 130
+// against 177).
+bool PaseConPartes(Motor& motor, const Sistema& sis, const Criterio& cr, const std::vector<std::uint32_t>& orden,
+                   Azar& azar) {
+    std::vector<int> pos(static_cast<std::size_t>(sis.N));
+    std::iota(pos.begin(), pos.end(), 0);
+    for (std::size_t i = pos.size(); i > 1; --i) std::swap(pos[i - 1], pos[azar.Hasta(static_cast<std::uint32_t>(i))]);
+    std::vector<Mascara> parte(static_cast<std::size_t>(cr.partes), 0);
+    for (std::size_t i = 0; i < pos.size(); ++i) parte[i % static_cast<std::size_t>(cr.partes)] |= Mascara{1} << pos[i];
+    std::vector<std::uint32_t> dentro;
+    for (std::uint32_t c : orden) {
+        const Mascara m = sis.candidatos[c];
+        for (Mascara p : parte)
+            if ((m & p) == m) {
+                dentro.push_back(c);
+                break;
+            }
+    }
+    return motor.Voraz(dentro, cr.objetivoCubiertos, cr.maxApuestas) &&
+           motor.Voraz(orden, cr.objetivoCubiertos, cr.maxApuestas, false);
+}
+
+// One cycle, from its number alone: a greedy pass from its own order (the candidates' order
+// for cycle 1, a shuffle of it after), then, with the improvement step, redundant bets dropped
+// and annealing for one bet fewer (or, with a number of bets, for more scenarios covered)
+// until an attempt gives up or a bound is reached.
+ResultadoCiclo EjecutarCiclo(Motor& motor, const Sistema& sis, const Criterio& cr, Long ciclo, double desde) {
+    const auto inicio = Reloj::now();
+    ResultadoCiclo r;
+    Puesto& puesto = motor.puesto();
+    auto Registrar = [&] {
+        if (!cr.Mejor(motor.Apuestas().size(), motor.Cubiertos(), r.mejor.apuestas.size(), r.mejor.cubiertos))
+            return false;
+        r.mejor.apuestas = motor.Apuestas();
+        r.mejor.cubiertos = motor.Cubiertos();
+        puesto.mejorApuestas.store(static_cast<Long>(r.mejor.apuestas.size()), std::memory_order_relaxed);
+        puesto.mejorCubiertos.store(r.mejor.cubiertos, std::memory_order_relaxed);
+        return true;
+    };
+    auto Fin = [&](bool completo) {
+        r.completo = completo && !motor.Parar();
+        r.movimientos = motor.Movimientos();
+        r.segundos = std::chrono::duration<double>(Reloj::now() - inicio).count();
+        return r;
+    };
+    puesto.fase.store(0, std::memory_order_relaxed);
+    puesto.apuestas.store(0, std::memory_order_relaxed);
+    puesto.cubiertos.store(0, std::memory_order_relaxed);
+    puesto.fraccion.store(0, std::memory_order_relaxed);
+    puesto.mejorApuestas.store(0, std::memory_order_relaxed);
+    puesto.mejorCubiertos.store(-1, std::memory_order_relaxed);
+    puesto.inicio.store(desde, std::memory_order_relaxed);
+    puesto.ciclo.store(ciclo, std::memory_order_relaxed);
+    motor.NuevoCiclo();
+
+    Azar azar(cr.semilla + static_cast<std::uint64_t>(ciclo) * 0x9E3779B97F4A7C15ull);
+    std::vector<std::uint32_t> orden(static_cast<std::size_t>(sis.Candidatos()));
+    std::iota(orden.begin(), orden.end(), 0u);
+    if (ciclo > 1)
+        for (std::size_t i = orden.size(); i > 1; --i) {
+            // Large systems take a while here: the stop is looked at now and then.
+            if ((i & 0xFFFF) == 0 && motor.Parar()) return Fin(false);
+            std::swap(orden[i - 1], orden[azar.Hasta(static_cast<std::uint32_t>(i))]);
+        }
+    motor.Reiniciar(cr.mejora);
+    if (motor.Parar()) return Fin(false);
+    const bool conPartes = cr.partes > 1 && ciclo % 2 == 1 && ciclo > 1;
+    const bool terminado = conPartes ? PaseConPartes(motor, sis, cr, orden, azar)
+                                     : motor.Voraz(orden, cr.objetivoCubiertos, cr.maxApuestas);
+    // Stopped inside the pass: what it has chosen so far.
+    Registrar();
+    if (!terminado) return Fin(false);
+    r.apuestasPase = static_cast<Long>(motor.Apuestas().size());
+    r.cubiertosPase = motor.Cubiertos();
+    if (!cr.ciclos) return Fin(true);
+    if (ciclo == 1 && cr.partes > 1) {
+        // The structured start right away (later cycles alternate); the local search goes on
+        // from the better of the two.
+        Azar azarPartes(cr.semilla ^ 0xC0FFEE5EEDull);
+        motor.Reiniciar(cr.mejora);
+        if (!PaseConPartes(motor, sis, cr, orden, azarPartes)) return Fin(false);
+        if (!Registrar() && !motor.Rehacer(r.mejor.apuestas, cr.mejora)) return Fin(false);
+    }
+    if (!cr.mejora || cr.Optimo(r.mejor.apuestas.size(), r.mejor.cubiertos)) return Fin(true);
+
+    puesto.fase.store(1, std::memory_order_relaxed);
+    const Long S = sis.Escenarios();
+    const Long permitidos = S - cr.objetivoCubiertos;
+    auto Seguir = [&](Long nc) {
+        puesto.apuestas.store(static_cast<Long>(motor.Apuestas().size()), std::memory_order_relaxed);
+        puesto.cubiertos.store(S - nc, std::memory_order_relaxed);
+    };
+    bool reducir = !cr.modoApuestas || motor.NoCubiertos() == 0;
+    if (!reducir) {
+        // A fixed number of bets: cover as many scenarios as possible, up to the bound.
+        motor.Recocido(S - cr.cotaCubiertos, azar, [&](Long nc) {
+            Seguir(nc);
+            Registrar();
+        });
+        if (motor.Parar()) return Fin(false);
+        reducir = motor.NoCubiertos() == 0;
+    }
+    if (reducir && motor.NoCubiertos() <= permitidos) {
+        motor.QuitarRedundantes(permitidos);
+        Registrar();
+        // An attempt that gives up starts again from the cycle's best with another bet taken
+        // out, at random, a few times before the cycle ends.
+        constexpr int kReintentos = 2;
+        int reintentos = 0;
+        while (!motor.Parar() && static_cast<Long>(motor.Apuestas().size()) > std::max<Long>(1, cr.cotaApuestas)) {
+            if (reintentos == 0) motor.QuitarLaMenosUtil();
+            else motor.QuitarAlAzar(azar);
+            Seguir(motor.NoCubiertos());
+            if (!motor.Recocido(permitidos, azar, Seguir)) {
+                if (++reintentos > kReintentos || !motor.Rehacer(r.mejor.apuestas, cr.mejora)) break;
+                continue;
+            }
+            reintentos = 0;
+            motor.QuitarRedundantes(permitidos);
+            Registrar();
+        }
+    }
+    return Fin(true);
+}
+
+// Lower bounds on the bets of a full system (every 5-set of the N numbers a scenario and a
+// candidate) that covers all of it at guarantee g, from the g-sets the bets hold: every 5-set
+// must contain one of them.
+//  - g = 1: the bets must hold all numbers but 4.
+//  - g = 2: a 5-set meeting every bet in at most one number exists unless the bets, joined
+//    into groups that share numbers, leave at most 4 groups and loose numbers; b bets in c
+//    groups hold at most 4b + c numbers: b >= (N - 4) / 4. Also the pairs: a graph on N
+//    points without 5 independent ones has at least the edges of 4 cliques as equal as
+//    possible (Turán), and a bet holds 10 pairs.
+//  - g = 3, 4: the fewest g-sets such that every 5-set contains one, T(N), satisfies
+//    T(n) >= n T(n-1) / (n - g) with T(5) = 1 (every n-1 of the numbers need their own),
+//    and a bet holds C(5, g) of them.
+Long CotaSistemaCompleto(int N, int g) {
+    auto Techo = [](std::int64_t a, std::int64_t b) { return static_cast<Long>((a + b - 1) / b); };
+    switch (g) {
+    case 1: return Techo(N - 4, 5);
+    case 2: {
+        std::int64_t aristas = 0;
+        for (int i = 0; i < 4; ++i) {
+            const std::int64_t n = (N + i) / 4;  // the 4 parts as equal as possible
+            aristas += n * (n - 1) / 2;
+        }
+        return std::max(Techo(N - 4, 4), Techo(aristas, 10));
+    }
+    case 3:
+    case 4: {
+        std::int64_t T = 1;
+        for (int n = 6; n <= N; ++n) T = (n * T + (n - g) - 1) / (n - g);
+        return Techo(T, Binomio.c[5][g]);
+    }
+    default: return static_cast<Long>(Binomio.c[N][5]);
+    }
+}
+
+// The caller's thread while workers run: it waits for news, calls the progress function at
+// least every 40 ms and reads the stop flag after each call; the stop flag or the time limit
+// set parar, which every worker reads.
+class Coordinador {
+public:
+    Coordinador(const bool* detener, const FuncionProgreso& progreso, double segundos)
+        : detener_(detener), progreso_(progreso), inicio_(Reloj::now()) {
+        if (segundos > 0)
+            limite_ = inicio_ + std::chrono::duration_cast<Reloj::duration>(std::chrono::duration<double>(segundos));
+    }
+    ProgresoReduccion estado;
+    std::atomic<bool> parar{false};
+    bool Detenido() const { return detenido_; }
+
+    // Runs trabajo(i) on n threads. Meanwhile revisar() runs at each piece of news and at
+    // least every 40 ms, then the progress function. Rethrows a worker's exception.
+    void Ejecutar(int n, const std::function<void(int)>& trabajo, const std::function<void()>& revisar) {
+        std::vector<std::exception_ptr> fallos(static_cast<std::size_t>(n));
+        std::vector<std::thread> hilos;
+        int vivos = 0;
+        auto Terminar = [&] {
+            for (auto& h : hilos) h.join();
+            for (auto& f : fallos)
+                if (f) std::rethrow_exception(f);
+        };
+        try {
+            for (int i = 0; i < n; ++i) {
+                hilos.emplace_back([&, i] {
+                    try {
+                        trabajo(i);
+                    } catch (...) {
+                        fallos[static_cast<std::size_t>(i)] = std::current_exception();
+                        parar = true;
+                    }
+                    std::lock_guard<std::mutex> l(m_);
+                    --vivos;
+                    aviso_ = true;
+                    cv_.notify_one();
+                });
+                std::lock_guard<std::mutex> l(m_);
+                ++vivos;
+            }
+        } catch (...) {
+            parar = true;
+            Terminar();
+            throw;
+        }
+        if (revisar) revisar();
+        Informar();
+        auto ultimo = Reloj::now();
+        for (;;) {
+            bool fin;
+            {
+                std::unique_lock<std::mutex> l(m_);
+                cv_.wait_for(l, std::chrono::milliseconds(40), [&] { return aviso_; });
+                aviso_ = false;
+                fin = vivos == 0;
+            }
+            if (revisar) revisar();
+            if (fin) break;
+            const auto ahora = Reloj::now();
+            if (limite_ != Reloj::time_point{} && ahora >= limite_) Parar(true);
+            if (ahora - ultimo >= std::chrono::milliseconds(40)) {
+                ultimo = ahora;
+                Informar();
+            }
+        }
+        Terminar();
+    }
+    // A worker has news (a cycle done).
+    void Avisar() {
+        std::lock_guard<std::mutex> l(m_);
+        aviso_ = true;
+        cv_.notify_one();
+    }
+    // Calls the progress function now and reads the stop flag.
+    void Informar() {
+        if (progreso_) progreso_(estado);
+        if (detener_ && *detener_) Parar(true);
+    }
+    // Every worker ends; por usuario: by the stop flag or the time limit.
+    void Parar(bool porUsuario) {
+        parar = true;
+        if (porUsuario) detenido_ = true;
+    }
+    double Segundos() const { return std::chrono::duration<double>(Reloj::now() - inicio_).count(); }
+
+private:
+    const bool* detener_;
+    const FuncionProgreso& progreso_;
+    Reloj::time_point inicio_, limite_{};
+    bool detenido_ = false;
+    std::mutex m_;
+    std::condition_variable cv_;
+    bool aviso_ = false;
 };
 
 Posiciones PosicionesDe(Mascara m) {
@@ -689,6 +1154,15 @@ Posiciones PosicionesDe(Mascara m) {
         m &= m - 1;
     }
     return p;
+}
+
+// Worker threads: the one asked for, else one per core; no more than the memory of a large
+// system allows (about 640 MB of workers' state in all).
+int HilosPara(const ParametrosReduccion& par, const Sistema& sis) {
+    int n = par.Hilos > 0 ? par.Hilos : static_cast<int>(std::thread::hardware_concurrency());
+    n = std::clamp(n, 1, 64);
+    const int porMemoria = static_cast<int>(640e6 / std::max(1.0, sis.MemoriaPorHilo()));
+    return std::max(1, std::min(n, porMemoria));
 }
 
 }  // namespace
@@ -703,176 +1177,261 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     const int porcentaje = (par.Porcentaje < 1 || par.Porcentaje > 100) ? 100 : par.Porcentaje;
     const Long nuApuestas = std::max<Long>(1, par.NuApuestas);
 
-    Control control(detener, progreso, par.SegundosMaximos);
-    Motor motor(N, g, !modoApuestas, par.Esfuerzo > 0 ? par.Esfuerzo : 1, control);
-    control.Informar();
-    motor.CargarEscenarios(escenarios);
-    if (&candidatos == &escenarios) motor.CargarCandidatos(escenarios);
-    else motor.CargarCandidatos(candidatos);
+    Coordinador co(detener, progreso, par.SegundosMaximos);
+    ProgresoReduccion& estado = co.estado;
+    auto Terminar = [&] {
+        estado.fase = ProgresoReduccion::Fase::Terminado;
+        estado.MejorApuestas = static_cast<Long>(res.Apuestas.size());
+        estado.MejorCubiertos = res.Cubiertos;
+        estado.Fraccion = 1;
+        estado.SegundosRestantes = 0;
+        estado.RestantesMinimo = false;
+        co.Informar();
+        return res;
+    };
+    co.Informar();
 
-    const Long S = motor.Escenarios();
+    // Preparing, on a worker: the scenarios and candidates, then every candidate's weight,
+    // shared out among the workers.
+    Sistema sis(N, g);
+    std::atomic<double> leido{0};
+    bool cargado = false;
+    co.Ejecutar(
+        1, [&](int) { cargado = sis.Cargar(escenarios, candidatos, co.parar, leido); },
+        [&] { estado.Fraccion = 0.5 * leido.load(std::memory_order_relaxed); });
+    if (!cargado) {
+        // Stopped while the system was read: nothing to keep.
+        res.Detenido = true;
+        return Terminar();
+    }
+    const Long S = sis.Escenarios();
     res.Escenarios = S;
     const Long objetivoCubiertos =
         modoApuestas ? S : static_cast<Long>((static_cast<std::int64_t>(S) * porcentaje + 99) / 100);
-    const Long maxApuestas = modoApuestas ? nuApuestas : 0x7FFFFFFF;
     res.Objetivo = modoApuestas ? nuApuestas : objetivoCubiertos;
-    control.estado.Escenarios = S;
-    control.estado.Objetivo = res.Objetivo;
-    if (S == 0 || motor.Candidatos() == 0) {
-        control.estado.fase = ProgresoReduccion::Fase::Terminado;
-        control.Informar();
-        return res;
+    estado.Escenarios = S;
+    estado.Objetivo = res.Objetivo;
+    if (S == 0 || sis.Candidatos() == 0) return Terminar();
+    if (co.parar) {
+        res.Detenido = true;
+        return Terminar();
     }
 
-    const bool mejora = par.Ciclos && par.MejoraLocal && g < 5;
-    // A bet meets at most this many scenarios: fewer bets than the target needs by that count
-    // are never tried, and a result that reaches the bound ends the cycles.
-    std::int64_t vecindad = 0;
-    for (int j = g; j <= 5; ++j) vecindad += std::int64_t{Binomio.c[5][j]} * Binomio.c[N - 5][5 - j];
+    const int hilos = HilosPara(par, sis);
+    res.Hilos = hilos;
+    estado.Hilos = hilos;
+    sis.pesos.resize(sis.candidatos.size());
+    {
+        std::atomic<std::size_t> siguiente{0}, hechos{0};
+        constexpr std::size_t kTrozo = 4096;
+        co.Ejecutar(
+            hilos,
+            [&](int) {
+                for (;;) {
+                    const std::size_t desde = siguiente.fetch_add(kTrozo);
+                    if (desde >= sis.candidatos.size() || co.parar) return;
+                    const std::size_t hasta = std::min(sis.candidatos.size(), desde + kTrozo);
+                    for (std::size_t i = desde; i < hasta; ++i) sis.pesos[i] = sis.PesoInicial(sis.candidatos[i]);
+                    hechos.fetch_add(hasta - desde);
+                }
+            },
+            [&] {
+                estado.Fraccion = 0.5 + 0.5 * static_cast<double>(hechos.load()) /
+                                            static_cast<double>(sis.candidatos.size());
+            });
+        if (co.parar) {
+            res.Detenido = true;
+            return Terminar();
+        }
+    }
+
+    // The target and the bounds.
+    Criterio cr;
+    cr.modoApuestas = modoApuestas;
+    cr.escenarios = S;
+    cr.objetivoCubiertos = objetivoCubiertos;
+    cr.maxApuestas = modoApuestas ? nuApuestas : 0x7FFFFFFF;
+    cr.ciclos = par.Ciclos;
+    cr.mejora = par.Ciclos && par.MejoraLocal && g < 5;
+    cr.partes = (g == 2 || g == 3) && par.Ciclos ? 4 / (g - 1) : 1;
+    cr.semilla = par.Aleatorio ? static_cast<std::uint64_t>(Reloj::now().time_since_epoch().count()) : 0x5EED0001ull;
+    {
+        // k bets cover no more than the k largest weights: the fewest bets whose weights reach
+        // the target, and what the bets target's number of bets can reach.
+        std::vector<std::uint32_t> w = sis.pesos;
+        std::sort(w.begin(), w.end(), std::greater<>());
+        std::int64_t suma = 0;
+        Long k = 0, cota = 0x7FFFFFFF;
+        for (std::uint32_t x : w) {
+            suma += x;
+            ++k;
+            if (k == nuApuestas) cr.cotaCubiertos = static_cast<Long>(std::min<std::int64_t>(suma, S));
+            if (suma >= objetivoCubiertos) {
+                cota = k;
+                break;
+            }
+        }
+        if (cr.cotaCubiertos == 0) cr.cotaCubiertos = static_cast<Long>(std::min<std::int64_t>(suma, S));
+        const bool completo = S == static_cast<Long>(sis.total5) && sis.Candidatos() == S;
+        if (completo && objetivoCubiertos == S) cota = std::max(cota, CotaSistemaCompleto(N, g));
+        cr.cotaApuestas = cota;
+        // Fewer bets than it takes to cover everything leave at least one scenario out.
+        if (modoApuestas && nuApuestas < cota) cr.cotaCubiertos = std::min(cr.cotaCubiertos, S - 1);
+        res.CotaApuestas = cota;
+    }
+
+    // The cycles, on the workers; their results are taken in cycle order.
+    std::vector<std::unique_ptr<Puesto>> puestos;
+    for (int i = 0; i < hilos; ++i) puestos.push_back(std::make_unique<Puesto>());
+    std::mutex mResultados;
+    std::vector<std::unique_ptr<ResultadoCiclo>> resultados;  // by cycle - 1
+    std::atomic<Long> siguienteCiclo{1};
+    const Long ultimoCiclo = par.Ciclos ? 0x7FFFFFFF : 1;
+    const int hilosCiclos = par.Ciclos ? hilos : 1;
+    const double esfuerzo = par.Esfuerzo > 0 ? par.Esfuerzo : 1;
+
     Solucion mejor;
-    auto Optimo = [&] {
-        return mejor.cubiertos >= objetivoCubiertos && !mejor.apuestas.empty() &&
-               static_cast<std::int64_t>(mejor.apuestas.size() - 1) * vecindad < objetivoCubiertos;
+    Long mejorCiclo = 0, procesados = 0;
+    bool fin = false;
+    double segundosHechos = 0;
+    // Cycles without a better result before the end: the parameter's count, or half the
+    // cycles it took to find the best, whichever is more.
+    auto Permitidos = [&] { return std::max<Long>(par.CiclosSinMejora, (mejorCiclo + 1) / 2); };
+    auto Procesar = [&](const ResultadoCiclo& r, Long c) {
+        if (c == 1) {
+            res.ApuestasPrimerPase = r.apuestasPase;
+            res.CubiertosPrimerPase = r.cubiertosPase;
+        }
+        if (cr.Mejor(r.mejor, mejor)) {
+            mejor = r.mejor;
+            mejorCiclo = c;
+        }
+        procesados = c;
+        segundosHechos += r.segundos;
+        if (!par.Ciclos || cr.Optimo(mejor.apuestas.size(), mejor.cubiertos) ||
+            (par.CiclosSinMejora > 0 && c - mejorCiclo >= Permitidos()))
+            fin = true;
     };
-    auto Mejor = [&](const std::vector<Mascara>& ap, Long cub) {
-        if (mejor.cubiertos < 0) return true;
-        const bool cumple = cub >= objetivoCubiertos, cumpleMejor = mejor.cubiertos >= objetivoCubiertos;
-        if (modoApuestas) {
-            if (cub != mejor.cubiertos) return cub > mejor.cubiertos;
-            return ap.size() < mejor.apuestas.size();
-        }
-        if (cumple != cumpleMejor) return cumple;
-        if (ap.size() != mejor.apuestas.size()) return cumple ? ap.size() < mejor.apuestas.size()
-                                                              : cub > mejor.cubiertos;
-        return cub > mejor.cubiertos;
-    };
-    bool mejoroCiclo = false;
-    auto Registrar = [&](const std::vector<Mascara>& ap, Long cub) {
-        if (!Mejor(ap, cub)) return false;
-        mejor.apuestas = ap;
-        mejor.cubiertos = cub;
-        mejoroCiclo = true;
-        control.estado.MejorApuestas = static_cast<Long>(ap.size());
-        control.estado.MejorCubiertos = cub;
-        control.Informar();
-        return true;
-    };
-
-    control.estado.fase = ProgresoReduccion::Fase::Preparando;
-    bool completo = motor.Reiniciar(mejora) && motor.CalcularPesosIniciales();
-
-    std::vector<std::uint32_t> orden(static_cast<std::size_t>(motor.Candidatos()));
-    std::iota(orden.begin(), orden.end(), 0u);
-    const std::uint64_t semillaBase =
-        par.Aleatorio ? static_cast<std::uint64_t>(Reloj::now().time_since_epoch().count()) : 0x5EED0001ull;
-    // A start with structure, for g = 2 and 3: the base split at random into parts (2 for g = 3,
-    // 4 for g = 2) so that every draw has g numbers in one of them; a first greedy pass takes
-    // only bets lying inside one part, then the usual pass covers what is left. Bets confined
-    // to a part meet each other's draws more often, which at 25 numbers and more gives far
-    // fewer bets than the plain pass (30 numbers "al 3": 130 against 177).
-    const int partes = (g == 2 || g == 3) && par.Ciclos ? 4 / (g - 1) : 1;
-    auto PaseConPartes = [&](Azar& azar) {
-        std::vector<int> pos(static_cast<std::size_t>(N));
-        std::iota(pos.begin(), pos.end(), 0);
-        for (std::size_t i = pos.size(); i > 1; --i)
-            std::swap(pos[i - 1], pos[azar.Hasta(static_cast<std::uint32_t>(i))]);
-        std::vector<Mascara> parte(static_cast<std::size_t>(partes), 0);
-        for (std::size_t i = 0; i < pos.size(); ++i)
-            parte[i % static_cast<std::size_t>(partes)] |= Mascara{1} << pos[i];
-        std::vector<std::uint32_t> dentro;
-        for (std::uint32_t c : orden) {
-            const Mascara m = motor.ListaCandidatos()[c];
-            for (Mascara p : parte)
-                if ((m & p) == m) {
-                    dentro.push_back(c);
-                    break;
-                }
-        }
-        return motor.Voraz(dentro, objetivoCubiertos, maxApuestas) &&
-               motor.Voraz(orden, objetivoCubiertos, maxApuestas, false);
-    };
-    int ciclosSinMejora = 0;
-    for (Long ciclo = 1; completo; ++ciclo) {
-        control.estado.Ciclo = ciclo;
-        control.estado.fase = ProgresoReduccion::Fase::Voraz;
-        control.estado.ApuestasElegidas = 0;
-        control.estado.Cubiertos = 0;
-        control.estado.Fraccion = 0;
-        Azar azar(semillaBase + static_cast<std::uint64_t>(ciclo) * 0x9E3779B97F4A7C15ull);
-        if (ciclo > 1) {
-            for (std::size_t i = orden.size(); i > 1; --i)
-                std::swap(orden[i - 1], orden[azar.Hasta(static_cast<std::uint32_t>(i))]);
-            if (!motor.Reiniciar(mejora)) break;
-        }
-        mejoroCiclo = false;
-        const bool terminado = partes > 1 && ciclo % 2 == 1 && ciclo > 1
-                                   ? PaseConPartes(azar)
-                                   : motor.Voraz(orden, objetivoCubiertos, maxApuestas);
-        if (!terminado) {
-            // Stopped inside a pass: without an earlier result, what this pass has chosen.
-            if (mejor.cubiertos < 0) Registrar(motor.Apuestas(), motor.Cubiertos());
-            break;
-        }
-        if (ciclo == 1) {
-            res.ApuestasPrimerPase = static_cast<Long>(motor.Apuestas().size());
-            res.CubiertosPrimerPase = motor.Cubiertos();
-        }
-        Registrar(motor.Apuestas(), motor.Cubiertos());
-        res.Ciclos = ciclo;
-        if (!par.Ciclos) break;
-        if (ciclo == 1 && partes > 1) {
-            // The structured start right away (later cycles alternate); the local search goes
-            // on from the better of the two.
-            control.estado.fase = ProgresoReduccion::Fase::Voraz;
-            Azar azarPartes(semillaBase ^ 0xC0FFEE5EEDull);
-            if (!motor.Reiniciar(mejora) || !PaseConPartes(azarPartes)) break;
-            if (!Registrar(motor.Apuestas(), motor.Cubiertos()) && !motor.Rehacer(mejor.apuestas, mejora)) break;
-        }
-
-        if (mejora) {
-            control.estado.fase = ProgresoReduccion::Fase::Mejora;
-            const Long permitidos = S - objetivoCubiertos;
-            bool reducir = !modoApuestas || motor.NoCubiertos() == 0;
-            if (!reducir) {
-                // Fixed number of bets: cover as many scenarios as possible.
-                motor.Recocido(0, azar, [&](Long) {
-                    if (Mejor(motor.Apuestas(), motor.Cubiertos())) Registrar(motor.Apuestas(), motor.Cubiertos());
-                });
-                reducir = motor.NoCubiertos() == 0 && !control.Parar();
-            }
-            if (reducir && motor.NoCubiertos() <= permitidos) {
-                motor.QuitarRedundantes(permitidos);
-                Registrar(motor.Apuestas(), motor.Cubiertos());
-                while (!control.Parar() && motor.Apuestas().size() > 1 &&
-                       static_cast<std::int64_t>(motor.Apuestas().size() - 1) * vecindad >= objetivoCubiertos) {
-                    motor.QuitarLaMenosUtil();
-                    control.estado.ApuestasElegidas = static_cast<Long>(motor.Apuestas().size());
-                    if (!motor.Recocido(permitidos, azar, [&](Long nc) { control.estado.Cubiertos = S - nc; }))
-                        break;
-                    motor.QuitarRedundantes(permitidos);
-                    Registrar(motor.Apuestas(), motor.Cubiertos());
-                }
+    auto Revisar = [&] {
+        {
+            std::lock_guard<std::mutex> l(mResultados);
+            while (!fin && static_cast<std::size_t>(procesados) < resultados.size() && resultados[procesados] &&
+                   resultados[procesados]->completo) {
+                auto& r = resultados[static_cast<std::size_t>(procesados)];
+                Procesar(*r, procesados + 1);
+                r.reset();  // what counts of it is in mejor now
             }
         }
-        if (control.Parar() || Optimo()) break;
-        ciclosSinMejora = mejoroCiclo ? 0 : ciclosSinMejora + 1;
-        if (par.CiclosSinMejora > 0 && ciclosSinMejora >= par.CiclosSinMejora) break;
-        res.Ciclos = ciclo;
+        if (fin && !co.parar) co.Parar(false);  // the cycles beyond the end are not needed
+
+        // The progress: the best known (what a stop would keep), the cycle awaited, how much
+        // of the allowance without a better result is used and the time it will take, from
+        // the mean time of a cycle so far.
+        std::size_t mejorA = mejor.apuestas.size();
+        Long mejorC = mejor.cubiertos;
+        const Puesto* esperado = nullptr;
+        const double ahora = co.Segundos();
+        const double duracion = procesados > 0 ? segundosHechos / static_cast<double>(procesados) : 0;
+        const Long hasta = mejorCiclo + Permitidos();  // the last cycle needed unless one is better
+        double enCurso = 0, restante = 0, trabajo = 0;
+        Long enMarcha = 0;
+        for (const auto& p : puestos) {
+            const Long c = p->ciclo.load(std::memory_order_relaxed);
+            if (c <= procesados) continue;
+            const Long ma = p->mejorApuestas.load(std::memory_order_relaxed);
+            const Long mc = p->mejorCubiertos.load(std::memory_order_relaxed);
+            if (cr.Mejor(static_cast<std::size_t>(ma), mc, mejorA, mejorC)) {
+                mejorA = static_cast<std::size_t>(ma);
+                mejorC = mc;
+            }
+            if (c == procesados + 1) esperado = p.get();
+            if (duracion > 0 && c <= hasta) {
+                const double llevado = ahora - p->inicio.load(std::memory_order_relaxed);
+                enCurso += std::min(0.9, llevado / duracion);
+                const double falta = std::max(0.1 * duracion, duracion - llevado);
+                restante = std::max(restante, falta);
+                trabajo += falta;
+                ++enMarcha;
+            }
+        }
+        estado.Ciclo = procesados + 1;
+        estado.CiclosCompletados = procesados;
+        if (mejorC >= 0) {
+            estado.MejorApuestas = static_cast<Long>(mejorA);
+            estado.MejorCubiertos = mejorC;
+        }
+        if (esperado) {
+            estado.ApuestasElegidas = esperado->apuestas.load(std::memory_order_relaxed);
+            estado.Cubiertos = esperado->cubiertos.load(std::memory_order_relaxed);
+        }
+        const bool enPase = !esperado || esperado->fase.load(std::memory_order_relaxed) == 0;
+        estado.fase = enPase ? ProgresoReduccion::Fase::Voraz : ProgresoReduccion::Fase::Mejora;
+        if (procesados == 0) {
+            estado.Fraccion = esperado && enPase ? esperado->fraccion.load(std::memory_order_relaxed) : 0;
+            // No cycle done yet: each of those still needed takes at least what the first has
+            // taken so far, and they run a threads' worth at a time.
+            estado.SegundosRestantes = -1;
+            estado.RestantesMinimo = false;
+            if (esperado && !enPase && par.CiclosSinMejora > 0) {
+                const double tandas = std::ceil(static_cast<double>(Permitidos() + 1) / hilosCiclos);
+                estado.SegundosRestantes = (tandas - 1) * (ahora - esperado->inicio.load(std::memory_order_relaxed));
+                estado.RestantesMinimo = true;
+            }
+        } else if (par.CiclosSinMejora > 0) {
+            estado.RestantesMinimo = false;
+            const double permitidos = static_cast<double>(Permitidos());
+            const double usados = std::min(permitidos, static_cast<double>(procesados - mejorCiclo) + enCurso);
+            estado.Fraccion = std::clamp(usados / permitidos, 0.0, 0.99);
+            // Cycles still to start run as the threads come free.
+            const double pendientes = std::max(0.0, static_cast<double>(hasta - procesados - enMarcha));
+            trabajo += pendientes * duracion;
+            estado.SegundosRestantes = std::max(restante, trabajo / static_cast<double>(hilosCiclos));
+        } else {
+            estado.Fraccion = 0;
+            estado.SegundosRestantes = -1;
+        }
+    };
+    estado.fase = ProgresoReduccion::Fase::Voraz;
+    estado.Fraccion = 0;
+    co.Ejecutar(
+        hilosCiclos,
+        [&](int i) {
+            Puesto& puesto = *puestos[static_cast<std::size_t>(i)];
+            std::unique_ptr<Motor> motor;
+            for (;;) {
+                const Long c = siguienteCiclo.fetch_add(1);
+                if (c > ultimoCiclo || co.parar) break;
+                if (!motor) motor = std::make_unique<Motor>(sis, co.parar, puesto, esfuerzo);
+                auto r = std::make_unique<ResultadoCiclo>(EjecutarCiclo(*motor, sis, cr, c, co.Segundos()));
+                {
+                    std::lock_guard<std::mutex> l(mResultados);
+                    if (resultados.size() < static_cast<std::size_t>(c)) resultados.resize(static_cast<std::size_t>(c));
+                    resultados[static_cast<std::size_t>(c - 1)] = std::move(r);
+                }
+                puesto.ciclo.store(0, std::memory_order_relaxed);
+                co.Avisar();
+            }
+        },
+        Revisar);
+
+    res.Ciclos = procesados;
+    if (!fin) {
+        // Stopped (or out of time): the best of every cycle, done or not, the lowest cycle first.
+        res.Detenido = true;
+        for (const auto& r : resultados)
+            if (r && cr.Mejor(r->mejor, mejor)) mejor = r->mejor;
+        if (procesados == 0 && !resultados.empty() && resultados[0]) {
+            res.ApuestasPrimerPase = resultados[0]->apuestasPase;
+            res.CubiertosPrimerPase = resultados[0]->cubiertosPase;
+        }
     }
-
-    res.Detenido = control.Parar();
     if (mejor.cubiertos >= 0) {
         res.Cubiertos = mejor.cubiertos;
         res.Apuestas.reserve(mejor.apuestas.size());
         for (Mascara m : mejor.apuestas) res.Apuestas.push_back(PosicionesDe(m));
         std::sort(res.Apuestas.begin(), res.Apuestas.end());
     }
-    control.estado.fase = ProgresoReduccion::Fase::Terminado;
-    control.estado.MejorApuestas = static_cast<Long>(res.Apuestas.size());
-    control.estado.MejorCubiertos = res.Cubiertos;
-    control.estado.Fraccion = 1;
-    control.Informar();
-    return res;
+    return Terminar();
 }
 
 Long ContarCubiertos(int N, const Tabla<Byte>& escenarios, const std::vector<Posiciones>& apuestas,
@@ -905,7 +1464,7 @@ Long ContarCubiertos(int N, const Tabla<Byte>& escenarios, const std::vector<Pos
     Long cubiertos = 0;
     for (long f = escenarios.LBound1(); f <= escenarios.UBound1(); ++f) {
         Mascara m;
-        if (!Motor::MascaraDeFila(escenarios, f, N, m)) continue;
+        if (!Sistema::MascaraDeFila(escenarios, f, N, m)) continue;
         std::uint8_t& v = marca[Rango(m)];
         if (v == 1) {
             ++cubiertos;

@@ -99,7 +99,8 @@ TEST_F(TecladoReduccion, VentanaProcesoEscRehusadoMientrasReduceYLuegoIntroVuelv
         frmVentanaProceso* p = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* v = qobject_cast<frmVentanaProceso*>(w); v && v->Cargada()) p = v;
-        if (!p || !p->Calculando || ++cesiones != 3) return;
+        // Once a first result stands (the pictures that need bets then come on when it stops).
+        if (!p || !p->Calculando || p->lblMejor->text().isEmpty() || ++cesiones != 3) return;
         PulsarTecla(p, Qt::Key_Escape);
         sigueTrasEsc = p->Cargada();
         PulsarTecla(p, Qt::Key_Return);  // imgVolver is off while it runs

@@ -116,22 +116,35 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
         if (!p || !p->Calculando) return;
         ++cesiones;
         // Live progress: the phase, the bets chosen so far and the bar.
-        if (p->lblFase->text() == QStringLiteral("Eligiendo apuestas ...") && p->prgProgreso->value() > 0 &&
-            p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0"))
+        const QString fase = p->lblFase->text();
+        if ((fase == QStringLiteral("Eligiendo apuestas ...") || fase == QStringLiteral("Mejorando el resultado ...")) &&
+            p->prgProgreso->value() > 0 && p->lblApuestasElegidas->text() != QStringLiteral("Apuestas elegidas : 0")) {
             progresoVisto = true;
+            EXPECT_TRUE(p->lblFinPrevisto->text().startsWith(QStringLiteral("Fin previsto : ")));
+        }
         if (cesiones == 3) {
+            // While it runs: the time, the cycles done and how to end it; the close refused
+            // makes that line stand out.
+            EXPECT_TRUE(p->lblTiempo->text().startsWith(QStringLiteral("Tiempo : 0:0")));
+            EXPECT_TRUE(p->lblCiclo->text().startsWith(QStringLiteral("Ciclos completados : ")));
+            EXPECT_EQ(p->lblAviso->text(),
+                      QStringLiteral("\"Detener\" termina el cálculo y conserva el mejor resultado encontrado"));
+            EXPECT_FALSE(p->lblAviso->styleSheet().contains(QStringLiteral("bold")));
             cierreRechazado = !p->Descargar(MotivoCierre::Usuario);
+            EXPECT_TRUE(p->lblAviso->styleSheet().contains(QStringLiteral("bold")));
             p->imgVolver_Click();
             volverMientras = p->Cargada();
             EXPECT_TRUE(p->imgDetener->isEnabled());
             EXPECT_FALSE(p->imgCalculoDefinitivo->isEnabled());
         }
-        if (cesiones == 8) p->imgDetener_Click();
+        if (cesiones >= 8 && progresoVisto) p->imgDetener_Click();
     };
     guion.alMostrar["frmVentanaProceso"] = [&](Ventana& v) {
         auto& p = static_cast<frmVentanaProceso&>(v);
         EXPECT_TRUE(p.Resultado.Detenido);
         EXPECT_FALSE(p.Calculando);
+        EXPECT_TRUE(p.lblAviso->text().isEmpty());
+        EXPECT_TRUE(p.lblFinPrevisto->text().isEmpty());
         const Long n = CLng(LeerCuenta(C(f.lblApuestasReducidas)));
         EXPECT_EQ(static_cast<Long>(p.Resultado.Apuestas.size()), n);
         if (n > 0) {

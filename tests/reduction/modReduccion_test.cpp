@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 #include <set>
 #include <vector>
@@ -229,11 +230,12 @@ TEST(Reduccion, LaBusquedaLocalMejoraElPase) {
     const auto esc = Todas(11);
     const Tabla<Byte> t = ATabla(esc);
     auto p = Parametros(4, false, 100, 1, true);
-    p.Esfuerzo = 0.05;
+    p.Esfuerzo = 1;
+    p.CiclosSinMejora = 8;
     const auto r = Reducir(11, t, t, p, nullptr, {});
     Verificar(esc, r, p);
     EXPECT_EQ(r.ApuestasPrimerPase, 28);
-    EXPECT_LE(r.Apuestas.size(), 23u);  // the best design known has 22 bets
+    EXPECT_LE(r.Apuestas.size(), 22u);  // the best design known
 
     const auto esc12 = Todas(12);
     const Tabla<Byte> t12 = ATabla(esc12);
@@ -275,6 +277,86 @@ TEST(Reduccion, ArranqueConPartesEnSistemasGrandes) {
     }
 }
 
+// Cycles side by side: the same settings and seeds give the same bets, after the same cycles,
+// on 1, 2 or 8 threads, whichever thread ends first (each cycle from its seed alone, taken in
+// cycle order).
+TEST(Reduccion, MismasApuestasConUnoDosYOchoHilos) {
+    struct Caso {
+        int N;
+        std::vector<Posiciones> esc;
+        int g;
+        bool modoApuestas;
+        int porcentaje;
+        Long nu;
+    };
+    const std::vector<Caso> casos = {{13, Todas(13), 4, false, 100, 1},
+                                     {14, Filtradas(14, 0.5, 9), 3, false, 95, 1},
+                                     {13, Todas(13), 3, true, 100, 6},
+                                     {16, Filtradas(16, 0.3, 4), 2, false, 100, 1}};
+    for (const auto& [N, esc, g, modoApuestas, porcentaje, nu] : casos) {
+        const Tabla<Byte> t = ATabla(esc);
+        auto p = Parametros(g, modoApuestas, porcentaje, nu, true);
+        p.CiclosSinMejora = 5;
+        p.Esfuerzo = 0.3;
+        SCOPED_TRACE(testing::Message() << "N " << N << " g " << g << " modo " << modoApuestas);
+        p.Hilos = 1;
+        const auto uno = Reducir(N, t, t, p, nullptr, {});
+        Verificar(esc, uno, p);
+        EXPECT_GE(uno.Ciclos, 6);
+        for (int hilos : {2, 8}) {
+            p.Hilos = hilos;
+            const auto r = Reducir(N, t, t, p, nullptr, {});
+            EXPECT_EQ(r.Hilos, hilos);
+            EXPECT_EQ(r.Apuestas, uno.Apuestas) << hilos << " threads";
+            EXPECT_EQ(r.Cubiertos, uno.Cubiertos);
+            EXPECT_EQ(r.Ciclos, uno.Ciclos);
+        }
+    }
+}
+
+// A result that reaches a lower bound ends the cycles at once, even when only a bound, the stop
+// or the time limit could end them: the first pass that meets the bound of full "al 2" systems,
+// the local search that reaches the most scenarios a bet can cover, and with a number of bets
+// the most scenarios they can cover.
+TEST(Reduccion, UnaCotaAlcanzadaTerminaLosCiclos) {
+    struct Caso {
+        int N, g, porcentaje;
+        Long nu;  // 0: percentage target
+        Long cota;
+    };
+    for (const auto& [N, g, porcentaje, nu, cota] :
+         {Caso{16, 2, 100, 0, 3}, Caso{11, 4, 60, 0, 9}, Caso{11, 4, 100, 9, 15}}) {
+        const auto esc = Todas(N);
+        const Tabla<Byte> t = ATabla(esc);
+        auto p = Parametros(g, nu > 0, porcentaje, std::max<Long>(nu, 1), true);
+        p.CiclosSinMejora = 0;
+        p.Esfuerzo = 1;
+        p.SegundosMaximos = 60;  // a guard: the bound must end it long before
+        SCOPED_TRACE(testing::Message() << "N " << N << " g " << g << " % " << porcentaje << " apuestas " << nu);
+        const auto r = Reducir(N, t, t, p, nullptr, {});
+        Verificar(esc, r, p);
+        EXPECT_FALSE(r.Detenido);
+        EXPECT_EQ(r.Ciclos, 1);
+        EXPECT_EQ(r.CotaApuestas, cota);
+        if (nu > 0) {
+            EXPECT_EQ(r.Cubiertos, 9 * 31) << "9 bets meeting 31 scenarios each, none twice";
+        } else {
+            EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), cota);
+        }
+    }
+    EXPECT_GT(Reducir(11, ATabla(Todas(11)), ATabla(Todas(11)), Parametros(4, false, 60, 1, false), nullptr, {})
+                  .ApuestasPrimerPase,
+              9)
+        << "the local search, not the first pass, reached it";
+    // The bounds of full systems: all numbers but 4 in the bets ("al 1"), at most 4 groups of
+    // bets sharing numbers ("al 2", 13 numbers), the pairs of 4 equal parts ("al 2", 23).
+    for (const auto& [N, g, cota] : {std::array<int, 3>{15, 1, 3}, {13, 2, 3}, {23, 2, 6}}) {
+        const auto esc = Todas(N);
+        const Tabla<Byte> t = ATabla(esc);
+        EXPECT_EQ(Reducir(N, t, t, Parametros(g, false, 100, 1, false), nullptr, {}).CotaApuestas, cota) << N;
+    }
+}
+
 TEST(Reduccion, ModoApuestasMaximizaLoCubierto) {
     const auto esc = Todas(12);
     const Tabla<Byte> t = ATabla(esc);
@@ -288,7 +370,8 @@ TEST(Reduccion, ModoApuestasMaximizaLoCubierto) {
 }
 
 // The stop flag, read after each progress call, ends the work with the best result found,
-// whose coverage is true.
+// whose coverage is true: while preparing, in the first pass, and once cycles are done (the
+// result is then at least as good as the best shown).
 TEST(Reduccion, DetenerConservaElMejorResultado) {
     const auto esc = Todas(16);
     const Tabla<Byte> t = ATabla(esc);
@@ -302,14 +385,22 @@ TEST(Reduccion, DetenerConservaElMejorResultado) {
         const auto r = Reducir(16, t, t, p, &detener, [&](const ProgresoReduccion& pr) {
             ++llamadas;
             if (pr.MejorApuestas > 0) mejorVisto = pr.MejorApuestas;
-            if (pr.fase == fase && (fase != ProgresoReduccion::Fase::Mejora || pr.Ciclo >= 2)) detener = true;
+            if (fase == ProgresoReduccion::Fase::Mejora ? pr.CiclosCompletados >= 2 : pr.fase == fase)
+                detener = true;
         });
+        SCOPED_TRACE(testing::Message() << "fase " << static_cast<int>(fase));
         EXPECT_TRUE(r.Detenido);
         EXPECT_GT(llamadas, 0);
+        if (fase == ProgresoReduccion::Fase::Preparando) {
+            // Stopped before the system was read: no bets.
+            EXPECT_TRUE(r.Apuestas.empty());
+            EXPECT_EQ(r.Cubiertos, 0);
+            continue;
+        }
         Verificar(esc, r, p);
         if (fase == ProgresoReduccion::Fase::Mejora) {
             EXPECT_EQ(r.Cubiertos, r.Escenarios);
-            EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), mejorVisto);
+            EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
         }
     }
 }
@@ -332,12 +423,61 @@ TEST(Reduccion, ProgresoCoherente) {
             EXPECT_LE(pr.Cubiertos, pr.Escenarios);
             EXPECT_LE(pr.MejorCubiertos, pr.Escenarios);
             EXPECT_GE(pr.Ciclo, 1);
+            EXPECT_LT(pr.CiclosCompletados, pr.Ciclo);
+            EXPECT_GE(pr.SegundosRestantes, -1);
+            EXPECT_GE(pr.Hilos, 1);
+            // Once a cycle is done the time left is estimated, no longer only bounded below.
+            if (pr.CiclosCompletados > 0 && pr.fase != ProgresoReduccion::Fase::Terminado) {
+                EXPECT_GE(pr.SegundosRestantes, 0);
+                EXPECT_FALSE(pr.RestantesMinimo);
+            }
         }
         EXPECT_EQ(vistos.back().fase, ProgresoReduccion::Fase::Terminado);
         EXPECT_EQ(vistos.back().MejorApuestas, static_cast<Long>(r.Apuestas.size()));
         EXPECT_EQ(vistos.back().MejorCubiertos, r.Cubiertos);
         EXPECT_EQ(r.Objetivo, vistos.back().Objetivo);
     }
+}
+
+// The time limit (the quality program's) ends the cycles, those under way included, with the
+// best result any of them had, true in its coverage.
+TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
+    const auto esc = Todas(18);
+    const Tabla<Byte> t = ATabla(esc);
+    auto p = Parametros(3, false, 100, 1, true);
+    p.CiclosSinMejora = 0;
+    p.Esfuerzo = 50;  // cycles far longer than the limit
+    p.SegundosMaximos = 0.5;
+    Long mejorVisto = 0;
+    const auto r = Reducir(18, t, t, p, nullptr, [&](const ProgresoReduccion& pr) {
+        if (pr.MejorApuestas > 0) mejorVisto = pr.MejorApuestas;
+    });
+    EXPECT_TRUE(r.Detenido);
+    Verificar(esc, r, p);
+    EXPECT_EQ(r.Cubiertos, r.Escenarios);
+    EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
+    EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
+}
+
+// However many threads are asked for, a 50-number system gets no more workers than its
+// memory allows (each holds tables of the 2,118,760 combinations): the reduction stays
+// well under 1 GB on a machine with many cores.
+TEST(Reduccion, LosHilosDeUnSistemaGrandeSeAjustanALaMemoria) {
+    const Tabla<Byte> t = ATabla(Todas(50));
+    auto p = Parametros(4, false, 100, 1, true);
+    p.Hilos = 64;
+    bool detener = false;
+    int hilosVistos = 0;
+    const auto r = Reducir(50, t, t, p, &detener, [&](const ProgresoReduccion& pr) {
+        if (pr.fase == ProgresoReduccion::Fase::Voraz) {
+            hilosVistos = pr.Hilos;
+            detener = true;
+        }
+    });
+    EXPECT_TRUE(r.Detenido);
+    EXPECT_EQ(r.Hilos, hilosVistos);
+    EXPECT_GE(r.Hilos, 4);
+    EXPECT_LE(r.Hilos, 9);
 }
 
 TEST(Reduccion, FilasNoValidasYRepetidas) {
