@@ -37,10 +37,7 @@ protected:
         MarcarNumeros({3, 9, 14, 27, 33, 41});
         MarcarEstrellas(2);
     }
-    void TearDown() override {
-        Ficheros::QuitarFallos();
-        InicializarFiltros();
-    }
+    void TearDown() override { Ficheros::QuitarFallos(); }
 
     std::string Ruta(const std::string& nombre) const { return guion.carpeta + "/" + nombre; }
     std::string Titulo() const { return f.windowTitle().toStdString(); }

@@ -10,6 +10,7 @@
 
 #include "common/modGeneral.h"
 #include "reduction/modReduccion.h"
+#include "support/DatosIniciales.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modReduccion;
@@ -505,7 +506,9 @@ TEST(Reduccion, ContarCubiertosComoLaFuerzaBruta) {
 }
 
 // The shared state: the conditioned system in, the numbers of the bets out.
-TEST(Reduccion, SobreElEstadoCompartido) {
+class ReduccionCompartida : public DatosIniciales {};
+
+TEST_F(ReduccionCompartida, SobreElEstadoCompartido) {
     using namespace modGeneral;
     PlataformaGuion plataforma;  // the combination generator yields
     TotalNumerosBase = 8;
@@ -547,11 +550,4 @@ TEST(Reduccion, SobreElEstadoCompartido) {
     Eliminadas(1) = 1;
     EXPECT_EQ(ReconstruirSistema(true), 1);
     EXPECT_EQ(ApuestasCondicionadas(1, 1), 2);
-
-    TodasCombinaciones.Erase();
-    ApuestasCondicionadas.Erase();
-    ApuestasImportadas.Erase();
-    ApuestasReducidas.Erase();
-    Eliminadas.Erase();
-    TotalImportadas = 0;
 }
