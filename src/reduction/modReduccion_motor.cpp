@@ -1097,25 +1097,33 @@ public:
             Terminar();
             throw;
         }
-        if (revisar) revisar();
-        Informar();
-        auto ultimo = Reloj::now();
-        for (;;) {
-            bool fin;
-            {
-                std::unique_lock<std::mutex> l(m_);
-                cv_.wait_for(l, std::chrono::milliseconds(40), [&] { return aviso_; });
-                aviso_ = false;
-                fin = vivos == 0;
-            }
+        try {
             if (revisar) revisar();
-            if (fin) break;
-            const auto ahora = Reloj::now();
-            if (limite_ != Reloj::time_point{} && ahora >= limite_) Parar(true);
-            if (ahora - ultimo >= std::chrono::milliseconds(40)) {
-                ultimo = ahora;
-                Informar();
+            Informar();
+            auto ultimo = Reloj::now();
+            for (;;) {
+                bool fin;
+                {
+                    std::unique_lock<std::mutex> l(m_);
+                    cv_.wait_for(l, std::chrono::milliseconds(40), [&] { return aviso_; });
+                    aviso_ = false;
+                    fin = vivos == 0;
+                }
+                if (revisar) revisar();
+                if (fin) break;
+                const auto ahora = Reloj::now();
+                if (limite_ != Reloj::time_point{} && ahora >= limite_) Parar(true);
+                if (ahora - ultimo >= std::chrono::milliseconds(40)) {
+                    ultimo = ahora;
+                    Informar();
+                }
             }
+        } catch (...) {
+            // A failure on this thread (the progress function, the merge) ends the workers
+            // before it goes on: a running thread must never be left behind.
+            parar = true;
+            for (auto& h : hilos) h.join();
+            throw;
         }
         Terminar();
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <random>
 #include <set>
+#include <stdexcept>
 #include <vector>
 
 #include "common/modGeneral.h"
@@ -404,6 +405,20 @@ TEST(Reduccion, DetenerConservaElMejorResultado) {
             EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
         }
     }
+}
+
+// A failure of the progress function while the cycles run on their threads reaches the caller,
+// the workers ended first.
+TEST(Reduccion, FalloDelProgresoDuranteLosCiclos) {
+    const Tabla<Byte> t = ATabla(Todas(16));
+    auto p = Parametros(4, false, 100, 1, true);
+    p.Hilos = 4;
+    p.Esfuerzo = 1;
+    p.CiclosSinMejora = 8;
+    auto fallar = [](const ProgresoReduccion& pr) {
+        if (pr.CiclosCompletados >= 1) throw std::runtime_error("ventana");
+    };
+    EXPECT_THROW(Reducir(16, t, t, p, nullptr, fallar), std::runtime_error);
 }
 
 // What the window shows: counts that add up, a share within 0..1, the end reported last.
