@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -64,13 +65,19 @@ void ElegirTipo(QFileDialog* d, int indice) {
 // The names the dialog lists in its current folder, once it has read it.
 QStringList Listados(QFileDialog* d) {
     auto* lista = d->findChild<QListView*>(QStringLiteral("listView"));
-    QStringList r;
-    for (int intento = 0; intento < 100 && r.isEmpty(); ++intento) {
+    // The folder is read in the background: the listing counts once it has stayed the same
+    // for a few rounds (on a busy machine it fills in several steps).
+    QStringList r, anterior;
+    for (int intento = 0, iguales = 0; intento < 200 && iguales < 5; ++intento) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
         QModelIndex raiz = lista->rootIndex();
+        r.clear();
         for (int f = 0; f < lista->model()->rowCount(raiz); ++f) r << lista->model()->index(f, 0, raiz).data().toString();
+        r.sort();
+        iguales = !r.isEmpty() && r == anterior ? iguales + 1 : 0;
+        anterior = r;
     }
-    r.sort();
     return r;
 }
 
@@ -346,10 +353,14 @@ TEST_F(DialogoFicheroTest, LosBotonesYConsejosDelDialogoEnEspanol) {
         d->setDirectory(carpeta.path());
         Listados(d);
         auto* lista = d->findChild<QListView*>(QStringLiteral("listView"));
-        const QModelIndex raiz = lista->rootIndex();
-        for (int f = 0; f < lista->model()->rowCount(raiz); ++f)
-            if (lista->model()->index(f, 0, raiz).data().toString() == QStringLiteral("sub"))
-                tipoCarpeta = lista->model()->index(f, 2, raiz).data().toString();
+        // The type of an entry is found after its name, in the background too.
+        for (int intento = 0; intento < 200 && tipoCarpeta.isEmpty(); ++intento) {
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+            const QModelIndex raiz = lista->rootIndex();
+            for (int f = 0; f < lista->model()->rowCount(raiz); ++f)
+                if (lista->model()->index(f, 0, raiz).data().toString() == QStringLiteral("sub"))
+                    tipoCarpeta = lista->model()->index(f, 2, raiz).data().toString();
+        }
         d->reject();
     });
     plataforma.DialogoFichero(Peticion(false));
