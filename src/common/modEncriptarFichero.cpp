@@ -225,8 +225,9 @@ bool EscribirFicheroEUR(Ficheros::EscrituraSegura& destino, const std::string& C
     return EscribirRegistros(destino, Cabecera, NumApuestas, progreso, error) || Fallar(error);
 }
 
-bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino) {
-    return destino.Confirmar() || Fallar(destino.Descripcion());
+bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino, Ficheros::EscrituraSegura* companero) {
+    const bool puesto = companero ? Ficheros::ConfirmarJuntas(destino, *companero) : destino.Confirmar();
+    return puesto || (destino.Fallida() && Fallar(destino.Descripcion()));
 }
 
 bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabecera, Long NumApuestas,

@@ -47,11 +47,13 @@ bool GuardarFicheroEUR(const std::string& NombreFichero, const std::string& Cabe
 // The save in two steps, for a caller that writes another file beside the bets and wants
 // neither old file replaced unless both new ones are whole: EscribirFicheroEUR writes the
 // records into a safe write without confirming it, ConfirmarFicheroEUR puts the file in
-// place. Each shows the writer's message and returns false on failure (the write is then
-// abandoned).
+// place, together with the companion's file when one is given (Ficheros::ConfirmarJuntas).
+// Each shows the writer's message when the bets' own write fails and returns false (the
+// write is then abandoned); a failure of the companion's write is left to the caller, who
+// finds it in the companion.
 bool EscribirFicheroEUR(Ficheros::EscrituraSegura& destino, const std::string& Cabecera, Long NumApuestas,
                         const Progreso& progreso);
-bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino);
+bool ConfirmarFicheroEUR(Ficheros::EscrituraSegura& destino, Ficheros::EscrituraSegura* companero = nullptr);
 
 // The header record of a bet file: the base numbers then the stars, two digits each, with "+"
 // between the two runs ("0317254048+0211").

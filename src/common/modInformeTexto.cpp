@@ -35,7 +35,9 @@ std::string ALatin1(const std::string& s) {
 bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& lineas, std::string& error) {
     std::string texto;
     for (const std::string& l : lineas) texto += ALatin1(l) + "\r\n";
-    return Ficheros::EscribirFichero(ruta, texto, error);
+    // Reports live at the program's fixed names: a link found there is replaced, so that a
+    // report never writes through it into a file the user did not choose.
+    return Ficheros::EscribirFichero(ruta, texto, error, Ficheros::Enlace::Reemplazar);
 }
 
 }  // namespace modInformeTexto

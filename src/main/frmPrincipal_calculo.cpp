@@ -214,9 +214,10 @@ void frmPrincipal::GuardarApuestasEUR() {
     }
 }
 
-// The bet file and the base file beside it stay a pair: both are written whole before either
-// replaces its old file, and when the bets fail nothing of the base file is written. The
-// bets' failures are told by their writer; the base file's throw.
+// The bet file and the base file beside it stay a pair: both are written and synced before
+// either replaces its old file, a failure after the bets are in place puts the old bets
+// back, and when the bets fail nothing of the base file is written. The bets' failures are
+// told by their writer; the base file's throw.
 void frmPrincipal::GuardarParBaseYApuestas(const std::string& cabecera, Long total) {
     DocumentoXML documento;
     if (!documento.loadXML(GenerarXMLBase())) throw modCalculo::ErrorCalculo(documento.parseError().reason);
@@ -226,8 +227,10 @@ void frmPrincipal::GuardarParBaseYApuestas(const std::string& cabecera, Long tot
         return;
     Ficheros::EscrituraSegura base(modRutas::CambiarExtension(NombreFichero, ".xml"));
     if (!base.Escribir(documento.contenidoFichero())) throw modCalculo::ErrorCalculo(base.Descripcion());
-    if (!modEncriptarFichero::ConfirmarFicheroEUR(apuestas)) return;
-    if (!base.Confirmar()) throw modCalculo::ErrorCalculo(base.Descripcion());
+    if (!modEncriptarFichero::ConfirmarFicheroEUR(apuestas, &base)) {
+        if (apuestas.Fallida()) return;
+        throw modCalculo::ErrorCalculo(base.Descripcion());
+    }
     // The setup counts as saved only with its bets.
     BaseGuardada = true;
 }

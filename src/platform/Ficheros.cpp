@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -62,17 +64,79 @@ std::string Sufijo() {
     return s;
 }
 
-// A hidden name beside the destination: ".name.tmpXXXXXX", cut to fit one folder entry.
-std::string NombreTemporal(const std::string& destino) {
+constexpr std::size_t LargoSufijo = 6;
+
+// What every hidden name of a file's saves begins with: ".name.tmp", the name cut so that
+// ".name.tmpXXXXXX" fits one folder entry.
+std::string PrefijoTemporal(const std::string& destino) {
     const std::size_t inicio = InicioNombre(destino);
-    const std::string sufijo = ".tmp" + Sufijo();
-    const std::string nombre = Recortar(destino.substr(inicio), LargoMaximoNombre - 1 - sufijo.size());
-    return destino.substr(0, inicio) + "." + nombre + sufijo;
+    const std::string nombre = Recortar(destino.substr(inicio), LargoMaximoNombre - 1 - 4 - LargoSufijo);
+    return "." + nombre + ".tmp";
+}
+
+// A hidden name beside the destination: ".name.tmpXXXXXX".
+std::string NombreTemporal(const std::string& destino) {
+    return destino.substr(0, InicioNombre(destino)) + PrefijoTemporal(destino) + Sufijo();
+}
+
+std::string Carpeta(const std::string& ruta) {
+    const std::size_t inicio = InicioNombre(ruta);
+    return inicio == 0 ? std::string(".") : ruta.substr(0, inicio);
 }
 
 int Cerrar(int fd) {
     // Linux closes the descriptor even when close reports EINTR: never retry.
     return close(fd);
+}
+
+// The new names on disk too. Some file systems cannot sync a folder; the files are in place
+// by then either way, so this is not a failure of the write.
+void SincronizarCarpeta(const std::string& ruta) {
+    const int dir = open(Carpeta(ruta).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)fsync(dir);
+        Cerrar(dir);
+    }
+}
+
+// The file a chain of symbolic links at ruta ends at (ruta itself when it is no link), each
+// relative link read from the folder of the link that holds it. 0, or the errno code.
+int SeguirEnlaces(const std::string& ruta, std::string& real) {
+    constexpr int SaltosMaximos = 40;  // as the system counts them
+    real = ruta;
+    for (int saltos = 0;; ++saltos) {
+        struct stat st {};
+        if (lstat(real.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+        if (saltos == SaltosMaximos) return ELOOP;
+        char apuntado[4096];
+        const ssize_t n = readlink(real.c_str(), apuntado, sizeof apuntado);
+        if (n < 0) return errno ? errno : EIO;
+        if (n == 0) return ENOENT;
+        if (static_cast<std::size_t>(n) == sizeof apuntado) return ENAMETOOLONG;
+        const std::string destino(apuntado, static_cast<std::size_t>(n));
+        real = destino.front() == '/' ? destino : real.substr(0, InicioNombre(real)) + destino;
+    }
+}
+
+// Removes the temporary files that interrupted saves of destino left in its folder: the same
+// hidden name pattern, regular files of this user, not touched for a minute.
+void QuitarRestos(const std::string& destino) {
+    DIR* dir = opendir(Carpeta(destino).c_str());
+    if (!dir) return;
+    const std::string prefijo = PrefijoTemporal(destino);
+    const std::time_t ahora = std::time(nullptr);
+    while (const dirent* entrada = readdir(dir)) {
+        const std::string_view nombre = entrada->d_name;
+        if (nombre.size() != prefijo.size() + LargoSufijo || nombre.substr(0, prefijo.size()) != prefijo) continue;
+        const std::string_view sufijo = nombre.substr(prefijo.size());
+        if (!std::all_of(sufijo.begin(), sufijo.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }))
+            continue;
+        struct stat st {};
+        if (fstatat(dirfd(dir), entrada->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != geteuid() || ahora - st.st_mtime < SegundosRestos) continue;
+        (void)unlinkat(dirfd(dir), entrada->d_name, 0);
+    }
+    closedir(dir);
 }
 
 }  // namespace
@@ -114,7 +178,7 @@ std::string DescripcionError(int codigo, Operacion operacion) {
 
 // ---------------------------------------------------------------- writing
 
-EscrituraSegura::EscrituraSegura(std::string destino) : destino_(std::move(destino)) {
+EscrituraSegura::EscrituraSegura(std::string destino, Enlace enlace) : destino_(std::move(destino)) {
     if (destino_.empty()) {
         Fallar(ENOENT);
         return;
@@ -123,21 +187,31 @@ EscrituraSegura::EscrituraSegura(std::string destino) : destino_(std::move(desti
         Fallar(EISDIR);
         return;
     }
+    real_ = destino_;
+    if (enlace == Enlace::Seguir) {
+        if (const int codigo = SeguirEnlaces(destino_, real_)) {
+            Fallar(codigo);
+            return;
+        }
+        if (InicioNombre(real_) == real_.size()) {
+            Fallar(EISDIR);
+            return;
+        }
+    }
     // What stands at the destination decides what may replace it.
     struct stat actual {};
-    bool reemplazaFichero = false;
-    if (lstat(destino_.c_str(), &actual) == 0) {
+    if (lstat(real_.c_str(), &actual) == 0) {
         if (S_ISDIR(actual.st_mode)) {
             Fallar(EISDIR);
             return;
         }
         if (S_ISREG(actual.st_mode)) {
             // A file marked read-only is kept, even for a user whom permissions do not bind.
-            if ((actual.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(destino_.c_str(), W_OK) != 0) {
+            if ((actual.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(real_.c_str(), W_OK) != 0) {
                 Fallar(errno == EROFS ? EROFS : EACCES);
                 return;
             }
-            reemplazaFichero = true;
+            reemplaza_ = true;
         } else if (!S_ISLNK(actual.st_mode)) {
             // A pipe would block the window, a device would take the bytes: neither is ours.
             Fallar(ErrorNoEsFichero);
@@ -148,8 +222,9 @@ EscrituraSegura::EscrituraSegura(std::string destino) : destino_(std::move(desti
         return;
     }
 
+    QuitarRestos(real_);
     for (int intento = 0; intento < 100 && fd_ < 0; ++intento) {
-        temporal_ = NombreTemporal(destino_);
+        temporal_ = NombreTemporal(real_);
         if (Averia(Paso::Crear)) break;
         fd_ = open(temporal_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd_ < 0 && errno != EEXIST && errno != EINTR) break;
@@ -157,19 +232,23 @@ EscrituraSegura::EscrituraSegura(std::string destino) : destino_(std::move(desti
     if (fd_ < 0) {
         const int codigo = errno;
         temporal_.clear();  // nothing of ours to remove
+        alCrear_ = true;
         Fallar(codigo ? codigo : EIO);
         return;
     }
-    if (reemplazaFichero) {
+    if (reemplaza_) {
         if (fchmod(fd_, actual.st_mode & 0777) != 0) {
             Fallar(errno);
             return;
         }
-        // The old owner too, where the system allows it (root); for anyone else the new file
-        // is simply theirs, as a file they had created.
+        // The old owner and group where the system allows it (root). Anyone else may still
+        // give the file the old group when they belong to it, so that a file shared by a
+        // group stays writable by the group; the owner is then simply the user.
         if (actual.st_uid != geteuid() || actual.st_gid != getegid()) {
-            const int cambiado = fchown(fd_, actual.st_uid, actual.st_gid);
-            (void)cambiado;
+            if (fchown(fd_, actual.st_uid, actual.st_gid) != 0) {
+                const int grupo = fchown(fd_, static_cast<uid_t>(-1), actual.st_gid);
+                (void)grupo;
+            }
         }
     }
 }
@@ -212,31 +291,93 @@ bool EscrituraSegura::Escribir(const void* datos, std::size_t n) {
     return true;
 }
 
-bool EscrituraSegura::Confirmar() {
-    if (confirmada_) return true;
-    if (error_ != 0 || fd_ < 0) return Fallar(error_ ? error_ : EBADF);
+bool EscrituraSegura::Preparar() {
+    if (error_ != 0 || temporal_.empty()) return Fallar(error_ ? error_ : EBADF);
+    if (fd_ < 0) return true;  // done before
     // A delayed write error (a full disk, a lost device) shows up here at the latest.
     if (Averia(Paso::Sincronizar) || fsync(fd_) != 0) return Fallar(errno);
     const int fd = fd_;
     fd_ = -1;
     if (Cerrar(fd) != 0 && errno != EINTR) return Fallar(errno);
-    if (Averia(Paso::Renombrar) || rename(temporal_.c_str(), destino_.c_str()) != 0) return Fallar(errno);
-    temporal_.clear();
-    confirmada_ = true;
-    // The new name on disk too. Some file systems cannot sync a folder; the file is in place
-    // by now either way, so this is not a failure of the write.
-    const std::size_t inicio = InicioNombre(destino_);
-    const std::string carpeta = inicio == 0 ? std::string(".") : destino_.substr(0, inicio);
-    const int dir = open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)fsync(dir);
-        Cerrar(dir);
-    }
     return true;
 }
 
-bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error) {
-    EscrituraSegura escritura(ruta);
+bool EscrituraSegura::Renombrar() {
+    if (Averia(Paso::Renombrar) || rename(temporal_.c_str(), real_.c_str()) != 0) return Fallar(errno);
+    temporal_.clear();
+    confirmada_ = true;
+    return true;
+}
+
+bool EscrituraSegura::Confirmar() {
+    if (confirmada_) return true;
+    if (!Preparar() || !Renombrar()) return false;
+    SincronizarCarpeta(real_);
+    return true;
+}
+
+std::string EscrituraSegura::Descripcion() const {
+    if (alCrear_ && (error_ == EACCES || error_ == EPERM))
+        return "Permiso denegado: no se pueden crear archivos en la carpeta";
+    std::string descripcion = DescripcionError(error_, Operacion::Escritura);
+    if (reemplaza_ && (error_ == ENOSPC || error_ == EDQUOT))
+        descripcion += ": no hay sitio para la copia nueva; el archivo anterior se conserva intacto";
+    return descripcion;
+}
+
+bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda) {
+    if (!primera.Preparar()) {
+        segunda.Abandonar();
+        return false;
+    }
+    if (!segunda.Preparar()) {
+        primera.Abandonar();
+        return false;
+    }
+    // The first file's old copy stays under a hidden name until both new files are in place.
+    // A second name for it costs nothing; a file system without hard links has it moved
+    // aside instead, which leaves its name empty for a moment.
+    std::string copia;
+    bool apartada = false;
+    if (primera.reemplaza_) {
+        int codigo = EEXIST;
+        for (int intento = 0; intento < 100 && codigo == EEXIST; ++intento) {
+            const std::string nombre = NombreTemporal(primera.real_);
+            codigo = link(primera.real_.c_str(), nombre.c_str()) == 0 ? 0 : errno;
+            if (codigo == 0) copia = nombre;
+        }
+        if (codigo != 0 && codigo != ENOENT) {
+            const std::string nombre = NombreTemporal(primera.real_);
+            if (rename(primera.real_.c_str(), nombre.c_str()) != 0) {
+                codigo = errno;
+                segunda.Abandonar();
+                return primera.Fallar(codigo);
+            }
+            copia = nombre;
+            apartada = true;
+        }
+    }
+    if (!primera.Renombrar()) {
+        if (apartada) rename(copia.c_str(), primera.real_.c_str());
+        else if (!copia.empty()) unlink(copia.c_str());
+        segunda.Abandonar();
+        return false;
+    }
+    if (!segunda.Renombrar()) {
+        // The first file as it was: its old copy back, or no file where there was none.
+        if (!copia.empty()) rename(copia.c_str(), primera.real_.c_str());
+        else unlink(primera.real_.c_str());
+        SincronizarCarpeta(primera.real_);
+        return false;
+    }
+    if (!copia.empty()) unlink(copia.c_str());
+    SincronizarCarpeta(primera.real_);
+    if (Carpeta(segunda.real_) != Carpeta(primera.real_)) SincronizarCarpeta(segunda.real_);
+    return true;
+}
+
+bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error, Enlace enlace) {
+    EscrituraSegura escritura(ruta, enlace);
     if (escritura.Escribir(bytes) && escritura.Confirmar()) return true;
     error = escritura.Descripcion();
     return false;

@@ -2,14 +2,21 @@
 // went wrong. No Qt types: the computing code writes and reads through here too.
 //
 // Writing: every file goes through EscrituraSegura. The bytes go to a new temporary file in
-// the destination's folder (created exclusively, under a unique name); every write, the sync
-// and the close are checked, and only then is the temporary file renamed over the
-// destination. The rename replaces a symbolic link at the destination, never the file it
-// points to. On any failure the temporary file is removed and whatever stood at the
+// the destination's folder (created exclusively, under a unique hidden name); every write,
+// the sync and the close are checked, and only then is the temporary file renamed over the
+// destination. On any failure the temporary file is removed and whatever stood at the
 // destination stays exactly as it was. A destination that is a folder, a pipe, a socket or a
 // device, or a file marked read-only, is refused before anything is written.
-// Permissions: a replaced file keeps its mode (and its owner, where the system lets us); a
-// new one gets what a plain open would give (0666 less the umask).
+// Links: a path the user chose follows a symbolic link to the file it names, which is
+// replaced in its own folder while the link stays; a file at one of the program's fixed
+// names replaces a link there and never writes through it.
+// Two files that belong together are put in place together (ConfirmarJuntas).
+// Permissions: a replaced file keeps its mode, and its owner and group as far as the user
+// may give them (the group alone when the owner cannot be kept); a new one gets what a plain
+// open would give (0666 less the umask).
+// Leftovers: the temporary files of earlier saves of the same file that were interrupted
+// (the program killed, the machine stopped) are removed by the next save of that file, once
+// they are a minute old and when they belong to the user.
 //
 // Reading: a path that is not a regular file (a link to one is) is refused before it is
 // opened, and the opening itself cannot block (a pipe put in its place meanwhile is refused
@@ -34,13 +41,23 @@ std::string DescripcionError(int codigo, Operacion operacion = Operacion::Escrit
 
 // ---------------------------------------------------------------- writing
 
-// One safe write of the file destino. The constructor checks the destination and creates the
-// temporary file; Escribir appends; Confirmar syncs and renames. A failure at any step makes
-// every later step fail too and removes the temporary file; Error() keeps the first errno.
-// Destroying an unconfirmed write abandons it.
+// What a symbolic link at the destination means.
+enum class Enlace {
+    Seguir,      // the user chose the path: the file the link names is written
+    Reemplazar,  // one of the program's fixed names: the link itself is replaced
+};
+
+// How long a temporary file of an interrupted save is left alone: another save of the same
+// file may still be writing it.
+inline constexpr int SegundosRestos = 60;
+
+// One safe write of the file destino. The constructor checks the destination, clears the
+// leftovers of interrupted saves and creates the temporary file; Escribir appends; Confirmar
+// syncs and renames. A failure at any step makes every later step fail too and removes the
+// temporary file; Error() keeps the first errno. Destroying an unconfirmed write abandons it.
 class EscrituraSegura {
 public:
-    explicit EscrituraSegura(std::string destino);
+    explicit EscrituraSegura(std::string destino, Enlace enlace = Enlace::Seguir);
     ~EscrituraSegura();
     EscrituraSegura(const EscrituraSegura&) = delete;
     EscrituraSegura& operator=(const EscrituraSegura&) = delete;
@@ -56,20 +73,36 @@ public:
 
     bool Fallida() const { return error_ != 0; }
     int Error() const { return error_; }
-    std::string Descripcion() const { return DescripcionError(error_, Operacion::Escritura); }
+    // The Spanish reason of the failure, with its cause where the step tells it: a folder
+    // where no file can be created, a full disk that leaves the old file as it was.
+    std::string Descripcion() const;
     const std::string& Destino() const { return destino_; }
 
 private:
+    friend bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda);
     bool Fallar(int codigo);
+    // Syncs and closes the temporary file: all but the rename.
+    bool Preparar();
+    bool Renombrar();
     std::string destino_;
+    std::string real_;  // where the file is written: destino_, or the file its link names
     std::string temporal_;
     int fd_ = -1;
     int error_ = 0;
+    bool alCrear_ = false;    // the failure came when the temporary file was created
+    bool reemplaza_ = false;  // a file stood at the destination
     bool confirmada_ = false;
 };
 
+// Puts two files that belong together in place together: both are synced before either is
+// renamed, and when the second rename fails the first file's old copy, kept under a hidden
+// name meanwhile, is put back. True when both new files stand; otherwise both old files are
+// as they were (nothing stood there stays nothing) and the write that failed says why.
+bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda);
+
 // The whole file in one safe write. False with the Spanish reason in error.
-bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error);
+bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error,
+                     Enlace enlace = Enlace::Seguir);
 
 // ---------------------------------------------------------------- reading
 
@@ -88,6 +121,7 @@ ResultadoLectura LeerFichero(const std::string& ruta, std::size_t maximo, std::s
 // The steps of a safe write that a test can make fail.
 enum class Paso { Crear, Escribir, Sincronizar, Renombrar };
 // From now on, the vez-th call (1 = the next) of that step fails with errno codigo, once.
+// ConfirmarJuntas syncs the first, then the second, then renames them in that order.
 // Another call replaces the fault; QuitarFallos clears it. For tests only.
 void ProvocarFallo(Paso paso, int vez, int codigo);
 void QuitarFallos();

@@ -226,6 +226,14 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
         QString ruta = dlg.selectedFiles().first();
         if (p.guardar) {
             QFileInfo fi(ruta);
+            // A name typed into a folder that does not exist: said at once, before any
+            // question about the file, and back to the dialog as the system's dialogs do.
+            if (!QFileInfo(fi.absolutePath()).isDir()) {
+                MsgBox(S(QStringLiteral("%1\nNo se encontró la ruta de acceso:\n%2\nCompruebe que la carpeta existe.")
+                             .arg(fi.fileName(), QDir::toNativeSeparators(fi.absolutePath()))),
+                       EstiloMensaje::Exclamacion);
+                continue;
+            }
             QString pregunta = fi.exists()
                 ? QStringLiteral("%1 ya existe.\n¿ Desea reemplazarlo ?").arg(fi.fileName())
                 : QStringLiteral("%1\nEste archivo no existe.\n¿ Desea crearlo ?").arg(fi.fileName());

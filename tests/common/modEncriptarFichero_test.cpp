@@ -223,7 +223,7 @@ TEST_F(FicheroEURTest, CarpetaInexistenteOSoloLectura) {
     EXPECT_FALSE(GuardarFicheroEUR(destino, "c", 1, nullptr));
     std::filesystem::permissions(soloLectura, std::filesystem::perms::owner_all);
     ASSERT_EQ(plataforma.mensajes.size(), 2u);
-    EXPECT_EQ(plataforma.mensajes[1].texto, "ERROR AL GUARDAR EL FICHERO (Permiso denegado)");
+    EXPECT_EQ(plataforma.mensajes[1].texto, "ERROR AL GUARDAR EL FICHERO (Permiso denegado: no se pueden crear archivos en la carpeta)");
 }
 
 // Whatever makes a save fail (a full disk mid-stream, a table that does not hold the bets),
@@ -247,7 +247,7 @@ TEST_F(FicheroEURTest, UnGuardadoFallidoDejaLoQueHabia) {
         return ruta;
     };
     const std::vector<Caso> casos = {
-        {"disco lleno", error + "Disco lleno)",
+        {"disco lleno", error + LlenoConservado + ")",
          [&] {
              conAntiguo(disco.Carpeta() + "/lleno.EUR");
              disco.Llenar();
@@ -280,11 +280,10 @@ TEST_F(FicheroEURTest, UnGuardadoFallidoDejaLoQueHabia) {
             EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
     }
 
-    // A link at the path is replaced by the file; what it pointed to is not touched.
+    // A link the user chose is saved through: the file it names is replaced, the link stays.
     conAntiguo(Ruta("apuntado.EUR"));
     std::filesystem::create_symlink(Ruta("apuntado.EUR"), Ruta("enlace.EUR"));
     ASSERT_TRUE(GuardarFicheroEUR(Ruta("enlace.EUR"), "nuevo", 1, nullptr));
-    EXPECT_FALSE(std::filesystem::is_symlink(Ruta("enlace.EUR")));
-    EXPECT_EQ(LeerFicheroEUR(Ruta("enlace.EUR")).cabecera, "nuevo");
-    EXPECT_EQ(LeerFicheroEUR(Ruta("apuntado.EUR")).cabecera, "antiguo");
+    EXPECT_TRUE(std::filesystem::is_symlink(Ruta("enlace.EUR")));
+    EXPECT_EQ(LeerFicheroEUR(Ruta("apuntado.EUR")).cabecera, "nuevo");
 }

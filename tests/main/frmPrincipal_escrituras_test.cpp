@@ -1,8 +1,8 @@
 // The main window's writers when the write fails: GUARDAR, "Cálculo Definitivo" (the bet file
 // and the base file beside it) and the reports. Whatever stood at the path (a full disk, a
 // pipe, a folder, a read-only file) the old files stay byte for byte, the message names the
-// failure, nothing counts as saved, and the window goes on working. A link at the path is
-// replaced, never followed.
+// failure, nothing counts as saved, and the window goes on working. A link the user chose is
+// followed; a link at a report's fixed name is replaced, never followed.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -82,7 +82,7 @@ TEST_F(EscriturasPrincipal, GuardarLaBaseQueFallaNoLaDaPorGuardada) {
              disco.Llenar();
              return disco.Carpeta() + "/base.xml";
          },
-         "Disco lleno"},
+         LlenoConservado},
         {"tuberia", [&] { CrearTuberia(Ruta("tuberia.xml")); return Ruta("tuberia.xml"); }, Tuberia},
         {"carpeta", [&] { fs::create_directory(Ruta("carpeta.xml")); return Ruta("carpeta.xml"); }, Carpeta},
         {"solo lectura",
@@ -107,20 +107,22 @@ TEST_F(EscriturasPrincipal, GuardarLaBaseQueFallaNoLaDaPorGuardada) {
     }
     EXPECT_TRUE(EsTuberia(Ruta("tuberia.xml")));
 
-    // A link planted at the name is replaced by the base file; its target stays.
-    EscribirBytes(Ruta("ajeno.txt"), "ajeno");
-    fs::create_symlink(Ruta("ajeno.txt"), Ruta("enlace.xml"));
+    // A link the user chose: the base file it names is saved, the link stays.
+    fs::create_directory(Ruta("compartida"));
+    EscribirBytes(Ruta("compartida/base.xml"), antigua);
+    fs::create_symlink(Ruta("compartida/base.xml"), Ruta("enlace.xml"));
     guion.mensajes.clear();
     GuardarBase(Ruta("enlace.xml"));
     EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
     EXPECT_TRUE(BaseGuardada);
     EXPECT_EQ(Titulo(), "TORNAVENTURA 3.1 - Fichero : enlace.xml");
-    EXPECT_FALSE(fs::is_symlink(Ruta("enlace.xml")));
-    EXPECT_EQ(LeerBytes(Ruta("ajeno.txt")), "ajeno");
+    EXPECT_TRUE(fs::is_symlink(Ruta("enlace.xml")));
+    EXPECT_NE(LeerBytes(Ruta("compartida/base.xml")).find("<BASE"), std::string::npos);
+    EXPECT_EQ(Contenido(Ruta("compartida")), std::vector<std::string>{"base.xml"});
 }
 
-// The bet file and the base file beside it stay a pair: when either cannot be written, both
-// old files stay as they were.
+// The bet file and the base file beside it stay a pair: when either cannot be written or put
+// in place, both old files stay as they were, and a new pair that fails leaves nothing.
 TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
     struct Caso {
         std::string nombre;
@@ -151,7 +153,7 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
              disco.Llenar();
              return disco.Carpeta() + "/par.EUR";
          },
-         eur + "Disco lleno)"},
+         eur + LlenoConservado + ")"},
         {"apuestas en una carpeta", [&] { return parConSustituto("carpeta", ".EUR", false); }, eur + Carpeta + ")"},
         {"apuestas en una tuberia", [&] { return parConSustituto("tuberia", ".EUR", true); }, eur + Tuberia + ")"},
         {"base en una tuberia", [&] { return parConSustituto("base_tuberia", ".xml", true); }, par + Tuberia + ")"},
@@ -163,6 +165,28 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
              return Ruta("renombre.EUR");
          },
          eur + "El archivo est\xC3\xA1 en uso)"},
+        // Both files are synced before either is renamed ...
+        {"la base no se puede sincronizar",
+         [&] {
+             parAntiguo(Ruta("sincronia.EUR"));
+             Ficheros::ProvocarFallo(Ficheros::Paso::Sincronizar, 2, EIO);
+             return Ruta("sincronia.EUR");
+         },
+         par + "Error de E/S de dispositivo)"},
+        // ... and bets already in place go back when the base file cannot follow them.
+        {"la base no se puede poner en su sitio",
+         [&] {
+             parAntiguo(Ruta("segundo.EUR"));
+             Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 2, EBUSY);
+             return Ruta("segundo.EUR");
+         },
+         par + "El archivo est\xC3\xA1 en uso)"},
+        {"un par nuevo cuya base no se puede poner en su sitio",
+         [&] {
+             Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 2, EBUSY);
+             return Ruta("nuevo.EUR");
+         },
+         par + "El archivo est\xC3\xA1 en uso)"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -178,10 +202,10 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
         GuardarPar(ruta);
         f.lblNumero_Click(49);
         ComprobarFallo(c.mensaje, "TORNAVENTURA 3.1 - Fichero : Sin guardar.xml", fs::path(ruta).parent_path().string());
-        if (!antesEUR.empty()) {
+        if (fs::is_regular_file(ruta) || antesEUR.size()) {
             EXPECT_EQ(LeerBytes(ruta), antesEUR);
         }
-        if (!antesXML.empty()) {
+        if (fs::is_regular_file(xml) || antesXML.size()) {
             EXPECT_EQ(LeerBytes(xml), antesXML);
         }
     }
@@ -215,7 +239,7 @@ TEST_F(EscriturasPrincipal, UnInformeQueFallaDejaElAnterior) {
     generar();
     ASSERT_EQ(guion.mensajes.size(), 1u);
     EXPECT_EQ(guion.mensajes[0].texto.rfind(prefijo, 0), 0u) << guion.mensajes[0].texto;
-    EXPECT_NE(guion.mensajes[0].texto.find("(Disco lleno)"), std::string::npos) << guion.mensajes[0].texto;
+    EXPECT_NE(guion.mensajes[0].texto.find("(" + LlenoConservado + ")"), std::string::npos) << guion.mensajes[0].texto;
     EXPECT_EQ(LeerBytes(Ruta(informe)), antes);
 
     // A pipe at the report's name: refused at once; a link: replaced, its target untouched.

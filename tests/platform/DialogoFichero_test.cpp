@@ -246,6 +246,37 @@ TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCreaEIntroLoCrea) {
     EXPECT_FALSE(QFile::exists(Ruta(QStringLiteral("nuevo.EUR"))));  // the dialog creates nothing
 }
 
+// A name typed into a folder that does not exist is told at once, with no question about
+// creating the file, and the dialog comes back.
+TEST_F(DialogoFicheroTest, GuardarEnUnaCarpetaQueNoExisteLoDiceAntesDePreguntar) {
+    QString aviso;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
+    bool vuelveAlDialogo = false;
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        d->setDirectory(carpeta.path());
+        Teclear(d, QStringLiteral("no/existe/nuevo.EUR"));
+        static_cast<QDialog*>(d)->accept();
+    });
+    conductor.acciones.push_back([&](QWidget* w) {
+        auto* caja = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(caja, nullptr);
+        aviso = caja->text();
+        icono = caja->icon();
+        Pulsar(w, QStringLiteral("Aceptar"));
+    });
+    conductor.acciones.push_back([&](QWidget* w) {
+        vuelveAlDialogo = qobject_cast<QFileDialog*>(w) != nullptr;
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    EXPECT_FALSE(plataforma.DialogoFichero(Peticion(true)).aceptado);
+    EXPECT_EQ(aviso, QStringLiteral("nuevo.EUR\nNo se encontró la ruta de acceso:\n%1\nCompruebe que la carpeta existe.")
+                         .arg(QDir::toNativeSeparators(Ruta(QStringLiteral("no/existe")))));
+    EXPECT_EQ(icono, QMessageBox::Warning);
+    EXPECT_TRUE(vuelveAlDialogo);
+}
+
 TEST_F(DialogoFicheroTest, LasPreguntasDelProgramaTienenLetrasAltYNoPorDefecto) {
     QStringList botones;
     QString porDefecto;

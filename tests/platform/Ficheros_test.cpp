@@ -9,7 +9,10 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/Ficheros.h"
@@ -19,6 +22,7 @@ using namespace Ficheros;
 namespace fs = std::filesystem;
 
 namespace {
+
 
 class FicherosTest : public ::testing::Test {
 protected:
@@ -74,8 +78,9 @@ TEST_F(FicherosTest, ReemplazaEnteroYConservaLosPermisos) {
     EXPECT_EQ(Contenido(carpeta), (std::vector<std::string>{"nuevo.txt", "viejo.txt"}));
 }
 
-// What stands at the path decides: a link is replaced (its target never touched), anything
-// else that is not a writable regular file is left as it was, with a Spanish reason.
+// What stands at the path decides: a link the user chose is followed (the file it names is
+// replaced, the link stays), anything else that is not a writable regular file is left as it
+// was, with a Spanish reason.
 TEST_F(FicherosTest, LoQueHayEnLaRutaDecide) {
     struct Caso {
         std::string nombre;
@@ -89,26 +94,39 @@ TEST_F(FicherosTest, LoQueHayEnLaRutaDecide) {
     const std::vector<Caso> casos = {
         {"enlace",
          [&] {
-             EscribirBytes(Ruta("apuntado.txt"), antiguo);
-             fs::create_symlink(Ruta("apuntado.txt"), Ruta("enlace.txt"));
+             // A relative link to a link in another folder, to a file with its own mode.
+             fs::create_directory(Ruta("otra"));
+             EscribirBytes(Ruta("otra/apuntado.txt"), antiguo);
+             chmod(Ruta("otra/apuntado.txt").c_str(), 0604);
+             fs::create_symlink("apuntado.txt", Ruta("otra/intermedio.txt"));
+             fs::create_symlink("otra/intermedio.txt", Ruta("enlace.txt"));
              return Ruta("enlace.txt");
          },
          "",
          [&](const std::string& r) {
-             EXPECT_FALSE(fs::is_symlink(r));
-             EXPECT_EQ(LeerBytes(r), "nuevo");
-             EXPECT_EQ(LeerBytes(Ruta("apuntado.txt")), antiguo);
+             EXPECT_TRUE(fs::is_symlink(r));
+             EXPECT_TRUE(fs::is_symlink(Ruta("otra/intermedio.txt")));
+             EXPECT_EQ(LeerBytes(Ruta("otra/apuntado.txt")), "nuevo");
+             EXPECT_EQ(Modo(Ruta("otra/apuntado.txt")), 0604u);
+             SinTemporales(Ruta("otra"));
          }},
         {"enlace roto",
          [&] {
              fs::create_symlink(Ruta("no/existe.txt"), Ruta("roto.txt"));
              return Ruta("roto.txt");
          },
-         "",
+         "No se encontr\xC3\xB3 la ruta de acceso",
          [&](const std::string& r) {
-             EXPECT_EQ(LeerBytes(r), "nuevo");
+             EXPECT_TRUE(fs::is_symlink(r));
              EXPECT_FALSE(fs::exists(Ruta("no")));
          }},
+        {"enlace en bucle",
+         [&] {
+             fs::create_symlink(Ruta("bucle.txt"), Ruta("bucle.txt"));
+             return Ruta("bucle.txt");
+         },
+         "Demasiados enlaces simb\xC3\xB3licos en la ruta de acceso",
+         [&](const std::string& r) { EXPECT_TRUE(fs::is_symlink(r)); }},
         {"tuberia",
          [&] {
              CrearTuberia(Ruta("tuberia"));
@@ -147,7 +165,7 @@ TEST_F(FicherosTest, LoQueHayEnLaRutaDecide) {
              disco.Llenar();
              return disco.Carpeta() + "/base.xml";
          },
-         "Disco lleno", [&](const std::string& r) { EXPECT_EQ(LeerBytes(r), antiguo); }},
+         LlenoConservado, [&](const std::string& r) { EXPECT_EQ(LeerBytes(r), antiguo); }},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -168,10 +186,10 @@ TEST_F(FicherosTest, CadaPasoQueFallaDejaElFicheroComoEstaba) {
         int vez, codigo;
         std::string descripcion;
     } casos[] = {
-        {Paso::Crear, 1, EACCES, "Permiso denegado"},
+        {Paso::Crear, 1, EACCES, "Permiso denegado: no se pueden crear archivos en la carpeta"},
         {Paso::Escribir, 2, EIO, "Error de E/S de dispositivo"},
-        {Paso::Escribir, 1, EDQUOT, "Disco lleno (se ha agotado la cuota de disco)"},
-        {Paso::Sincronizar, 1, ENOSPC, "Disco lleno"},
+        {Paso::Escribir, 1, EDQUOT, "Disco lleno (se ha agotado la cuota de disco)" + LlenoConservado.substr(11)},
+        {Paso::Sincronizar, 1, ENOSPC, LlenoConservado},
         {Paso::Renombrar, 1, EBUSY, "El archivo est\xC3\xA1 en uso"},
     };
     for (const auto& c : casos) {
@@ -192,6 +210,67 @@ TEST_F(FicherosTest, CadaPasoQueFallaDejaElFicheroComoEstaba) {
     // With the seam cleared the next write goes through.
     std::string error;
     EXPECT_TRUE(EscribirFichero(ruta, "nuevo", error)) << error;
+    // Without an old file there is nothing to keep, and the reason says no more than that.
+    ProvocarFallo(Paso::Escribir, 1, ENOSPC);
+    EXPECT_FALSE(EscribirFichero(Ruta("nueva.xml"), "nuevo", error));
+    EXPECT_EQ(error, "Disco lleno");
+}
+
+// A save clears what interrupted saves of the same file left: this user's hidden copies a
+// minute old. A copy still being written (younger), another user's, or another file's stay.
+TEST_F(FicherosTest, UnGuardadoQuitaLosRestosDeGuardadosInterrumpidos) {
+    const std::string ruta = Ruta("par.EUR");
+    const auto resto = [&](const std::string& nombre, int segundos) {
+        EscribirBytes(Ruta(nombre), "resto");
+        const timespec hace[2] = {{time(nullptr) - segundos, 0}, {time(nullptr) - segundos, 0}};
+        utimensat(AT_FDCWD, Ruta(nombre).c_str(), hace, 0);
+    };
+    resto(".par.EUR.tmpa1b2c3", 2 * SegundosRestos);
+    resto(".par.EUR.tmpzz9zz9", 10 * SegundosRestos);
+    resto(".par.EUR.tmpreci3n", 5);
+    resto(".par.xml.tmpa1b2c3", 2 * SegundosRestos);
+    resto(".par.EUR.tmpa1b2c3d", 2 * SegundosRestos);
+    std::vector<std::string> quedan = {".par.EUR.tmpa1b2c3d", ".par.EUR.tmpreci3n", ".par.xml.tmpa1b2c3", "par.EUR"};
+    if (geteuid() == 0) {
+        resto(".par.EUR.tmpajeno1", 2 * SegundosRestos);
+        ASSERT_EQ(chown(Ruta(".par.EUR.tmpajeno1").c_str(), 12345, 12345), 0);
+        quedan.insert(quedan.begin() + 1, ".par.EUR.tmpajeno1");
+    }
+    std::string error;
+    ASSERT_TRUE(EscribirFichero(ruta, "nuevo", error)) << error;
+    EXPECT_EQ(Contenido(carpeta), quedan);
+}
+
+// A file a group shares stays the group's when a member who does not own it saves over it:
+// the owner cannot be kept, the group and the mode are.
+TEST_F(FicherosTest, UnFicheroCompartidoConservaSuGrupo) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+    constexpr uid_t Miembro = 54321;
+    constexpr gid_t Grupo = 12345, Propio = 54321;
+    const std::string ruta = Ruta("compartido.EUR");
+    EscribirBytes(ruta, "del grupo");
+    ASSERT_EQ(chown(ruta.c_str(), 0, Grupo), 0);
+    ASSERT_EQ(chmod(ruta.c_str(), 0664), 0);
+    ASSERT_EQ(chmod(carpeta.c_str(), 0777), 0);
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        // The member: its own group first, the shared one beside it.
+        const gid_t grupos[] = {Grupo};
+        std::string error;
+        const bool bien = setgroups(1, grupos) == 0 && setgid(Propio) == 0 && setuid(Miembro) == 0 &&
+                          EscribirFichero(ruta, "nuevo", error);
+        _exit(bien ? 0 : 1);
+    }
+    int estado = 0;
+    waitpid(hijo, &estado, 0);
+    ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    struct stat st {};
+    ASSERT_EQ(stat(ruta.c_str(), &st), 0);
+    EXPECT_EQ(LeerBytes(ruta), "nuevo");
+    EXPECT_EQ(st.st_uid, Miembro);
+    EXPECT_EQ(st.st_gid, Grupo);
+    EXPECT_EQ(st.st_mode & 0777, 0664u);
 }
 
 TEST_F(FicherosTest, LasDescripcionesSonEnCastellano) {

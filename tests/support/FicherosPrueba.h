@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+// The reason a write on a full disk gives when a file stood at the path.
+inline const std::string LlenoConservado =
+    "Disco lleno: no hay sitio para la copia nueva; el archivo anterior se conserva intacto";
+
 std::string LeerBytes(const std::string& ruta);
 void EscribirBytes(const std::string& ruta, const std::string& bytes);
 // A named pipe at ruta (nobody writes to it: opening it for reading the usual way blocks).

@@ -182,7 +182,7 @@ TEST(frmCalculadoraPremios, LoQueNoSePuedeEscribirLoDiceYNoPierdeNada) {
     CrearTuberia(tuberia);
     const std::string guardar = "ERROR AL GUARDAR EL FICHERO DE PREMIOS (";
     for (const auto& [ruta, mensaje] : std::vector<std::pair<std::string, std::string>>{
-             {lleno, guardar + "Disco lleno)"},
+             {lleno, guardar + LlenoConservado + ")"},
              {tuberia, guardar + "No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a))"},
              {disco.Carpeta() + "/no/existe/sorteo.xml", guardar + "No se encontr\xC3\xB3 la ruta de acceso)"}}) {
         if (ruta == lleno) disco.Llenar();
@@ -195,21 +195,23 @@ TEST(frmCalculadoraPremios, LoQueNoSePuedeEscribirLoDiceYNoPierdeNada) {
 
     disco.Llenar();
     EXPECT_FALSE(w.cmdCalcular_Click());
-    EXPECT_EQ(g.UltimoMensaje(), "ERROR AL GUARDAR EL INFORME (Disco lleno)");
+    EXPECT_EQ(g.UltimoMensaje(), "ERROR AL GUARDAR EL INFORME (" + LlenoConservado + ")");
     EXPECT_EQ(ayuda::LeerTexto(disco.Carpeta() + "/" + frmCalculadoraPremios::NombreInforme), informe);
 
-    // The window still saves; a link at the name is replaced, not followed, and a link the
-    // user chooses to open is read.
+    // The window still saves; a link the user chooses is read, and saved through: the file
+    // it names is replaced, the link stays.
     QTemporaryDir otra;
     const std::string enlace = otra.path().toStdString() + "/enlace.xml";
-    std::filesystem::create_symlink(lleno, enlace);
+    const std::string apuntado = otra.path().toStdString() + "/sorteo.xml";
+    EscribirBytes(apuntado, antiguo);
+    std::filesystem::create_symlink(apuntado, enlace);
     g.mensajes.clear();
     g.dialogos.push_back(Eleccion(enlace));
     w.cmdAbrirPremios_Click();
     g.dialogos.push_back(Eleccion(enlace));
     w.cmdGuardarPremios_Click();
     EXPECT_TRUE(g.mensajes.empty()) << g.UltimoMensaje();
-    EXPECT_FALSE(std::filesystem::is_symlink(enlace));
-    EXPECT_EQ(ayuda::LeerTexto(enlace), antiguo);
+    EXPECT_TRUE(std::filesystem::is_symlink(enlace));
+    EXPECT_EQ(ayuda::LeerTexto(apuntado), antiguo);
     EXPECT_EQ(ayuda::LeerTexto(lleno), antiguo);
 }
