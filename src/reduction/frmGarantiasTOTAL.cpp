@@ -254,9 +254,10 @@ void frmGarantiasTOTAL::CalcularGarantias() {
         datos.fecha = fecha.toStdString();
 
         for (int k = 5; k >= 1 && !Detenido; --k) {
-            lblEstado->setText(QStringLiteral("Nivel si %1 : preparando %2 escenarios ...")
+            lblEstado->setText(QStringLiteral("Nivel si %1 : preparando %2 ...")
                                    .arg(k)
-                                   .arg(AyudaVentanas::Cuenta(NumeroCombinaciones(N, k))));
+                                   .arg(AyudaVentanas::Cuenta(NumeroCombinaciones(N, k), QStringLiteral("escenario"),
+                                                              QStringLiteral("escenarios"))));
             plataforma.DoEvents();
             GenerarCombinaciones(k, 5);
             if (Detenido) {
@@ -272,9 +273,11 @@ void frmGarantiasTOTAL::CalcularGarantias() {
                 else fraccion = 0.2 + 0.8 * fraccion;
                 prgProgreso->setValue(static_cast<int>((hechosNiveles + fraccion) / 5.0 * 1000.0));
                 if (a.fase == modGarantias::Avance::Fase::Escenarios)
-                    lblEstado->setText(QStringLiteral("Nivel si %1 : %2 de %3 escenarios ...")
+                    lblEstado->setText(QStringLiteral("Nivel si %1 : %2 de %3 ...")
                                            .arg(k)
-                                           .arg(AyudaVentanas::Cuenta(a.hechos), AyudaVentanas::Cuenta(a.total)));
+                                           .arg(AyudaVentanas::Cuenta(a.hechos),
+                                                AyudaVentanas::Cuenta(a.total, QStringLiteral("escenario"),
+                                                                      QStringLiteral("escenarios"))));
                 plataforma.DoEvents();
             };
             const ResultadoNivel r = modGarantias::CalcularNivel(

@@ -272,8 +272,9 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         return;
     }
     Origen = "Fichero " + modRutas::NombreSinCarpeta(ruta);
-    lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2 apuestas)")
-                              .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
+    lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2)")
+                              .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
+                                   AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas"))));
     lblOrigen->setToolTip(QString::fromStdString(ruta));
     LimpiarResultado();
     if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();
