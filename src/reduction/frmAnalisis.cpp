@@ -1,6 +1,5 @@
 #include "reduction/frmAnalisis.h"
 
-#include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -147,10 +146,10 @@ void frmAnalisis::Form_Activate() {
 
 void frmAnalisis::imgInforme_Click() {
     Plataforma& p = Plataforma::Activa();
-    const QString fecha = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const std::string fecha = modInformeTexto::FechaHoraInforme();
     const std::string ruta = modInformeTexto::RutaInforme(p.CarpetaPrograma(), modAnalisis::NombreInforme);
     std::string error;
-    if (!modInformeTexto::EscribirInforme(ruta, modAnalisis::TextoInforme(Frecuencias, fecha.toStdString()), error)) {
+    if (!modInformeTexto::EscribirInforme(ruta, modAnalisis::TextoInforme(Frecuencias, fecha), error)) {
         p.MsgBox("ERROR AL GENERAR EL INFORME (" + error + ")", EstiloMensaje::Critico);
         return;
     }

@@ -1,6 +1,5 @@
 #include "reduction/frmGarantiasTOTAL.h"
 
-#include <QDateTime>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -234,7 +233,7 @@ void frmGarantiasTOTAL::CalcularGarantias() {
         ~Restaurar() { TotalNumerosBase = valor; }
     } restaurar{tamanoAnterior};
     const SistemaEscenarios sistema = SistemaElegido();
-    const QString fecha = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const std::string fecha = modInformeTexto::FechaHoraInforme();
     std::string errorInforme;
     try {
         if (N < 5 || N > 50 || CombinacionBase.UBound() < N) throw std::runtime_error("no hay combinación base");
@@ -251,7 +250,7 @@ void frmGarantiasTOTAL::CalcularGarantias() {
         for (int p = 1; p <= N; ++p) datos.base.push_back(CombinacionBase(p));
         datos.apuestas = static_cast<Long>(apuestas.size());
         datos.apuestasTotales = totalApuestas_;
-        datos.fecha = fecha.toStdString();
+        datos.fecha = fecha;
 
         for (int k = 5; k >= 1 && !Detenido; --k) {
             lblEstado->setText(QStringLiteral("Nivel si %1 : preparando %2 ...")

@@ -1,6 +1,5 @@
 #include "tools/frmEscrutar.h"
 
-#include <QDate>
 #include <QFrame>
 #include <QLabel>
 #include <algorithm>
@@ -8,6 +7,7 @@
 
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
+#include "common/modInformeTexto.h"
 #include "common/modRutas.h"
 
 using namespace modGeneral;
@@ -284,7 +284,7 @@ void frmEscrutar::cmdDesdeFichero_Click() {
 void frmEscrutar::EscribirInformePremios() {
     std::vector<std::string> l;
     l.push_back("TORNAVENTURA 3.1 - ESCRUTINIO DE APUESTAS");
-    l.push_back("Fecha: " + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString());
+    l.push_back("Fecha: " + modInformeTexto::FechaInforme());
     l.push_back("");
     std::string ganadora = "Combinaci\xC3\xB3n ganadora: ";
     for (int i = 1; i <= 5; ++i) ganadora += DosCifras(CombinacionGanadora[i]) + (i < 5 ? " " : "");

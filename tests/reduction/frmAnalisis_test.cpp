@@ -2,7 +2,10 @@
 // toolbar with the total of bets, and its report.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 #include <string>
 
 #include "common/modInformeTexto.h"
@@ -104,6 +107,21 @@ TEST_F(Analisis, LaVentanaDesdeLaBarraConElTotalDeApuestas) {
     f.lblMenu_Click(5);
     EXPECT_EQ(guion.modalesMostrados.size(), 1u);
     EXPECT_EQ(guion.UltimoMensaje(), "ERROR: No hay apuestas generadas");
+}
+
+TEST_F(Analisis, ElInformeSeFechaDiaMesAnoSeaCualSeaElIdioma) {
+    frmAnalisis a;
+    const QLocale anterior;
+    for (const QLocale& idioma : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(idioma);
+        a.imgInforme_Click();
+        QFile fichero(QString::fromStdString(guion.carpeta + "/TORNAVENTURA_ANALISIS.txt"));
+        ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+        const QString hoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        const QRegularExpression linea(QStringLiteral(R"(\r\nFecha : %1 \d\d:\d\d:\d\d\r\n)").arg(hoy));
+        EXPECT_TRUE(QString::fromLatin1(fichero.readAll()).contains(linea)) << idioma.name().toStdString();
+    }
+    QLocale::setDefault(anterior);
 }
 
 TEST_F(Analisis, ElInformeQueNoSePuedeEscribirSeAvisa) {
