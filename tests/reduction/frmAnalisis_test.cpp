@@ -109,6 +109,17 @@ TEST_F(Analisis, LaVentanaDesdeLaBarraConElTotalDeApuestas) {
     EXPECT_EQ(guion.UltimoMensaje(), "ERROR: No hay apuestas generadas");
 }
 
+TEST_F(Analisis, ElRojoMarcaElMayorDeLosCincuentaNumerosYDeLasDoceEstrellas) {
+    Apuestas(24);  // 05..24 in five bets each; 26, the most of the second block, in three
+    frmAnalisis a;
+    a.NumApuestas = 24;
+    a.Activar();
+    std::string rojos;
+    for (const BarrasFrecuencias* b : {a.picNumeros1, a.picNumeros2, a.picEstrellas})
+        for (const auto& f : b->Filas()) rojos += f.mayor ? f.rotulo.toStdString() + " " : "";
+    EXPECT_EQ(rojos, "05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 01 ");
+}
+
 TEST_F(Analisis, ElInformeSeFechaDiaMesAnoSeaCualSeaElIdioma) {
     frmAnalisis a;
     const QLocale anterior;
