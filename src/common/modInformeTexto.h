@@ -23,4 +23,10 @@ bool MostrarInforme(const std::string& ruta);
 // "ERROR AL GENERAR EL FICHERO EN EL BLOC DE NOTAS (...)" with the report's full path under it.
 std::string MensajeVisorNoIniciado(const std::string& ruta);
 
+// When a report is written, in local time: the date "dd/mm/yyyy" and, for the reports that
+// also give the time, "dd/mm/yyyy hh:mm:ss". Built from the digits alone, so a report reads
+// the same whatever the system's locale.
+std::string FechaInforme();
+std::string FechaHoraInforme();
+
 }  // namespace modInformeTexto

@@ -1,6 +1,7 @@
 #include "kit/AyudaVentanas.h"
 
 #include <QLabel>
+#include <cmath>
 
 #include "platform/Plataforma.h"
 
@@ -24,6 +25,10 @@ void CargarRecursos() {
 }
 
 QString Cuenta(double valor) { return QString::fromStdString(FormatoMiles(valor)); }
+
+QString Cuenta(double valor, const QString& singular, const QString& plural) {
+    return Cuenta(valor) + QLatin1Char(' ') + (std::nearbyint(valor) == 1 ? singular : plural);
+}
 
 bool FilaActiva(const ListaTexto* lista, int fila) {
     return lista && lista->List(fila).startsWith(QStringLiteral("Sí"));

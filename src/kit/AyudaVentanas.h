@@ -16,6 +16,8 @@ void CargarRecursos();
 
 // A count formatted "#,#,0".
 QString Cuenta(double valor);
+// The count followed by its noun, singular for exactly one: "1 boleto", "0 boletos", "1.234 boletos".
+QString Cuenta(double valor, const QString& singular, const QString& plural);
 
 // The flag of a filter-list row is its first two characters, "Sí" or "No"; nothing else in a
 // row reads so. Activar and Desactivar leave a row already so as it is.

@@ -211,9 +211,9 @@ void frmPrincipal::ImportarApuestasDesdeArchivo() {
             Timer1->SetEnabled(false);
         }
 
-        lblTipoCombinacion->SetCaption(QString::number(ContarNumerosMarcados()) + QStringLiteral(" Números"));
-        lblTipoCombinacionEstrellas->SetCaption(QString::number(ContarEstrellasMarcadas()) +
-                                                QStringLiteral(" Estrellas"));
+        lblTipoCombinacion->SetCaption(Cuenta(ContarNumerosMarcados(), QStringLiteral("Número"), QStringLiteral("Números")));
+        lblTipoCombinacionEstrellas->SetCaption(
+            Cuenta(ContarEstrellasMarcadas(), QStringLiteral("Estrella"), QStringLiteral("Estrellas")));
         lblApuestasIniciales->SetCaption(Cuenta(TotalImportadas));
         lblApuestasCondicionadas->SetCaption(lblApuestasIniciales->Caption());
         lblApuestasReducidas->SetCaption(lblApuestasCondicionadas->Caption());

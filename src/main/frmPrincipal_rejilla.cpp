@@ -106,9 +106,9 @@ void frmPrincipal::CargarNumerosMarcados() {
 void frmPrincipal::ActualizarContadoresBase() {
     const Integer n = ContarNumerosMarcados();
     lblApuestasIniciales->SetCaption(Cuenta(n >= 5 ? NumeroCombinaciones(n, 5) : 0));
-    lblTipoCombinacion->SetCaption(QString::number(n) + QStringLiteral(" Números"));
-    lblTipoCombinacionEstrellas->SetCaption(QString::number(ContarEstrellasMarcadas()) +
-                                            QStringLiteral(" Estrellas"));
+    lblTipoCombinacion->SetCaption(Cuenta(n, QStringLiteral("Número"), QStringLiteral("Números")));
+    lblTipoCombinacionEstrellas->SetCaption(
+        Cuenta(ContarEstrellasMarcadas(), QStringLiteral("Estrella"), QStringLiteral("Estrellas")));
     lblApuestasCondicionadas->SetCaption(lblApuestasIniciales->Caption());
     lblApuestasReducidas->SetCaption(QStringLiteral("0"));
     ActualizarContadoresApuestas();

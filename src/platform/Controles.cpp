@@ -152,6 +152,15 @@ Forma* Forma::Enmarcar(BotonImagen* boton, Retirada retirada, int margen) {
     return f;
 }
 
+void Forma::setVisible(bool visible) {
+    // A fast pointer may go from one button to the next without a move over the bare window
+    // between them, which would have taken the first border down.
+    if (visible && isHidden())
+        for (Forma* otra : window()->findChildren<Forma*>())
+            if (otra != this && !otra->isHidden()) otra->hide();
+    QFrame::setVisible(visible);
+}
+
 void Forma::Colocar() { setGeometry(boton_->geometry().adjusted(-margen_, -margen_, margen_, margen_)); }
 
 bool Forma::eventFilter(QObject* objeto, QEvent* e) {

@@ -80,6 +80,7 @@ class BotonImagen;
 
 // A shape drawn as a border: the hover border (ShapeBorde) of an image button, hidden at rest.
 // Every image button has one, laid over it by its window; the button draws no frame itself.
+// A window shows one border at most: the one that shows takes down any other of its window.
 class Forma : public QFrame {
     Q_OBJECT
 public:
@@ -96,6 +97,8 @@ public:
     // follows the button's place, shows when the mouse enters the enabled button and goes as
     // retirada says, or when the button is hidden or disabled.
     static Forma* Enmarcar(BotonImagen* boton, Retirada retirada = Retirada::AlSalir, int margen = 0);
+
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* e) override;

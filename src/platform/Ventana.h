@@ -19,7 +19,8 @@
 //   stay out of the order: setFocusPolicy(Qt::NoFocus).
 //
 // The mouse: a move that reaches the window raises Form_MouseMove; over its bare background (no
-// control under the mouse) every hover border (Forma) of the window goes down first.
+// control under the mouse) every hover border (Forma) of the window goes down first. A border
+// that shows takes down any other, so one at most is up however fast the mouse moves.
 #pragma once
 
 #include <QDialog>

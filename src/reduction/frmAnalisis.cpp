@@ -1,6 +1,5 @@
 #include "reduction/frmAnalisis.h"
 
-#include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -35,8 +34,6 @@ void BarrasFrecuencias::paintEvent(QPaintEvent*) {
     const int anchoRotulo = 26, anchoCuenta = 64, anchoPct = 62;
     const int xBarra = anchoRotulo + 6;
     const int anchoBarra = width() - xBarra - anchoCuenta - anchoPct - 8;
-    double maximo = 0;
-    for (const Fila& f : filas_) maximo = std::max(maximo, f.porcentaje);
     QFont negrita = font();
     negrita.setBold(true);
     for (std::size_t i = 0; i < filas_.size(); ++i) {
@@ -44,7 +41,6 @@ void BarrasFrecuencias::paintEvent(QPaintEvent*) {
         const int y = static_cast<int>(i) * AltoFila;
         if (i % 2 == 1) p.fillRect(0, y, width(), AltoFila, QColor(0xF2, 0xF4, 0xFA));
         const bool vacio = f.cuenta == 0;
-        const bool mayor = !vacio && f.porcentaje >= maximo && maximo > 0;
         p.setFont(negrita);
         p.setPen(vacio ? QColor(0xA0, 0xA0, 0xA0) : QColor(0xD7, 0x26, 0x2E));
         p.drawText(QRect(0, y, anchoRotulo, AltoFila), Qt::AlignRight | Qt::AlignVCenter, f.rotulo);
@@ -53,7 +49,7 @@ void BarrasFrecuencias::paintEvent(QPaintEvent*) {
         p.fillRect(xBarra, y + 3, anchoBarra, AltoFila - 6, QColor(0xE6, 0xE9, 0xF2));
         if (largo > 0)
             p.fillRect(xBarra, y + 3, std::min(largo, anchoBarra), AltoFila - 6,
-                       mayor ? QColor(0xD7, 0x26, 0x2E) : ColorDesdeBGR(color_));
+                       f.mayor ? QColor(0xD7, 0x26, 0x2E) : ColorDesdeBGR(color_));
         p.setPen(vacio ? QColor(0xA0, 0xA0, 0xA0) : QColor(0x20, 0x20, 0x20));
         p.drawText(QRect(xBarra + anchoBarra + 4, y, anchoCuenta, AltoFila), Qt::AlignRight | Qt::AlignVCenter,
                    AyudaVentanas::Cuenta(static_cast<double>(f.cuenta)));
@@ -112,20 +108,28 @@ void frmAnalisis::Form_Activate() {
     double escala = 0;
     for (int n = 1; n <= 50; ++n) escala = std::max(escala, f.PorcentajeNumero(n));
     for (int e = 1; e <= 12; ++e) escala = std::max(escala, f.PorcentajeEstrella(e));
-    auto numeros = [&f](int desde, int hasta) {
+    // The red mark goes to every number that shares the largest count of all 50, whichever
+    // block it is drawn in; the stars are compared among themselves.
+    const Long masNumeros = *std::max_element(f.numeros.begin() + 1, f.numeros.end());
+    const Long masEstrellas = *std::max_element(f.estrellas.begin() + 1, f.estrellas.end());
+    auto numeros = [&f, masNumeros](int desde, int hasta) {
         std::vector<BarrasFrecuencias::Fila> v;
-        for (int n = desde; n <= hasta; ++n)
-            v.push_back({QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), f.numeros[static_cast<std::size_t>(n)],
-                         f.PorcentajeNumero(n)});
+        for (int n = desde; n <= hasta; ++n) {
+            const Long c = f.numeros[static_cast<std::size_t>(n)];
+            v.push_back({QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), c, f.PorcentajeNumero(n),
+                         c > 0 && c == masNumeros});
+        }
         return v;
     };
     picNumeros1->PonerFilas(numeros(1, 25), escala, 0x6B2A1B);
     picNumeros2->PonerFilas(numeros(26, 50), escala, 0x6B2A1B);
     std::vector<BarrasFrecuencias::Fila> estrellas;
     if (f.conEstrellas)
-        for (int e = 1; e <= 12; ++e)
-            estrellas.push_back({QStringLiteral("%1").arg(e, 2, 10, QLatin1Char('0')),
-                                 f.estrellas[static_cast<std::size_t>(e)], f.PorcentajeEstrella(e)});
+        for (int e = 1; e <= 12; ++e) {
+            const Long c = f.estrellas[static_cast<std::size_t>(e)];
+            estrellas.push_back({QStringLiteral("%1").arg(e, 2, 10, QLatin1Char('0')), c, f.PorcentajeEstrella(e),
+                                 c > 0 && c == masEstrellas});
+        }
     picEstrellas->PonerFilas(std::move(estrellas), escala, 0x2E9BD7);
     if (!f.conEstrellas) lblEstrellas->setText(QStringLiteral("ESTRELLAS   (no hay estrellas)"));
 
@@ -147,10 +151,10 @@ void frmAnalisis::Form_Activate() {
 
 void frmAnalisis::imgInforme_Click() {
     Plataforma& p = Plataforma::Activa();
-    const QString fecha = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const std::string fecha = modInformeTexto::FechaHoraInforme();
     const std::string ruta = modInformeTexto::RutaInforme(p.CarpetaPrograma(), modAnalisis::NombreInforme);
     std::string error;
-    if (!modInformeTexto::EscribirInforme(ruta, modAnalisis::TextoInforme(Frecuencias, fecha.toStdString()), error)) {
+    if (!modInformeTexto::EscribirInforme(ruta, modAnalisis::TextoInforme(Frecuencias, fecha), error)) {
         p.MsgBox("ERROR AL GENERAR EL INFORME (" + error + ")", EstiloMensaje::Critico);
         return;
     }

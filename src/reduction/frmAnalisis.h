@@ -13,7 +13,8 @@
 
 class QLabel;
 
-// Rows of "label, bar, count, share", one per value, painted in one go.
+// Rows of "label, bar, count, share", one per value, painted in one go; a row marked mayor
+// (the largest count of its kind) has its bar in red.
 class BarrasFrecuencias : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
         QString rotulo;
         modGeneral::Long cuenta = 0;
         double porcentaje = 0;
+        bool mayor = false;
     };
     explicit BarrasFrecuencias(QWidget* padre = nullptr);
     void PonerFilas(std::vector<Fila> filas, double escala, long colorBarra);

@@ -1,6 +1,5 @@
 #include "reduction/frmGarantiasTOTAL.h"
 
-#include <QDateTime>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -234,7 +233,7 @@ void frmGarantiasTOTAL::CalcularGarantias() {
         ~Restaurar() { TotalNumerosBase = valor; }
     } restaurar{tamanoAnterior};
     const SistemaEscenarios sistema = SistemaElegido();
-    const QString fecha = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    const std::string fecha = modInformeTexto::FechaHoraInforme();
     std::string errorInforme;
     try {
         if (N < 5 || N > 50 || CombinacionBase.UBound() < N) throw std::runtime_error("no hay combinación base");
@@ -251,12 +250,13 @@ void frmGarantiasTOTAL::CalcularGarantias() {
         for (int p = 1; p <= N; ++p) datos.base.push_back(CombinacionBase(p));
         datos.apuestas = static_cast<Long>(apuestas.size());
         datos.apuestasTotales = totalApuestas_;
-        datos.fecha = fecha.toStdString();
+        datos.fecha = fecha;
 
         for (int k = 5; k >= 1 && !Detenido; --k) {
-            lblEstado->setText(QStringLiteral("Nivel si %1 : preparando %2 escenarios ...")
+            lblEstado->setText(QStringLiteral("Nivel si %1 : preparando %2 ...")
                                    .arg(k)
-                                   .arg(AyudaVentanas::Cuenta(NumeroCombinaciones(N, k))));
+                                   .arg(AyudaVentanas::Cuenta(NumeroCombinaciones(N, k), QStringLiteral("escenario"),
+                                                              QStringLiteral("escenarios"))));
             plataforma.DoEvents();
             GenerarCombinaciones(k, 5);
             if (Detenido) {
@@ -272,9 +272,11 @@ void frmGarantiasTOTAL::CalcularGarantias() {
                 else fraccion = 0.2 + 0.8 * fraccion;
                 prgProgreso->setValue(static_cast<int>((hechosNiveles + fraccion) / 5.0 * 1000.0));
                 if (a.fase == modGarantias::Avance::Fase::Escenarios)
-                    lblEstado->setText(QStringLiteral("Nivel si %1 : %2 de %3 escenarios ...")
+                    lblEstado->setText(QStringLiteral("Nivel si %1 : %2 de %3 ...")
                                            .arg(k)
-                                           .arg(AyudaVentanas::Cuenta(a.hechos), AyudaVentanas::Cuenta(a.total)));
+                                           .arg(AyudaVentanas::Cuenta(a.hechos),
+                                                AyudaVentanas::Cuenta(a.total, QStringLiteral("escenario"),
+                                                                      QStringLiteral("escenarios"))));
                 plataforma.DoEvents();
             };
             const ResultadoNivel r = modGarantias::CalcularNivel(

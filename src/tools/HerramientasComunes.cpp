@@ -163,8 +163,9 @@ Long VentanaGenerador::Generar(const std::vector<Byte>& numeros, const std::vect
     }
     modGeneral::ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(AyudaVentanas::Cuenta(cuantas),
+    lblEstado->SetCaption(escrito ? QStringLiteral("%1 en %2")
+                                        .arg(AyudaVentanas::Cuenta(cuantas, QStringLiteral("apuesta guardada"),
+                                                                   QStringLiteral("apuestas guardadas")),
                                              QString::fromStdString(modRutas::NombreSinCarpeta(modGeneral::NombreFichero)))
                                   : QString());
     cmdGenerar->setEnabled(true);
@@ -208,7 +209,9 @@ Long ApuestasPedidas(const QString& texto, Long posibles, std::size_t cuantosNum
     const qlonglong pedidas = t.toLongLong(&ok);
     if (!ok || pedidas < 1 || pedidas > posibles) {
         p.MsgBox("AVISO: CON " + std::to_string(cuantosNumeros) + " NUMEROS SE PUEDEN GENERAR ENTRE 1 Y " +
-                     FormatoMiles(posibles) + " APUESTAS DIFERENTES",
+                     AyudaVentanas::Cuenta(posibles, QStringLiteral("APUESTA DIFERENTE"),
+                                           QStringLiteral("APUESTAS DIFERENTES"))
+                         .toStdString(),
                  EstiloMensaje::Exclamacion);
         return 0;
     }

@@ -1,6 +1,5 @@
 #include "tools/frmEscrutar.h"
 
-#include <QDate>
 #include <QFrame>
 #include <QLabel>
 #include <algorithm>
@@ -8,6 +7,7 @@
 
 #include "kit/AyudaVentanas.h"
 #include "platform/Plataforma.h"
+#include "common/modInformeTexto.h"
 #include "common/modRutas.h"
 
 using namespace modGeneral;
@@ -272,8 +272,9 @@ void frmEscrutar::cmdDesdeFichero_Click() {
         return;
     }
     Origen = "Fichero " + modRutas::NombreSinCarpeta(ruta);
-    lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2 apuestas)")
-                              .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
+    lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2)")
+                              .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
+                                   AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas"))));
     lblOrigen->setToolTip(QString::fromStdString(ruta));
     LimpiarResultado();
     if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();
@@ -283,7 +284,7 @@ void frmEscrutar::cmdDesdeFichero_Click() {
 void frmEscrutar::EscribirInformePremios() {
     std::vector<std::string> l;
     l.push_back("TORNAVENTURA 3.1 - ESCRUTINIO DE APUESTAS");
-    l.push_back("Fecha: " + QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString());
+    l.push_back("Fecha: " + modInformeTexto::FechaInforme());
     l.push_back("");
     std::string ganadora = "Combinaci\xC3\xB3n ganadora: ";
     for (int i = 1; i <= 5; ++i) ganadora += DosCifras(CombinacionGanadora[i]) + (i < 5 ? " " : "");

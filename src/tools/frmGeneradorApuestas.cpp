@@ -42,7 +42,10 @@ Long frmGeneradorApuestas::ApuestasPosibles() const {
 
 void frmGeneradorApuestas::ActualizarPosibles() {
     const auto n = RejillaNumeros::ValoresMarcados(lblNumero).size(), e = RejillaNumeros::ValoresMarcados(lblEstrella).size();
-    lblMarcados->setText(QStringLiteral("%1 números y %2 estrellas marcados").arg(n).arg(e));
+    lblMarcados->setText(QStringLiteral("%1 y %2 marcados")
+                             .arg(AyudaVentanas::Cuenta(static_cast<double>(n), QStringLiteral("número"), QStringLiteral("números")),
+                                  AyudaVentanas::Cuenta(static_cast<double>(e), QStringLiteral("estrella"),
+                                                        QStringLiteral("estrellas"))));
     MostrarPosibles();
 }
 

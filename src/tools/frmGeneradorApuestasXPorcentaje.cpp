@@ -123,8 +123,10 @@ void frmGeneradorApuestasXPorcentaje::cmdGenerar_Click() {
     const Long hechas = Generar(numeros, estrellas, cuantas, generar);
     if (hechas < cuantas)
         // Percentages so uneven that the last bets would take too long to find.
-        p.MsgBox("AVISO: CON ESTOS PORCENTAJES SOLO SE HAN PODIDO GENERAR " + FormatoMiles(hechas) +
-                     " APUESTAS DIFERENTES; PIDA MENOS APUESTAS O REPARTA MEJOR LOS PORCENTAJES. NO SE HA GUARDADO "
+        p.MsgBox("AVISO: CON ESTOS PORCENTAJES SOLO SE HAN PODIDO GENERAR " +
+                     AyudaVentanas::Cuenta(hechas, QStringLiteral("APUESTA DIFERENTE"), QStringLiteral("APUESTAS DIFERENTES"))
+                         .toStdString() +
+                     "; PIDA MENOS APUESTAS O REPARTA MEJOR LOS PORCENTAJES. NO SE HA GUARDADO "
                      "EL FICHERO",
                  EstiloMensaje::Exclamacion);
 }

@@ -102,8 +102,9 @@ void frmSistemasPropios::cmdDesdeFichero_Click() {
         if (numero[n]) NumerosOrigen.push_back(static_cast<Byte>(n));
     for (int e = 1; e <= 12; ++e)
         if (estrella[e]) EstrellasOrigen.push_back(static_cast<Byte>(e));
-    lblFicheroOrigen->SetCaption(QStringLiteral("%1   (%2 apuestas)")
-                                     .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas)));
+    lblFicheroOrigen->SetCaption(QStringLiteral("%1   (%2)")
+                                     .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
+                                          AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas"))));
     lblFicheroOrigen->setToolTip(QString::fromStdString(ruta));
     ActualizarCorrespondencia();
 }
@@ -131,10 +132,11 @@ void frmSistemasPropios::ActualizarCorrespondencia() {
                                                                  .arg(EstrellasOrigen.size())
                                                                  .arg(Lista(EstrellasOrigen)));
     lblMarcados->SetCaption(
-        QStringLiteral("Marcados %1 de %2 números y %3 estrellas (sin estrellas marcadas se conservan las de origen)")
+        QStringLiteral("Marcados %1 de %2 números y %3 (sin estrellas marcadas se conservan las de origen)")
             .arg(destino.size())
             .arg(NumerosOrigen.size())
-            .arg(estrellas.size()));
+            .arg(AyudaVentanas::Cuenta(static_cast<double>(estrellas.size()), QStringLiteral("estrella"),
+                                       QStringLiteral("estrellas"))));
     lstCorrespondencia->Clear();
     for (std::size_t i = 0; i < NumerosOrigen.size(); ++i)
         lstCorrespondencia->AddItem(DosCifras(NumerosOrigen[i]) + QStringLiteral(" → ") +
@@ -157,14 +159,20 @@ void frmSistemasPropios::cmdGuardar_Click() {
     if (destino.size() != NumerosOrigen.size()) {
         p.MsgBox("AVISO: EL SISTEMA DE ORIGEN USA " + std::to_string(NumerosOrigen.size()) + " NUMEROS: MARQUE " +
                      std::to_string(NumerosOrigen.size()) + " NUMEROS DE DESTINO (HAY " +
-                     std::to_string(destino.size()) + " MARCADOS)",
+                     AyudaVentanas::Cuenta(static_cast<double>(destino.size()), QStringLiteral("MARCADO"),
+                                           QStringLiteral("MARCADOS"))
+                         .toStdString() +
+                     ")",
                  EstiloMensaje::Exclamacion);
         return;
     }
     if (!estrellas.empty() && estrellas.size() != EstrellasOrigen.size()) {
-        p.MsgBox("AVISO: EL SISTEMA DE ORIGEN USA " + std::to_string(EstrellasOrigen.size()) +
-                     " ESTRELLAS: MARQUE " + std::to_string(EstrellasOrigen.size()) +
-                     " ESTRELLAS DE DESTINO O NINGUNA PARA CONSERVARLAS",
+        const std::string usadas =
+            AyudaVentanas::Cuenta(static_cast<double>(EstrellasOrigen.size()), QStringLiteral("ESTRELLA"),
+                                  QStringLiteral("ESTRELLAS"))
+                .toStdString();
+        p.MsgBox("AVISO: EL SISTEMA DE ORIGEN USA " + usadas + ": MARQUE " + usadas +
+                     " DE DESTINO O NINGUNA PARA CONSERVARLAS",
                  EstiloMensaje::Exclamacion);
         return;
     }
@@ -198,8 +206,9 @@ void frmSistemasPropios::cmdGuardar_Click() {
         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
     ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(escrito ? QStringLiteral("%1 apuestas guardadas en %2")
-                                        .arg(AyudaVentanas::Cuenta(TotalApuestas),
+    lblEstado->SetCaption(escrito ? QStringLiteral("%1 en %2")
+                                        .arg(AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta guardada"),
+                                                                   QStringLiteral("apuestas guardadas")),
                                              QString::fromStdString(modRutas::NombreSinCarpeta(NombreFichero)))
                                   : QString());
     cmdGuardar->setEnabled(true);

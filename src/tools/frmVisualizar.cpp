@@ -139,9 +139,10 @@ void frmVisualizar::cmdAbrirFichero_Click() {
         lblFichero->SetCaption(antes);
         return;
     }
-    lblFichero->SetCaption(QStringLiteral("%1   -   %2 apuestas, %3 boletos")
-                               .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)), AyudaVentanas::Cuenta(TotalApuestas),
-                                    AyudaVentanas::Cuenta(TotalBoletos())));
+    lblFichero->SetCaption(QStringLiteral("%1   -   %2, %3")
+                               .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
+                                    AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas")),
+                                    AyudaVentanas::Cuenta(TotalBoletos(), QStringLiteral("boleto"), QStringLiteral("boletos"))));
     lblFichero->setToolTip(QString::fromStdString(ruta));
     MostrarBoleto(1);
 }

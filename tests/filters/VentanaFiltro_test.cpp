@@ -110,9 +110,9 @@ TEST_F(Marco, LosBordesSiguenAlRatonHastaElFondo) {
     MoverRaton(w.imgVolver);
     EXPECT_TRUE(w.ShapeBorde[0]->isVisible());
     EXPECT_FALSE(w.ShapeBorde[1]->isVisible());
-    // From imgVolver straight onto imgActivar: both stay up.
+    // From imgVolver straight onto imgActivar: the new border takes the old one down.
     MoverRaton(w.imgActivar);
-    EXPECT_TRUE(w.ShapeBorde[0]->isVisible());
+    EXPECT_FALSE(w.ShapeBorde[0]->isVisible());
     EXPECT_TRUE(w.ShapeBorde[1]->isVisible());
     // Over another control the borders stay.
     MoverRaton(&w, w.caja->geometry().center());

@@ -405,7 +405,7 @@ TEST_F(AbrirBase, FicherosDanadosOHostiles) {
         EXPECT_TRUE(BaseGuardada);
         // The window goes on working.
         MarcarNumeros({7});
-        EXPECT_EQ(Caption(f.lblTipoCombinacion), "1 Números");
+        EXPECT_EQ(Caption(f.lblTipoCombinacion), "1 Número");
     }
     // A file that is gone by the time it is read.
     Abrir(Ruta("no_existe.xml"));

@@ -16,7 +16,7 @@ TEST_F(PruebaPrincipal, ClicEnUnNumeroAlternaSuAspecto) {
     EXPECT_EQ(f.lblNumero[16]->BackColor(), 0x0000FF);
     EXPECT_EQ(f.lblNumero[16]->ForeColor(), 0xFFFFFF);
     EXPECT_FALSE(BaseGuardada);
-    EXPECT_EQ(Caption(f.lblTipoCombinacion), "1 Números");
+    EXPECT_EQ(Caption(f.lblTipoCombinacion), "1 Número");
     // Any grid click puts the calculation's counters back to the initial ones.
     EXPECT_EQ(Caption(f.lblApuestasCondicionadas), "0");
     EXPECT_EQ(Caption(f.lblApuestasReducidas), "0");
@@ -25,7 +25,7 @@ TEST_F(PruebaPrincipal, ClicEnUnNumeroAlternaSuAspecto) {
     EXPECT_EQ(f.lblNumero[16]->ForeColor(), 0x0000FF);
     EXPECT_EQ(f.lblNumero[16]->BackColor(), 0x0000FF) << "the free look leaves the back colour";
     f.lblEstrella_Click(11);
-    EXPECT_EQ(Caption(f.lblTipoCombinacionEstrellas), "1 Estrellas");
+    EXPECT_EQ(Caption(f.lblTipoCombinacionEstrellas), "1 Estrella");
 }
 
 TEST_F(PruebaPrincipal, ClicDeVerdadEnLaEtiqueta) {

@@ -2,7 +2,10 @@
 // toolbar with the total of bets, and its report.
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 #include <string>
 
 #include "common/modInformeTexto.h"
@@ -104,6 +107,32 @@ TEST_F(Analisis, LaVentanaDesdeLaBarraConElTotalDeApuestas) {
     f.lblMenu_Click(5);
     EXPECT_EQ(guion.modalesMostrados.size(), 1u);
     EXPECT_EQ(guion.UltimoMensaje(), "ERROR: No hay apuestas generadas");
+}
+
+TEST_F(Analisis, ElRojoMarcaElMayorDeLosCincuentaNumerosYDeLasDoceEstrellas) {
+    Apuestas(24);  // 05..24 in five bets each; 26, the most of the second block, in three
+    frmAnalisis a;
+    a.NumApuestas = 24;
+    a.Activar();
+    std::string rojos;
+    for (const BarrasFrecuencias* b : {a.picNumeros1, a.picNumeros2, a.picEstrellas})
+        for (const auto& f : b->Filas()) rojos += f.mayor ? f.rotulo.toStdString() + " " : "";
+    EXPECT_EQ(rojos, "05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 01 ");
+}
+
+TEST_F(Analisis, ElInformeSeFechaDiaMesAnoSeaCualSeaElIdioma) {
+    frmAnalisis a;
+    const QLocale anterior;
+    for (const QLocale& idioma : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(idioma);
+        a.imgInforme_Click();
+        QFile fichero(QString::fromStdString(guion.carpeta + "/TORNAVENTURA_ANALISIS.txt"));
+        ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
+        const QString hoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        const QRegularExpression linea(QStringLiteral(R"(\r\nFecha : %1 \d\d:\d\d:\d\d\r\n)").arg(hoy));
+        EXPECT_TRUE(QString::fromLatin1(fichero.readAll()).contains(linea)) << idioma.name().toStdString();
+    }
+    QLocale::setDefault(anterior);
 }
 
 TEST_F(Analisis, ElInformeQueNoSePuedeEscribirSeAvisa) {

@@ -177,7 +177,7 @@ TEST(frmGeneradorApuestasXPorcentaje, RechazaPorcentajesImposiblesYCuentasMalas)
     EXPECT_EQ(g.UltimoMensaje(), "AVISO: INDIQUE CUANTAS APUESTAS DESEA GENERAR");
     Escribir(w.txtApuestas, "2");
     w.cmdGenerar_Click();
-    EXPECT_EQ(g.UltimoMensaje(), "AVISO: CON 5 NUMEROS SE PUEDEN GENERAR ENTRE 1 Y 1 APUESTAS DIFERENTES");
+    EXPECT_EQ(g.UltimoMensaje(), "AVISO: CON 5 NUMEROS SE PUEDEN GENERAR ENTRE 1 Y 1 APUESTA DIFERENTE");
     EXPECT_TRUE(g.peticiones.empty());
     // The percentage boxes filter keys too.
     Escribir(w.txtPorcentaje[0], "4x");

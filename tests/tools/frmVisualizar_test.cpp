@@ -148,8 +148,13 @@ TEST_F(PruebaVisualizar, AbreElFicheroAlMostrarseYLoEnsenaPorBoletos) {
         EXPECT_EQ(Mostrada(w, 1), (std::vector<int>{10, 20, 30, 40, 50, 11, 12}));
         w.imgSiguiente_Click();
         EXPECT_EQ(Mostrada(w, 0), (std::vector<int>{4, 5, 6, 7, 8, 9, 12}));
-        EXPECT_NE(w.lblFichero->Caption().indexOf(QStringLiteral("boletos.txt")), -1);
+        EXPECT_EQ(w.lblFichero->Caption(), QStringLiteral("boletos.txt   -   6 apuestas, 2 boletos"));
+        // One bet is one ticket, both counts in the singular.
+        g.dialogos.push_back(Eleccion(g.carpeta + "/una.txt", 1));
+        w.cmdAbrirFichero_Click();
+        EXPECT_EQ(w.lblFichero->Caption(), QStringLiteral("una.txt   -   1 apuesta, 1 boleto"));
     };
+    ayuda::EscribirTexto(g.carpeta + "/una.txt", "0102030405*0102\r\n");
     g.MostrarModal(w);
     EXPECT_EQ(g.peticiones.at(0).titulo, "Abrir Fichero");
 }
