@@ -140,6 +140,14 @@ std::string Repetir(const std::string& pieza, long nodos, const std::string& ant
     return t + despues;
 }
 
+// The largest file the size limit allows: copies of pieza between antes and despues.
+std::string Llenar(const std::string& antes, const std::string& pieza, const std::string& despues) {
+    const std::size_t fijo = Envolver(antes + despues).size();
+    std::string medio;
+    for (std::size_t n = (Limite - fijo) / pieza.size(); n > 0; --n) medio += pieza;
+    return Envolver(antes + medio + despues);
+}
+
 struct Hostil {
     const char* nombre;
     std::string bytes;
@@ -184,16 +192,26 @@ Hostil CrearHostil(int k) {
         while (v.size() < Limite - 300) v += ",7";
         return {"lista_de_dos_millones", Envolver("<Combinacion><Base_Numeros numeros='" + v + "'/></Combinacion>")};
     }
-    default: {
+    case 6: {
         // Character references of a character beyond Latin-1 in one attribute.
         std::string v;
         while (v.size() < Limite - 300) v += "&#x4E2D;";
         return {"referencias_de_caracter", Envolver("<BaseASCII valor='" + v + "'/>")};
     }
+    // The three below are kept in fuzz/regresiones/basexml_fuzz/ under the same names.
+    case 7:
+        // A list of 4 million empty items, each one not a number.
+        return {"comas_en_numeros_4MB", Llenar("<Combinacion><Base_Numeros numeros='", ",", "'/></Combinacion>")};
+    case 8:
+        // A text of escaped less-than signs.
+        return {"lt_en_texto_4MB", Llenar("<BaseASCII valor=''>", "&lt;", "</BaseASCII>")};
+    default:
+        // An attribute of escaped ampersands.
+        return {"amp_en_atributo_4MB", Llenar("<BaseASCII valor='", "&amp;", "'/>")};
     }
 }
 
-constexpr int TotalHostiles = 7;
+constexpr int TotalHostiles = 10;
 
 void AbrirBaseHostil(benchmark::State& estado) {
     PlataformaGuion plataforma;

@@ -206,13 +206,34 @@ void EscribirFiltro(Escritor& x, int k, bool activo) {
     x.Cerrar("Filtro");
 }
 
+// The length of the UTF-8 sequence at t[i] when it encodes a code point XML cannot hold
+// although UTF-8 can (U+FDD0..U+FDEF and the last two of every plane), else 0.
+std::size_t LargoNoCaracter(const std::string& t, std::size_t i) {
+    const unsigned char primero = static_cast<unsigned char>(t[i]);
+    const std::size_t largo = primero == 0xEF ? 3 : (primero >= 0xF0 && primero <= 0xF4) ? 4 : 0;
+    if (largo == 0 || i + largo > t.size()) return 0;
+    char32_t c = primero & (largo == 3 ? 0x0F : 0x07);
+    for (std::size_t k = 1; k < largo; ++k) {
+        const unsigned char b = static_cast<unsigned char>(t[i + k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (b & 0x3F);
+    }
+    return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE ? largo : 0;
+}
+
 }  // namespace
 
 std::string EscaparAtributo(const std::string& texto) {
     std::string s;
     s.reserve(texto.size());
-    for (char ch : texto) {
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const char ch = texto[i];
         const unsigned char c = static_cast<unsigned char>(ch);
+        if (const std::size_t largo = LargoNoCaracter(texto, i)) {
+            s += '?';
+            i += largo - 1;
+            continue;
+        }
         switch (c) {
         case '&': s += "&amp;"; break;
         case '<': s += "&lt;"; break;

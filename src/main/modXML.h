@@ -33,7 +33,8 @@ struct DatosBaseXML {
 std::string GenerarXMLBase(const DatosBaseXML& datos);
 
 // A text made safe as an attribute value: & < > ' " as entities, tab and line ends as
-// character references, other control characters (which XML cannot carry) as "?".
+// character references; what XML cannot carry becomes "?": the other control characters and
+// the non-characters (U+FDD0..U+FDEF, U+FFFE, U+FFFF and the last two of every plane).
 std::string EscaparAtributo(const std::string& texto);
 
 // The flags set (nonzero) among indexes desde..hasta of a row, ascending, joined by ",".

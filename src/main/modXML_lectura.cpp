@@ -4,6 +4,7 @@
 //
 // A base file may come from anywhere, so nothing read here is trusted as an index: every
 // group, row, position and list item is tested against its table before it is stored.
+#include <cstring>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -131,11 +132,12 @@ bool EsUno(const std::string& t) {
 template <class F>
 void CadaElemento(std::string_view texto, char sep, F f) {
     if (texto.empty()) return;
-    long i = 0;
-    for (std::size_t inicio = 0;; ++i) {
-        const std::size_t p = texto.find(sep, inicio);
-        f(texto.substr(inicio, p == std::string_view::npos ? std::string_view::npos : p - inicio), i);
-        if (p == std::string_view::npos) break;
+    const char* inicio = texto.data();
+    const char* const fin = inicio + texto.size();
+    for (long i = 0;; ++i) {
+        const char* p = static_cast<const char*>(std::memchr(inicio, sep, static_cast<std::size_t>(fin - inicio)));
+        f(std::string_view(inicio, static_cast<std::size_t>((p ? p : fin) - inicio)), i);
+        if (!p) break;
         inicio = p + 1;
     }
 }
@@ -148,16 +150,23 @@ void LeerLista(const NodoXML& nodo, const char* atributo, int minimo, int maximo
                bool informarAlto, Seccion& s, Marcar marcar) {
     std::string valor;
     if (!Atributo(nodo, atributo, valor, s)) return;
+    // Only the last failure is listed, so its text is made once, after the list: a list may
+    // hold millions of items.
+    const char* fallo = nullptr;
+    std::string_view fallido;
     CadaElemento(valor, ',', [&](std::string_view item, long) {
         long long v = 0;
         if (!Entero(item, v)) {
-            s.Fallo("VALOR NO NUMERICO: " + Extracto(item));
-            return;
+            fallo = "VALOR NO NUMERICO: ";
+            fallido = item;
+        } else if (v >= minimo && v <= maximo) {
+            marcar(static_cast<int>(v));
+        } else if ((v < minimo && informarBajo) || (v > maximo && informarAlto)) {
+            fallo = "VALOR FUERA DE RANGO: ";
+            fallido = item;
         }
-        if (v >= minimo && v <= maximo) marcar(static_cast<int>(v));
-        else if ((v < minimo && informarBajo) || (v > maximo && informarAlto))
-            s.Fallo("VALOR FUERA DE RANGO: " + Extracto(item));
     });
+    if (fallo) s.Fallo(fallo + Extracto(fallido));
 }
 
 // A list into a counts table (indexes 0..5).
@@ -175,13 +184,13 @@ void LeerFila(const NodoXML& nodo, const char* atributo, Tabla<Byte>& t, long fi
 void LeerFiguras(const NodoXML& nodo, TablaFiguras& t, Seccion& s) {
     std::string valor;
     if (!Atributo(nodo, "valores", valor, s)) return;
+    // Items beyond the seventh all fail alike, and last: one text for them all.
+    bool demasiados = false;
     CadaElemento(valor, ',', [&](std::string_view item, long i) {
-        if (i >= 7) {
-            s.Fallo("DEMASIADOS VALORES: " + Extracto(valor));
-            return;
-        }
-        AByte(item, t.v[i + 1], s);
+        if (i >= 7) demasiados = true;
+        else AByte(item, t.v[i + 1], s);
     });
+    if (demasiados) s.Fallo("DEMASIADOS VALORES: " + Extracto(valor));
 }
 
 // The range rule: "minimum-maximum"; anything but exactly two parts stores nothing.
@@ -224,9 +233,10 @@ void LeerCombinacionGanadora(const NodoXML& c) {
     try {
         std::string valor;
         if (Atributo(c, "valor", valor, s)) {
+            bool demasiados = false;
             CadaElemento(valor, ',', [&](std::string_view item, long i) {
                 if (i >= 7) {
-                    s.Fallo("DEMASIADOS VALORES: " + Extracto(valor));
+                    demasiados = true;
                     return;
                 }
                 Integer v = 0;
@@ -241,6 +251,7 @@ void LeerCombinacionGanadora(const NodoXML& c) {
                     casilla = static_cast<Byte>(v);
                 }
             });
+            if (demasiados) s.Fallo("DEMASIADOS VALORES: " + Extracto(valor));
         }
     } catch (const std::exception& x) {
         s.Fallo(x.what());

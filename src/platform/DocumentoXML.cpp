@@ -5,11 +5,16 @@
 #include <QString>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <vector>
 
 #include "platform/Ficheros.h"
 
 struct DatosDocumentoXML {
     QDomDocument doc;
+    // The attribute names of each element, elements in document order, as the parsed text
+    // gives them: the tree keeps attributes in a hash, whose order changes from run to run.
+    std::vector<QStringList> ordenAtributos;
 };
 
 struct DatosNodoXML {
@@ -116,12 +121,8 @@ Marcas ExplorarMarcas(const QString& texto) {
         const qsizetype p = texto.indexOf(fin, desde);
         return p < 0 ? n : p + fin.size();
     };
-    qsizetype i = 0;
-    while (i < n) {
-        if (t[i] != u'<') {
-            ++i;
-            continue;
-        }
+    // Text and quoted values are passed over by search, not a character at a time.
+    for (qsizetype i = 0; (i = texto.indexOf(u'<', i)) >= 0;) {
         if (empieza(i, QLatin1StringView("<!--"))) {
             i = saltarHasta(i + 4, QLatin1StringView("-->"));
         } else if (empieza(i, QLatin1StringView("<![CDATA["))) {
@@ -133,13 +134,12 @@ Marcas ExplorarMarcas(const QString& texto) {
             return r;
         } else {
             long atributos = 0;
-            QChar comilla;
             for (++i; i < n; ++i) {
                 const QChar c = t[i];
-                if (!comilla.isNull()) {
-                    if (c == comilla) comilla = QChar();
-                } else if (c == u'"' || c == u'\'') {
-                    comilla = c;
+                if (c == u'"' || c == u'\'') {
+                    const qsizetype cierre = texto.indexOf(c, i + 1);
+                    if (cierre < 0) i = n - 1;  // the value runs to the end of the text
+                    else i = cierre;
                 } else if (c == u'=') {
                     ++atributos;
                 } else if (c == u'>' || c == u'<') {
@@ -168,7 +168,7 @@ std::string TextoMalFormado(long linea, long columna) {
            std::to_string(columna) + ")";
 }
 
-Medida MedirDocumento(QXmlStreamReader& lector) {
+Medida MedirDocumento(QXmlStreamReader& lector, std::vector<QStringList>& ordenAtributos) {
     // As the parser reads it: no namespace processing.
     lector.setNamespaceProcessing(false);
     int profundidad = 0;
@@ -183,7 +183,12 @@ Medida MedirDocumento(QXmlStreamReader& lector) {
                             std::to_string(DocumentoXML::ProfundidadMaximo) + " niveles"};
             const QXmlStreamAttributes atributos = lector.attributes();
             nodos += 1 + atributos.size();
-            for (const QXmlStreamAttribute& a : atributos) caracteres += a.value().size();
+            QStringList nombres;
+            for (const QXmlStreamAttribute& a : atributos) {
+                caracteres += a.value().size();
+                if (atributos.size() > 1) nombres.append(a.qualifiedName().toString());  // one needs no order
+            }
+            ordenAtributos.push_back(std::move(nombres));
             break;
         }
         case QXmlStreamReader::EndElement:
@@ -218,8 +223,8 @@ std::string TextoTamano() {
            std::to_string(DocumentoXML::TamanoMaximo / (1024 * 1024)) + " MB)";
 }
 
-// The decoded text through the limits and, when it passes them, into doc.
-Medida Analizar(const QString& texto, QDomDocument& doc) {
+// The decoded text through the limits and, when it passes them, into the document.
+Medida Analizar(const QString& texto, DatosDocumentoXML& d) {
     const Marcas marcas = ExplorarMarcas(texto);
     if (marcas.dtd) return {DocumentoXML::ErrorEntidades, TextoEntidades()};
     if (marcas.atributosMaximos > DocumentoXML::AtributosMaximos)
@@ -227,12 +232,12 @@ Medida Analizar(const QString& texto, QDomDocument& doc) {
                                                         std::to_string(DocumentoXML::AtributosMaximos) + " atributos"};
     {
         QXmlStreamReader lector(texto);
-        const Medida m = MedirDocumento(lector);
+        const Medida m = MedirDocumento(lector, d.ordenAtributos);
         if (m.codigo != 0) return m;
     }
     int linea = 0, columna = 0;
     // The text is already decoded: an encoding named in its declaration does not apply.
-    if (!doc.setContent(texto, nullptr, &linea, &columna))
+    if (!d.doc.setContent(texto, nullptr, &linea, &columna))
         return {DocumentoXML::ErrorMalFormado, TextoMalFormado(linea, columna), linea, columna};
     return {};
 }
@@ -345,7 +350,7 @@ bool DocumentoXML::cargarBytes(const std::string& datos) {
         AnotarRechazo(ErrorMalFormado, "La codificaci\xC3\xB3n de caracteres del documento XML no es v\xC3\xA1lida");
         return false;
     }
-    const Medida m = Analizar(texto, d_->doc);
+    const Medida m = Analizar(texto, *d_);
     return AceptarMedida(m.codigo, m.motivo, m.linea, m.columna);
 }
 
@@ -356,7 +361,7 @@ bool DocumentoXML::loadXML(const std::string& texto) {
         AnotarRechazo(ErrorDemasiadoGrande, "El texto XML es demasiado grande");
         return false;
     }
-    const Medida m = Analizar(Q(texto), d_->doc);
+    const Medida m = Analizar(Q(texto), *d_);
     return AceptarMedida(m.codigo, m.motivo, m.linea, m.columna);
 }
 
@@ -383,30 +388,135 @@ bool DocumentoXML::AceptarMedida(long codigo, const std::string& motivo, long li
 }
 
 namespace {
-// The document as text: our declaration, then the tree one element per line, CR LF ends.
-QString Serializar(const QDomDocument& doc) {
-    QDomDocument copia = doc.cloneNode(true).toDocument();
-    QDomNode n = copia.firstChild();
-    while (!n.isNull()) {
-        QDomNode siguiente = n.nextSibling();
-        if (n.isProcessingInstruction() && n.nodeName() == QLatin1String("xml")) copia.removeChild(n);
-        n = siguiente;
+
+// The tree as text, laid out as QDom lays it out without indentation (a line after each
+// element, comment and processing instruction unless text follows; none inside text), with
+// two differences: every element's attributes come in the order of the parsed text, so the
+// same text always gives the same bytes, and escaping takes time in proportion to the text
+// (QDom escapes by replacing in place, which grows with the square of what it escapes).
+class Serializador {
+public:
+    explicit Serializador(const DatosDocumentoXML& d) : d_(d) {}
+
+    QString Documento() {
+        for (QDomNode n = d_.doc.firstChild(); !n.isNull(); n = n.nextSibling())
+            if (!(n.isProcessingInstruction() && n.nodeName() == QLatin1String("xml"))) Nodo(n);  // ours goes first
+        return std::move(s_);
     }
-    QString cuerpo = copia.toString(0);
+
+private:
+    // CDATA sections count as text, as they do for QDom.
+    static bool SigueTexto(const QDomNode& n) { return n.nextSibling().isText(); }
+    void Linea(const QDomNode& n) {
+        if (!SigueTexto(n)) s_ += u'\n';
+    }
+
+    void Nodo(const QDomNode& n) {
+        switch (n.nodeType()) {
+        case QDomNode::ElementNode: Elemento(n.toElement()); break;
+        case QDomNode::TextNode: Escapar(n.nodeValue(), false); break;
+        case QDomNode::CDATASectionNode: {
+            QString v = n.nodeValue();
+            s_ += QLatin1String("<![CDATA[") + v.replace(QLatin1String("]]>"), QLatin1String("]]]]><![CDATA[>")) +
+                  QLatin1String("]]>");
+            break;
+        }
+        case QDomNode::CommentNode: {
+            const QString v = n.nodeValue();
+            // A comment may not end in "--->".
+            s_ += QLatin1String("<!--") + v + QLatin1String(v.endsWith(u'-') ? " -->" : "-->");
+            Linea(n);
+            break;
+        }
+        case QDomNode::ProcessingInstructionNode:
+            s_ += QLatin1String("<?") + n.nodeName() + u' ' + n.nodeValue() + QLatin1String("?>\n");
+            break;
+        default:
+            break;  // a DTD and entity references are refused before parsing
+        }
+    }
+
+    void Elemento(QDomElement e) {
+        s_ += u'<' + e.tagName();
+        for (const QString& nombre : NombresAtributos(e)) {
+            s_ += u' ' + nombre + QLatin1String("=\"");
+            Escapar(e.attributeNode(nombre).value(), true);
+            s_ += u'"';
+        }
+        if (!e.hasChildNodes()) {
+            s_ += QLatin1String("/>");
+        } else {
+            s_ += u'>';
+            if (!e.firstChild().isText()) s_ += u'\n';
+            for (QDomNode h = e.firstChild(); !h.isNull(); h = h.nextSibling()) Nodo(h);
+            s_ += QLatin1String("</") + e.tagName() + u'>';
+        }
+        Linea(e);
+    }
+
+    // Elements come in document order, as the parsed text gave them.
+    QStringList NombresAtributos(const QDomElement& e) {
+        const QDomNamedNodeMap atributos = e.attributes();
+        const std::size_t k = elemento_++;
+        if (k < d_.ordenAtributos.size() && d_.ordenAtributos[k].size() == atributos.length())
+            return d_.ordenAtributos[k];
+        // One attribute or none: by name, which is also the same in every run.
+        QStringList nombres;
+        for (int i = 0; i < atributos.length(); ++i) nombres.append(atributos.item(i).nodeName());
+        std::sort(nombres.begin(), nombres.end());
+        return nombres;
+    }
+
+    // As QDom escapes: < and & always, > after "]]", and in attribute values the quote and
+    // the blanks a parser would turn into spaces; a carriage return in text as well.
+    // Runs of plain characters are copied whole.
+    void Escapar(const QString& v, bool atributo) {
+        constexpr quint64 Especiales = (1ULL << '<') | (1ULL << '&') | (1ULL << '>') | (1ULL << '"') | (1ULL << '\t') |
+                                       (1ULL << '\n') | (1ULL << '\r');
+        s_.reserve(s_.size() + v.size());
+        qsizetype copiado = 0;
+        for (qsizetype i = 0; i < v.size(); ++i) {
+            const char16_t c = v.at(i).unicode();
+            if (c >= 64 || ((Especiales >> c) & 1) == 0) continue;
+            QLatin1StringView r;
+            if (c == u'<') r = QLatin1StringView("&lt;");
+            else if (c == u'&') r = QLatin1StringView("&amp;");
+            else if (c == u'>' && i >= 2 && v.at(i - 1) == u']' && v.at(i - 2) == u']') r = QLatin1StringView("&gt;");
+            else if (atributo && c == u'"') r = QLatin1StringView("&quot;");
+            else if (atributo && c == u'\t') r = QLatin1StringView("&#x9;");
+            else if (atributo && c == u'\n') r = QLatin1StringView("&#xa;");
+            else if (c == u'\r') r = QLatin1StringView("&#xd;");
+            else continue;
+            s_.append(QStringView(v).sliced(copiado, i - copiado));
+            s_.append(r);
+            copiado = i + 1;
+        }
+        s_.append(QStringView(v).sliced(copiado));
+    }
+
+    const DatosDocumentoXML& d_;
+    std::size_t elemento_ = 0;
+    QString s_;
+};
+
+// The document as text: our declaration, then the tree one element per line, CR LF ends.
+QString Serializar(const DatosDocumentoXML& d) {
+    QString cuerpo = Serializador(d).Documento();
     cuerpo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     cuerpo.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n") + cuerpo;
 }
+
 }  // namespace
 
 std::string DocumentoXML::xml() const {
     if (d_->doc.documentElement().isNull()) return std::string();
-    return S(Serializar(d_->doc));
+    return S(Serializar(*d_));
 }
 
 std::string DocumentoXML::contenidoFichero() const {
     if (d_->doc.documentElement().isNull()) return std::string();
-    return ALatin1ConReferencias(Serializar(d_->doc)).toStdString();
+    return ALatin1ConReferencias(Serializar(*d_)).toStdString();
 }
 
 bool DocumentoXML::save(const std::string& ruta) {

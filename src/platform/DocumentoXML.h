@@ -4,13 +4,14 @@
 // attributes().getNamedItem(name).nodeValue). Texts are UTF-8.
 //
 // Files: save() writes ISO-8859-1 (Latin-1) text with the declaration
-// <?xml version="1.0" encoding="ISO-8859-1"?>, one element per line, CR LF line ends,
-// through the one safe write of platform/Ficheros.h; characters outside Latin-1 are written
-// as character references, so nothing is lost. load() reads only a regular file (a link to
-// one counts): a folder, a pipe or a device is refused before it is opened
-// (ErrorFicheroNoLeido). It reads the file in the encoding of its byte-order mark, else the
-// one its declaration names, else UTF-8 (Latin-1 when it is not valid UTF-8). Text nodes
-// made of blanks only are dropped when parsing. Every reason given is Spanish.
+// <?xml version="1.0" encoding="ISO-8859-1"?>, one element per line, CR LF line ends, each
+// element's attributes in the order of the text it was read from (so the same text gives the
+// same bytes in every run), through the one safe write of platform/Ficheros.h; characters
+// outside Latin-1 are written as character references, so nothing is lost. load() reads
+// only a regular file (a link to one counts): a folder, a pipe or a device is refused before
+// it is opened (ErrorFicheroNoLeido). It reads the file in the encoding of its byte-order
+// mark, else the one its declaration names, else UTF-8 (Latin-1 when it is not valid UTF-8).
+// Text nodes made of blanks only are dropped when parsing. Every reason given is Spanish.
 //
 // Limits: a document comes from files a user hands us, so before anything is parsed it is
 // refused (nothing loaded) when the file or text exceeds TamanoMaximo bytes

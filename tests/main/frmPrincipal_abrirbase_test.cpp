@@ -261,6 +261,22 @@ TEST_F(AbrirBase, UnaBaseGuardadaVuelveIgual) {
     }
 }
 
+// A bet file's name may hold characters XML cannot carry: the base file stores "?" in their
+// place, and saves and opens again.
+TEST_F(AbrirBase, UnaRutaConNoCaracteresSeGuardaYSeVuelveAAbrir) {
+    const QString ruta = QStringLiteral("/datos/ñ€") + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0xFDD0) + QChar(0xFDEF) +
+                         QChar(0xFDCF) + QChar(0xFFFD) + QString::fromUcs4(U"\U0001FFFE\U0010FFFF") + QStringLiteral(".TXT");
+    f.txtFicheroASCII->setToolTip(ruta);
+    MarcarNumeros({3, 9});
+    Guardar(Ruta("rara.xml"));
+    ASSERT_TRUE(BaseGuardada) << guion.UltimoMensaje();
+    Abrir(Ruta("rara.xml"));
+    EXPECT_EQ(Mensajes(), std::vector<std::string>{"AVISO : La Base fue importada desde el fichero en ASCII: (/datos/ñ€????"
+                                                   "\uFDCF\uFFFD??.TXT)\r\nDebe importarlo de nuevo con la opción 'Desde "
+                                                   "Archivo' si quiere que su Combinación parta de dicho fichero."});
+    EXPECT_EQ(NumerosMarcados(), 2);
+}
+
 // ---------------------------------------------------------------- the procedure
 
 TEST_F(AbrirBase, ElDialogoYSuCancelacion) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDomDocument>
+#include <QHashSeed>
 #include <QString>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "main/modXML.h"
+#include "platform/DocumentoXML.h"
 #include "support/DatosIniciales.h"
 #include "common/modRutas.h"
 
@@ -248,6 +251,27 @@ TEST_F(BaseXML, CualquierRutaYFechaDanUnDocumentoBienFormado) {
     EXPECT_EQ(Atributo(Hijo(base, "DatosGeneracionFicheroXML"), "fecha"), datos.fecha);
     EXPECT_EQ(Atributo(Hijo(base, "DatosGeneracionFicheroXML"), "hora"), "10:00?");
     EXPECT_EQ(EscaparAtributo("a&b<c>d'e\"f"), "a&amp;b&lt;c&gt;d&apos;e&quot;f");
+}
+
+// The saved file is the writer's text itself, attributes in its order, whatever the hash
+// seed of the run: the same setup always gives the same bytes.
+TEST_F(BaseXML, ElMismoMontajeDaLosMismosBytesEnCadaEjecucion) {
+    // Every element with two attributes is written: groups, subgroups and conditions too.
+    GruposAciertos(7, 1) = 1;
+    SubgruposNumeros(5, 10) = 1;
+    CondicionesAciertos(5, 2) = 1;
+    DatosBaseXML datos;
+    datos.fecha = "01/02/2024";
+    datos.hora = "10:11:12";
+    const std::string texto = GenerarXMLBase(datos);
+    std::string esperado = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n" + texto;
+    std::replace(esperado.begin(), esperado.end(), '\'', '"');
+    for (int ejecucion = 0; ejecucion < 8; ++ejecucion) {
+        QHashSeed::resetRandomGlobalSeed();  // as in another run of the program
+        DocumentoXML documento;
+        ASSERT_TRUE(documento.loadXML(texto)) << documento.parseError().reason;
+        ASSERT_EQ(documento.contenidoFichero(), esperado) << "ejecucion " << ejecucion;
+    }
 }
 
 TEST(NombresDeFichero, ExtensionForzadaSoloEnElNombre) {
