@@ -29,8 +29,9 @@
 // Plain C++, no window: the progress function is called about every 40 ms on the caller's
 // thread, which the window uses to yield, to show progress and to set the stop flag; the
 // engine reads the flag right after each call and ends with the best result found (stopped
-// during the first pass, the bets chosen until then). The workers read only the tables handed
-// in and their own state.
+// during the first pass, the bets whose update was complete). The workers look at the stop
+// every few milliseconds, inside the update of a single bet too, and read only the tables
+// handed in and their own state.
 #pragma once
 
 #include <array>

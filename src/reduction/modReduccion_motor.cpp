@@ -462,13 +462,14 @@ public:
     }
     std::uint64_t Movimientos() const { return movimientos_; }
 
-    // Counters and bets as the given bets leave them.
+    // Counters and bets as the given bets leave them; false when the stop came first.
     bool Rehacer(const std::vector<Mascara>& apuestas, bool criticos) {
         Reiniciar(criticos);
-        apuestas_ = apuestas;
-        for (Mascara b : apuestas_)
+        for (Mascara b : apuestas) {
             if (!PonerApuesta(b, +1)) return false;
-        return true;
+            apuestas_.push_back(b);
+        }
+        return !Parar();
     }
 
     // Uncovered scenarios meeting the 5-set c in at least g positions.
@@ -526,14 +527,26 @@ public:
         }
     }
 
-    // Adds (d = +1) or removes (d = -1) a bet. Always completes, so that the counters stay
-    // true when a stop comes meanwhile; returns false when the work must stop.
+    // Adds (d = +1) or removes (d = -1) a bet; false when the stop cut the update short. One
+    // bet reaches up to 900,000 scenarios (50 numbers, one common number), so the stop is read
+    // every few thousand of them. A cut update leaves the bet out of (or in) the bets and puts
+    // the count of uncovered scenarios back, so the bets and Cubiertos() still agree for the
+    // result; the other counters are then no longer true, and nothing more is done with them.
     bool PonerApuesta(Mascara b, int d) {
+        const Long antes = noCubiertos_;
+        std::uint32_t vistos = 0;
+        bool cortada = false;
         ParaVecinos(b, [&](Mascara s) {
+            if (cortada) return;
+            if ((++vistos & kVecinosEntreLecturas) == 0 && Parar()) {
+                cortada = true;
+                return;
+            }
             const std::uint32_t r = Rango(s);
             if (s_.esEscenario[r]) CambiarCuenta(s, r, d);
         });
-        return !Parar();
+        if (cortada) noCubiertos_ = antes;
+        return !cortada;
     }
 
     // ---- Greedy ----
@@ -571,8 +584,8 @@ public:
                 std::push_heap(monton_.begin(), monton_.end());
                 continue;
             }
+            if (!PonerApuesta(c, +1)) return false;  // stopped: c is not taken
             apuestas_.push_back(c);
-            const bool seguir = PonerApuesta(c, +1);
             const Long cubiertos = escenarios - noCubiertos_;
             puesto_.apuestas.store(static_cast<Long>(apuestas_.size()), std::memory_order_relaxed);
             puesto_.cubiertos.store(cubiertos, std::memory_order_relaxed);
@@ -582,7 +595,7 @@ public:
                                   : static_cast<double>(cubiertos) /
                                         static_cast<double>(std::max<Long>(1, objetivoCubiertos))),
                 std::memory_order_relaxed);
-            if (!seguir) return false;
+            if (Parar()) return false;
         }
         monton_.clear();
         monton_.shrink_to_fit();
@@ -667,7 +680,7 @@ public:
                 if (noCubiertos_ + c0 > noCubiertosPermitidos) break;
                 if (noCubiertos_ + Criticos(apuestas_[i]) > noCubiertosPermitidos) continue;
                 if (apuestas_.size() - quitadas <= 1) break;
-                PonerApuesta(apuestas_[i], -1);
+                if (!PonerApuesta(apuestas_[i], -1)) break;
                 fuera[i] = 1;
                 ++quitadas;
                 quitada = true;
@@ -683,8 +696,7 @@ public:
 
     void QuitarAlAzar(Azar& azar) { Quitar(azar.Hasta(static_cast<std::uint32_t>(apuestas_.size()))); }
     void Quitar(std::size_t i) {
-        PonerApuesta(apuestas_[i], -1);
-        apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(i));
+        if (PonerApuesta(apuestas_[i], -1)) apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(i));
     }
     // Removes the bet that leaves fewest scenarios uncovered.
     void QuitarLaMenosUtil() {
@@ -850,6 +862,9 @@ private:
     static constexpr double kInicial = 0.05, kAjuste = 1.04;
     static constexpr unsigned kVentana = 2000, kAceptadasVentana = 8;
     static constexpr int kTablaExp = 64;
+    // The stop is read once per this many + 1 scenarios of a bet's update (a power of two):
+    // a few milliseconds apart at most.
+    static constexpr std::uint32_t kVecinosEntreLecturas = 4095;
 
     const Sistema& s_;
     int N_, g_;
