@@ -88,12 +88,15 @@ struct ProgresoReduccion {
     Long Cubiertos = 0;         // scenarios they cover
     Long MejorApuestas = 0;     // best result so far (0: none yet)
     Long MejorCubiertos = 0;
-    // For a bar: while preparing and in the first pass, the share done of it; in the cycles,
-    // the share used of the cycles allowed without a better result (0..1).
+    // For a bar, 0..1 and never less than at the previous call: preparing and the first pass
+    // by the work done; with cycles, once the time left is known, on toward the expected end
+    // at the pace that reaches it then (a better result, which moves the end, slows it).
     double Fraccion = 0;
     Long CiclosCompletados = 0; // cycles done, counted in cycle order
-    double SegundosRestantes = -1;  // estimated time until the cycles end (-1: not known yet)
-    bool RestantesMinimo = false;   // before the first cycle is done: only the least it can be
+    // Estimated time until the cycles end by themselves if no better result than those known
+    // comes (a better one moves the end later, or at a lower bound ends them at once). -1: not
+    // known yet (no cycle has run to its end), or only a stop or the time limit ends them.
+    double SegundosRestantes = -1;
     int Hilos = 1;              // worker threads at work
 };
 
