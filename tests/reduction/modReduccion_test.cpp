@@ -96,6 +96,12 @@ std::vector<Posiciones> VorazReferencia(const std::vector<Posiciones>& esc, int 
     return elegidas;
 }
 
+// The full 50-number system (2,118,760 combinations), built once.
+const Tabla<Byte>& Sistema50() {
+    static const Tabla<Byte> t = ATabla(Todas(50));
+    return t;
+}
+
 ParametrosReduccion Parametros(int g, bool modoApuestas, int porcentaje, Long nu, bool ciclos) {
     ParametrosReduccion p;
     p.Garantia = g;
@@ -474,11 +480,35 @@ TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
     EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
 }
 
+// One common number on 50 numbers: a bet's update reaches about 900,000 scenarios, and the
+// stop is obeyed inside it. The candidates are ten bets, so the pass is all updates: stopped
+// once two bets are shown, the result is those two (not the third, under way), their cover
+// true.
+TEST(Reduccion, DetenerDentroDeLaActualizacionDeUnaApuesta) {
+    const Tabla<Byte>& t = Sistema50();
+    std::vector<Posiciones> diez;
+    for (int i = 0; i < 10; ++i) diez.push_back({Byte(5 * i + 1), Byte(5 * i + 2), Byte(5 * i + 3), Byte(5 * i + 4), Byte(5 * i + 5)});
+    const auto p = Parametros(1, false, 100, 1, false);
+    bool detener = false;
+    Long vistas = 0, cubiertos = 0;
+    const auto r = Reducir(50, t, ATabla(diez), p, &detener, [&](const ProgresoReduccion& pr) {
+        if (!detener && pr.fase == ProgresoReduccion::Fase::Voraz && pr.ApuestasElegidas >= 2) {
+            detener = true;
+            vistas = pr.ApuestasElegidas;
+            cubiertos = pr.Cubiertos;
+        }
+    });
+    EXPECT_TRUE(r.Detenido);
+    EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), vistas);
+    EXPECT_EQ(r.Cubiertos, cubiertos);
+    EXPECT_EQ(ContarCubiertos(50, t, r.Apuestas, 1), r.Cubiertos);
+}
+
 // However many threads are asked for, a 50-number system gets no more workers than its
 // memory allows (each holds tables of the 2,118,760 combinations): the reduction stays
 // well under 1 GB on a machine with many cores.
 TEST(Reduccion, LosHilosDeUnSistemaGrandeSeAjustanALaMemoria) {
-    const Tabla<Byte> t = ATabla(Todas(50));
+    const Tabla<Byte>& t = Sistema50();
     auto p = Parametros(4, false, 100, 1, true);
     p.Hilos = 64;
     bool detener = false;
