@@ -1320,7 +1320,10 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     Solucion mejor;
     Long mejorCiclo = 0, procesados = 0;
     bool fin = false;
-    std::vector<double> duraciones;  // seconds of each cycle that ran to its end (under mResultados)
+    // Seconds of each cycle that ran to its end, by kind (under mResultados): with the base
+    // split, the cycles that start from the parts (the odd ones) take several times longer.
+    auto Clase = [&](Long c) { return cr.partes > 1 && c % 2 == 1 ? 1 : 0; };
+    std::vector<double> duraciones[2];
     // Cycles without a better result before the end, the best having come in cycle m: the
     // parameter's count, or half the cycles it took to find the best, whichever is more.
     auto PermitidosTras = [&](Long m) { return std::max<Long>(par.CiclosSinMejora, (m + 1) / 2); };
@@ -1349,7 +1352,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
             double llevado;  // under way: seconds so far; done: -1
         };
         std::vector<Conocido> conocidos;
-        std::vector<double> tiempos;
+        std::vector<double> tiempos[2];
         const Puesto* esperado = nullptr;
         const double ahora = co.Segundos();
         {
@@ -1360,7 +1363,8 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 Procesar(*r, procesados + 1);
                 r.reset();  // what counts of it is in mejor now
             }
-            tiempos = duraciones;
+            tiempos[0] = duraciones[0];
+            tiempos[1] = duraciones[1];
             for (std::size_t i = static_cast<std::size_t>(procesados); i < resultados.size(); ++i)
                 if (const auto& r = resultados[i]; r && r->completo)
                     conocidos.push_back({static_cast<Long>(i) + 1, r->mejor.apuestas.size(), r->mejor.cubiertos, -1});
@@ -1419,39 +1423,47 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         const bool enPase = !esperado || esperado->fase.load(std::memory_order_relaxed) == 0;
         estado.fase = enPase ? ProgresoReduccion::Fase::Voraz : ProgresoReduccion::Fase::Mejora;
 
-        // The time until the cycles end by themselves, once some cycle has run to its end: the
-        // cycles under way need what the cycles done that ran longer took beyond that point
-        // (those running longer than any, as long again as they are over the mean), and the
-        // cycles up to the end not yet started take the mean time each, as threads come free.
+        // The time until the cycles end by themselves, once some cycle has run to its end,
+        // from the cycles done of the same kind (of the other while there are none): the
+        // cycles under way need what those that ran longer took beyond that point (those
+        // running longer than any, as long again as they are over the mean), and those up to
+        // the end not yet started take the mean each, in order, as threads come free.
         estado.SegundosRestantes = -1;
-        if (par.Ciclos && par.CiclosSinMejora > 0 && !tiempos.empty()) {
-            double media = 0;
-            for (double t : tiempos) media += t;
-            media /= static_cast<double>(tiempos.size());
-            auto Falta = [&](double llevado) {
+        if (par.Ciclos && par.CiclosSinMejora > 0 && !(tiempos[0].empty() && tiempos[1].empty())) {
+            auto De = [&](Long c) -> const std::vector<double>& {
+                const int k = Clase(c);
+                return tiempos[k].empty() ? tiempos[1 - k] : tiempos[k];
+            };
+            auto Media = [&](Long c) {
+                double suma = 0;
+                for (double t : De(c)) suma += t;
+                return suma / static_cast<double>(De(c).size());
+            };
+            auto Falta = [&](Long c, double llevado) {
                 double suma = 0;
                 int n = 0;
-                for (double t : tiempos)
+                for (double t : De(c))
                     if (t > llevado) {
                         suma += t - llevado;
                         ++n;
                     }
-                return n > 0 ? suma / n : std::max(0.1 * media, llevado - media);
+                return n > 0 ? suma / n : std::max(0.1 * Media(c), llevado - Media(c));
             };
             std::vector<double> libre(static_cast<std::size_t>(hilosCiclos), 0.0);
             std::size_t ocupados = 0;
             double falta = 0;
-            Long sinEmpezar = hasta - procesados;
             for (const auto& k : conocidos) {
-                if (k.ciclo <= hasta) --sinEmpezar;
                 if (k.llevado < 0) continue;
-                const double f = Falta(k.llevado);
+                const double f = Falta(k.ciclo, k.llevado);
                 if (ocupados < libre.size()) libre[ocupados++] = f;
                 if (k.ciclo <= hasta) falta = std::max(falta, f);
             }
-            for (Long i = 0; i < sinEmpezar; ++i) {
+            auto conocido = conocidos.begin();
+            for (Long c = procesados + 1; c <= hasta; ++c) {
+                while (conocido != conocidos.end() && conocido->ciclo < c) ++conocido;
+                if (conocido != conocidos.end() && conocido->ciclo == c) continue;
                 const auto primero = std::min_element(libre.begin(), libre.end());
-                *primero += media;
+                *primero += Media(c);
                 falta = std::max(falta, *primero);
             }
             estado.SegundosRestantes = falta;
@@ -1483,7 +1495,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 auto r = std::make_unique<ResultadoCiclo>(EjecutarCiclo(*motor, sis, cr, c, co.Segundos()));
                 {
                     std::lock_guard<std::mutex> l(mResultados);
-                    if (r->completo) duraciones.push_back(r->segundos);
+                    if (r->completo) duraciones[Clase(c)].push_back(r->segundos);
                     if (resultados.size() < static_cast<std::size_t>(c)) resultados.resize(static_cast<std::size_t>(c));
                     resultados[static_cast<std::size_t>(c - 1)] = std::move(r);
                 }
