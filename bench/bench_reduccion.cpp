@@ -9,6 +9,8 @@
 //   Detener_Al4_50, Detener_Al2_50, Detener_Al1_50/<ms>  the same for the other guarantees
 //           on 50 numbers, the flag set 3 s (al 1: <ms>) into the first pass; at "al 1" one
 //           bet's update reaches about 900,000 scenarios
+//   Detener_Ciclos_Al1_50/<ms>  the same with cycles on (the window's default), the flag set
+//           <ms> into the first passes, which then run on every core
 //   Detener_Ciclos_Al4_30  the same 3 s into cycles with local search on 30 numbers
 //   PorDefecto/<v>/<g>/<%>/<n>  the reduction as the window runs it with its defaults (cycles
 //           on, fixed seeds, every core) on a full system of v numbers, "al g", to that
@@ -140,6 +142,7 @@ void Detener_Al3_50(benchmark::State& s) { Detener(s, 50, 3, false); }
 void Detener_Al4_50(benchmark::State& s) { Detener(s, 50, 4, false, 3, true); }
 void Detener_Al2_50(benchmark::State& s) { Detener(s, 50, 2, false, 3, true); }
 void Detener_Al1_50(benchmark::State& s) { Detener(s, 50, 1, false, static_cast<double>(s.range(0)) / 1000, true); }
+void Detener_Ciclos_Al1_50(benchmark::State& s) { Detener(s, 50, 1, true, static_cast<double>(s.range(0)) / 1000, true); }
 void Detener_Ciclos_Al4_30(benchmark::State& s) { Detener(s, 30, 4, true); }
 // Right after the first pass: the structured second start and the local search.
 void Detener_Ciclos_Al3_30(benchmark::State& s) { Detener(s, 30, 3, true, static_cast<double>(s.range(0)) / 1000); }
@@ -188,6 +191,7 @@ BENCHMARK(Detener_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al4_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al1_50)->Unit(benchmark::kSecond)->Iterations(1)->Arg(250)->Arg(750)->Arg(1250)->Arg(1750);
+BENCHMARK(Detener_Ciclos_Al1_50)->Unit(benchmark::kSecond)->Iterations(1)->Arg(250)->Arg(750)->Arg(1250)->Arg(1750);
 BENCHMARK(Detener_Ciclos_Al4_30)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Ciclos_Al3_30)->Unit(benchmark::kSecond)->Iterations(1)->Arg(400)->Arg(700)->Arg(1000);
 BENCHMARK(PorDefecto)
