@@ -96,12 +96,6 @@ std::vector<Posiciones> VorazReferencia(const std::vector<Posiciones>& esc, int 
     return elegidas;
 }
 
-// The full 50-number system (2,118,760 combinations), built once.
-const Tabla<Byte>& Sistema50() {
-    static const Tabla<Byte> t = ATabla(Todas(50));
-    return t;
-}
-
 ParametrosReduccion Parametros(int g, bool modoApuestas, int porcentaje, Long nu, bool ciclos) {
     ParametrosReduccion p;
     p.Garantia = g;
@@ -480,27 +474,24 @@ TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
     EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
 }
 
-// One common number on 50 numbers: a bet's update reaches about 900,000 scenarios, and the
-// stop is obeyed inside it. The candidates are ten bets, so the pass is all updates: stopped
-// once two bets are shown, the result is those two (not the third, under way), their cover
-// true.
+// One common number on 50 numbers: a bet's update reaches about 900,000 scenarios and the stop
+// is obeyed inside it. With ten candidates the pass is all updates: stopped once two bets are
+// shown, the result is those two, not the third under way, with their true cover.
 TEST(Reduccion, DetenerDentroDeLaActualizacionDeUnaApuesta) {
-    const Tabla<Byte>& t = Sistema50();
+    const Tabla<Byte> t = ATabla(Todas(50));
     std::vector<Posiciones> diez;
-    for (int i = 0; i < 10; ++i) diez.push_back({Byte(5 * i + 1), Byte(5 * i + 2), Byte(5 * i + 3), Byte(5 * i + 4), Byte(5 * i + 5)});
-    const auto p = Parametros(1, false, 100, 1, false);
+    for (int i = 0; i < 50; i += 5) diez.push_back({Byte(i + 1), Byte(i + 2), Byte(i + 3), Byte(i + 4), Byte(i + 5)});
     bool detener = false;
-    Long vistas = 0, cubiertos = 0;
-    const auto r = Reducir(50, t, ATabla(diez), p, &detener, [&](const ProgresoReduccion& pr) {
-        if (!detener && pr.fase == ProgresoReduccion::Fase::Voraz && pr.ApuestasElegidas >= 2) {
-            detener = true;
-            vistas = pr.ApuestasElegidas;
-            cubiertos = pr.Cubiertos;
-        }
-    });
+    ProgresoReduccion visto;
+    const auto r = Reducir(50, t, ATabla(diez), Parametros(1, false, 100, 1, false), &detener,
+                           [&](const ProgresoReduccion& pr) {
+                               if (detener || pr.fase != ProgresoReduccion::Fase::Voraz || pr.ApuestasElegidas < 2) return;
+                               detener = true;
+                               visto = pr;
+                           });
     EXPECT_TRUE(r.Detenido);
-    EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), vistas);
-    EXPECT_EQ(r.Cubiertos, cubiertos);
+    EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), visto.ApuestasElegidas);
+    EXPECT_EQ(r.Cubiertos, visto.Cubiertos);
     EXPECT_EQ(ContarCubiertos(50, t, r.Apuestas, 1), r.Cubiertos);
 }
 
@@ -508,7 +499,7 @@ TEST(Reduccion, DetenerDentroDeLaActualizacionDeUnaApuesta) {
 // memory allows (each holds tables of the 2,118,760 combinations): the reduction stays
 // well under 1 GB on a machine with many cores.
 TEST(Reduccion, LosHilosDeUnSistemaGrandeSeAjustanALaMemoria) {
-    const Tabla<Byte>& t = Sistema50();
+    const Tabla<Byte> t = ATabla(Todas(50));
     auto p = Parametros(4, false, 100, 1, true);
     p.Hilos = 64;
     bool detener = false;
