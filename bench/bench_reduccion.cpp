@@ -4,8 +4,13 @@
 //   Al4_30  "al 4" on 30 numbers (142,506 combinations)    target: at most 3 s
 //   Al4_50, Al3_50, Al2_50  on 50 numbers (2,118,760)      target: each at most 60 s, with
 //           progress calls no more than 0.2 s apart (counter intervalo_max_ms)
-//   Detener_Al3_50  the stop flag set 3 s into the pass: time until the engine returns with
+//   Detener_Al3_50  the stop flag set 3 s into the run: time until the engine returns with
 //           the bets chosen so far (counter respuesta_ms, target: under 200 ms)
+//   Detener_Al4_50, Detener_Al2_50, Detener_Al1_50/<ms>  the same for the other guarantees
+//           on 50 numbers, the flag set 3 s (al 1: <ms>) into the first pass; at "al 1" one
+//           bet's update reaches about 900,000 scenarios
+//   Detener_Ciclos_Al1_50/<ms>  the same with cycles on (the window's default), the flag set
+//           <ms> into the first passes, which then run on every core
 //   Detener_Ciclos_Al4_30  the same 3 s into cycles with local search on 30 numbers
 //   PorDefecto/<v>/<g>/<%>/<n>  the reduction as the window runs it with its defaults (cycles
 //           on, fixed seeds, every core) on a full system of v numbers, "al g", to that
@@ -101,8 +106,8 @@ void Al4_50(benchmark::State& s) { UnPase(s, 50, 4); }
 void Al3_50(benchmark::State& s) { UnPase(s, 50, 3); }
 void Al2_50(benchmark::State& s) { UnPase(s, 50, 2); }
 
-// The stop asked for after `tras` seconds.
-void Detener(benchmark::State& estado, int N, int g, bool ciclos, double tras = 3) {
+// The stop asked for after `tras` seconds, counted from the start or from the first pass.
+void Detener(benchmark::State& estado, int N, int g, bool ciclos, double tras = 3, bool desdeElPase = false) {
     const Tabla<Byte>& t = Sistema(N);
     ParametrosReduccion p;
     p.Garantia = g;
@@ -112,21 +117,32 @@ void Detener(benchmark::State& estado, int N, int g, bool ciclos, double tras = 
     ResultadoReduccion r;
     for (auto _ : estado) {
         bool detener = false;
-        const auto inicio = Reloj::now();
+        auto inicio = Reloj::now();
+        bool enElPase = !desdeElPase;
         Reloj::time_point pedido{};
-        r = Reducir(N, t, t, p, &detener, [&](const ProgresoReduccion&) {
-            if (!detener && Reloj::now() - inicio > std::chrono::duration<double>(tras)) {
+        r = Reducir(N, t, t, p, &detener, [&](const ProgresoReduccion& pr) {
+            if (!enElPase && pr.fase == ProgresoReduccion::Fase::Voraz) {
+                enElPase = true;
+                inicio = Reloj::now();
+            }
+            if (enElPase && !detener && Reloj::now() - inicio > std::chrono::duration<double>(tras)) {
                 detener = true;
                 pedido = Reloj::now();
             }
         });
-        respuesta = std::max(respuesta, std::chrono::duration<double, std::milli>(Reloj::now() - pedido).count());
+        // Not asked for when the run ended first (detenido then reads 0).
+        if (detener)
+            respuesta = std::max(respuesta, std::chrono::duration<double, std::milli>(Reloj::now() - pedido).count());
     }
     estado.counters["respuesta_ms"] = respuesta;
     estado.counters["apuestas"] = static_cast<double>(r.Apuestas.size());
     estado.counters["detenido"] = r.Detenido;
 }
 void Detener_Al3_50(benchmark::State& s) { Detener(s, 50, 3, false); }
+void Detener_Al4_50(benchmark::State& s) { Detener(s, 50, 4, false, 3, true); }
+void Detener_Al2_50(benchmark::State& s) { Detener(s, 50, 2, false, 3, true); }
+void Detener_Al1_50(benchmark::State& s) { Detener(s, 50, 1, false, static_cast<double>(s.range(0)) / 1000, true); }
+void Detener_Ciclos_Al1_50(benchmark::State& s) { Detener(s, 50, 1, true, static_cast<double>(s.range(0)) / 1000, true); }
 void Detener_Ciclos_Al4_30(benchmark::State& s) { Detener(s, 30, 4, true); }
 // Right after the first pass: the structured second start and the local search.
 void Detener_Ciclos_Al3_30(benchmark::State& s) { Detener(s, 30, 3, true, static_cast<double>(s.range(0)) / 1000); }
@@ -172,6 +188,10 @@ BENCHMARK(Al4_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Al3_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Detener_Al4_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Detener_Al2_50)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(Detener_Al1_50)->Unit(benchmark::kSecond)->Iterations(1)->Arg(250)->Arg(750)->Arg(1250)->Arg(1750);
+BENCHMARK(Detener_Ciclos_Al1_50)->Unit(benchmark::kSecond)->Iterations(1)->Arg(250)->Arg(750)->Arg(1250)->Arg(1750);
 BENCHMARK(Detener_Ciclos_Al4_30)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(Detener_Ciclos_Al3_30)->Unit(benchmark::kSecond)->Iterations(1)->Arg(400)->Arg(700)->Arg(1000);
 BENCHMARK(PorDefecto)

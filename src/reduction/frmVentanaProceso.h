@@ -6,7 +6,8 @@
 // (the best result found stays), run again, look at the guarantees, go back (Calcular then
 // adds the stars) or choose "Cálculo Definitivo" (ticks chkGuardarAutomaticamente: Calcular
 // also saves). While the reduction runs the window shows the elapsed time, the cycles done,
-// how far the cycles are from ending by themselves and when that should be; its close box
+// a bar that never moves back and when the cycles should end by themselves if no better
+// result comes; its close box
 // (and Esc) is refused meanwhile, and a line says that "Detener" ends it keeping the best
 // result. Unloading frees Eliminadas.
 #pragma once

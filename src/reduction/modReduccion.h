@@ -29,8 +29,9 @@
 // Plain C++, no window: the progress function is called about every 40 ms on the caller's
 // thread, which the window uses to yield, to show progress and to set the stop flag; the
 // engine reads the flag right after each call and ends with the best result found (stopped
-// during the first pass, the bets chosen until then). The workers read only the tables handed
-// in and their own state.
+// during the first pass, the bets whose update was complete). The workers look at the stop
+// every few milliseconds, inside the update of a single bet too, and read only the tables
+// handed in and their own state.
 #pragma once
 
 #include <array>
@@ -87,12 +88,15 @@ struct ProgresoReduccion {
     Long Cubiertos = 0;         // scenarios they cover
     Long MejorApuestas = 0;     // best result so far (0: none yet)
     Long MejorCubiertos = 0;
-    // For a bar: while preparing and in the first pass, the share done of it; in the cycles,
-    // the share used of the cycles allowed without a better result (0..1).
+    // For a bar, 0..1 and never less than at the previous call: preparing and the first pass
+    // by the work done; with cycles, once the time left is known, on toward the expected end
+    // at the pace that reaches it then (a better result, which moves the end, slows it).
     double Fraccion = 0;
     Long CiclosCompletados = 0; // cycles done, counted in cycle order
-    double SegundosRestantes = -1;  // estimated time until the cycles end (-1: not known yet)
-    bool RestantesMinimo = false;   // before the first cycle is done: only the least it can be
+    // Estimated time until the cycles end by themselves if no better result than those known
+    // comes (a better one moves the end later, or at a lower bound ends them at once). -1: not
+    // known yet (no cycle has run to its end), or only a stop or the time limit ends them.
+    double SegundosRestantes = -1;
     int Hilos = 1;              // worker threads at work
 };
 

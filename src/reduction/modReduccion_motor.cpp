@@ -462,13 +462,14 @@ public:
     }
     std::uint64_t Movimientos() const { return movimientos_; }
 
-    // Counters and bets as the given bets leave them.
+    // Counters and bets as the given bets leave them; false when the stop came first.
     bool Rehacer(const std::vector<Mascara>& apuestas, bool criticos) {
         Reiniciar(criticos);
-        apuestas_ = apuestas;
-        for (Mascara b : apuestas_)
+        for (Mascara b : apuestas) {
             if (!PonerApuesta(b, +1)) return false;
-        return true;
+            apuestas_.push_back(b);
+        }
+        return !Parar();
     }
 
     // Uncovered scenarios meeting the 5-set c in at least g positions.
@@ -526,14 +527,26 @@ public:
         }
     }
 
-    // Adds (d = +1) or removes (d = -1) a bet. Always completes, so that the counters stay
-    // true when a stop comes meanwhile; returns false when the work must stop.
+    // Adds (d = +1) or removes (d = -1) a bet; false when the stop cut the update short. One
+    // bet reaches up to 900,000 scenarios (50 numbers, one common number), so the stop is read
+    // every few thousand of them. A cut update leaves the bet out of (or in) the bets and puts
+    // the count of uncovered scenarios back, so the bets and Cubiertos() still agree for the
+    // result; the other counters are then no longer true, and nothing more is done with them.
     bool PonerApuesta(Mascara b, int d) {
+        const Long antes = noCubiertos_;
+        std::uint32_t vistos = 0;
+        bool cortada = false;
         ParaVecinos(b, [&](Mascara s) {
+            if (cortada) return;
+            if ((++vistos & kVecinosEntreLecturas) == 0 && Parar()) {
+                cortada = true;
+                return;
+            }
             const std::uint32_t r = Rango(s);
             if (s_.esEscenario[r]) CambiarCuenta(s, r, d);
         });
-        return !Parar();
+        if (cortada) noCubiertos_ = antes;
+        return !cortada;
     }
 
     // ---- Greedy ----
@@ -571,8 +584,8 @@ public:
                 std::push_heap(monton_.begin(), monton_.end());
                 continue;
             }
+            if (!PonerApuesta(c, +1)) return false;  // stopped: c is not taken
             apuestas_.push_back(c);
-            const bool seguir = PonerApuesta(c, +1);
             const Long cubiertos = escenarios - noCubiertos_;
             puesto_.apuestas.store(static_cast<Long>(apuestas_.size()), std::memory_order_relaxed);
             puesto_.cubiertos.store(cubiertos, std::memory_order_relaxed);
@@ -582,7 +595,7 @@ public:
                                   : static_cast<double>(cubiertos) /
                                         static_cast<double>(std::max<Long>(1, objetivoCubiertos))),
                 std::memory_order_relaxed);
-            if (!seguir) return false;
+            if (Parar()) return false;
         }
         monton_.clear();
         monton_.shrink_to_fit();
@@ -667,7 +680,7 @@ public:
                 if (noCubiertos_ + c0 > noCubiertosPermitidos) break;
                 if (noCubiertos_ + Criticos(apuestas_[i]) > noCubiertosPermitidos) continue;
                 if (apuestas_.size() - quitadas <= 1) break;
-                PonerApuesta(apuestas_[i], -1);
+                if (!PonerApuesta(apuestas_[i], -1)) break;
                 fuera[i] = 1;
                 ++quitadas;
                 quitada = true;
@@ -683,8 +696,7 @@ public:
 
     void QuitarAlAzar(Azar& azar) { Quitar(azar.Hasta(static_cast<std::uint32_t>(apuestas_.size()))); }
     void Quitar(std::size_t i) {
-        PonerApuesta(apuestas_[i], -1);
-        apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(i));
+        if (PonerApuesta(apuestas_[i], -1)) apuestas_.erase(apuestas_.begin() + static_cast<std::ptrdiff_t>(i));
     }
     // Removes the bet that leaves fewest scenarios uncovered.
     void QuitarLaMenosUtil() {
@@ -850,6 +862,9 @@ private:
     static constexpr double kInicial = 0.05, kAjuste = 1.04;
     static constexpr unsigned kVentana = 2000, kAceptadasVentana = 8;
     static constexpr int kTablaExp = 64;
+    // The stop is read once per this many + 1 scenarios of a bet's update (a power of two):
+    // a few milliseconds apart at most.
+    static constexpr std::uint32_t kVecinosEntreLecturas = 4095;
 
     const Sistema& s_;
     int N_, g_;
@@ -1187,13 +1202,17 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
 
     Coordinador co(detener, progreso, par.SegundosMaximos);
     ProgresoReduccion& estado = co.estado;
+    // The bar never moves back: preparing takes its first share, the first pass the next one
+    // (all the rest without cycles); with cycles the rest goes toward the expected end.
+    constexpr double kPreparar = 0.05, kPrimerPaseConCiclos = 0.1;
+    const double finPrimerPase = par.Ciclos ? kPrimerPaseConCiclos : 1.0;
+    auto Avanzar = [&](double f) { estado.Fraccion = std::max(estado.Fraccion, std::min(f, 1.0)); };
     auto Terminar = [&] {
         estado.fase = ProgresoReduccion::Fase::Terminado;
         estado.MejorApuestas = static_cast<Long>(res.Apuestas.size());
         estado.MejorCubiertos = res.Cubiertos;
         estado.Fraccion = 1;
         estado.SegundosRestantes = 0;
-        estado.RestantesMinimo = false;
         co.Informar();
         return res;
     };
@@ -1206,7 +1225,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     bool cargado = false;
     co.Ejecutar(
         1, [&](int) { cargado = sis.Cargar(escenarios, candidatos, co.parar, leido); },
-        [&] { estado.Fraccion = 0.5 * leido.load(std::memory_order_relaxed); });
+        [&] { Avanzar(kPreparar * 0.5 * leido.load(std::memory_order_relaxed)); });
     if (!cargado) {
         // Stopped while the system was read: nothing to keep.
         res.Detenido = true;
@@ -1244,8 +1263,8 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 }
             },
             [&] {
-                estado.Fraccion = 0.5 + 0.5 * static_cast<double>(hechos.load()) /
-                                            static_cast<double>(sis.candidatos.size());
+                Avanzar(kPreparar * (0.5 + 0.5 * static_cast<double>(hechos.load()) /
+                                                 static_cast<double>(sis.candidatos.size())));
             });
         if (co.parar) {
             res.Detenido = true;
@@ -1301,10 +1320,13 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
     Solucion mejor;
     Long mejorCiclo = 0, procesados = 0;
     bool fin = false;
-    double segundosHechos = 0;
-    // Cycles without a better result before the end: the parameter's count, or half the
-    // cycles it took to find the best, whichever is more.
-    auto Permitidos = [&] { return std::max<Long>(par.CiclosSinMejora, (mejorCiclo + 1) / 2); };
+    // Seconds of each cycle that ran to its end, by kind (under mResultados): with the base
+    // split, the cycles that start from the parts (the odd ones) take several times longer.
+    auto Clase = [&](Long c) { return cr.partes > 1 && c % 2 == 1 ? 1 : 0; };
+    std::vector<double> duraciones[2];
+    // Cycles without a better result before the end, the best having come in cycle m: the
+    // parameter's count, or half the cycles it took to find the best, whichever is more.
+    auto PermitidosTras = [&](Long m) { return std::max<Long>(par.CiclosSinMejora, (m + 1) / 2); };
     auto Procesar = [&](const ResultadoCiclo& r, Long c) {
         if (c == 1) {
             res.ApuestasPrimerPase = r.apuestasPase;
@@ -1315,12 +1337,24 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
             mejorCiclo = c;
         }
         procesados = c;
-        segundosHechos += r.segundos;
         if (!par.Ciclos || cr.Optimo(mejor.apuestas.size(), mejor.cubiertos) ||
-            (par.CiclosSinMejora > 0 && c - mejorCiclo >= Permitidos()))
+            (par.CiclosSinMejora > 0 && c - mejorCiclo >= PermitidosTras(mejorCiclo)))
             fin = true;
     };
+    double ultimaMedida = -1;  // when the bar last moved toward the expected end
     auto Revisar = [&] {
+        // What is known beyond the cycles taken: the results of those done and still waiting
+        // for a lower one, and so far of those under way.
+        struct Conocido {
+            Long ciclo;
+            std::size_t apuestas;
+            Long cubiertos;
+            double llevado;  // under way: seconds so far; done: -1
+        };
+        std::vector<Conocido> conocidos;
+        std::vector<double> tiempos[2];
+        const Puesto* esperado = nullptr;
+        const double ahora = co.Segundos();
         {
             std::lock_guard<std::mutex> l(mResultados);
             while (!fin && static_cast<std::size_t>(procesados) < resultados.size() && resultados[procesados] &&
@@ -1329,39 +1363,53 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 Procesar(*r, procesados + 1);
                 r.reset();  // what counts of it is in mejor now
             }
+            tiempos[0] = duraciones[0];
+            tiempos[1] = duraciones[1];
+            for (std::size_t i = static_cast<std::size_t>(procesados); i < resultados.size(); ++i)
+                if (const auto& r = resultados[i]; r && r->completo)
+                    conocidos.push_back({static_cast<Long>(i) + 1, r->mejor.apuestas.size(), r->mejor.cubiertos, -1});
+            // Read under the lock: a cycle is under way until its result is stored.
+            for (const auto& p : puestos) {
+                const Long c = p->ciclo.load(std::memory_order_relaxed);
+                if (c <= procesados || (static_cast<std::size_t>(c) <= resultados.size() && resultados[c - 1])) continue;
+                conocidos.push_back({c, static_cast<std::size_t>(p->mejorApuestas.load(std::memory_order_relaxed)),
+                                     p->mejorCubiertos.load(std::memory_order_relaxed),
+                                     ahora - p->inicio.load(std::memory_order_relaxed)});
+                if (c == procesados + 1) esperado = p.get();
+            }
         }
         if (fin && !co.parar) co.Parar(false);  // the cycles beyond the end are not needed
+        std::sort(conocidos.begin(), conocidos.end(), [](const Conocido& x, const Conocido& y) { return x.ciclo < y.ciclo; });
 
-        // The progress: the best known (what a stop would keep), the cycle awaited, how much
-        // of the allowance without a better result is used and the time it will take, from
-        // the mean time of a cycle so far.
+        // The best known, what a stop would keep.
         std::size_t mejorA = mejor.apuestas.size();
         Long mejorC = mejor.cubiertos;
-        const Puesto* esperado = nullptr;
-        const double ahora = co.Segundos();
-        const double duracion = procesados > 0 ? segundosHechos / static_cast<double>(procesados) : 0;
-        const Long hasta = mejorCiclo + Permitidos();  // the last cycle needed unless one is better
-        double enCurso = 0, restante = 0, trabajo = 0;
-        Long enMarcha = 0;
-        for (const auto& p : puestos) {
-            const Long c = p->ciclo.load(std::memory_order_relaxed);
-            if (c <= procesados) continue;
-            const Long ma = p->mejorApuestas.load(std::memory_order_relaxed);
-            const Long mc = p->mejorCubiertos.load(std::memory_order_relaxed);
-            if (cr.Mejor(static_cast<std::size_t>(ma), mc, mejorA, mejorC)) {
-                mejorA = static_cast<std::size_t>(ma);
-                mejorC = mc;
+        for (const auto& k : conocidos)
+            if (cr.Mejor(k.apuestas, k.cubiertos, mejorA, mejorC)) {
+                mejorA = k.apuestas;
+                mejorC = k.cubiertos;
             }
-            if (c == procesados + 1) esperado = p.get();
-            if (duracion > 0 && c <= hasta) {
-                const double llevado = ahora - p->inicio.load(std::memory_order_relaxed);
-                enCurso += std::min(0.9, llevado / duracion);
-                const double falta = std::max(0.1 * duracion, duracion - llevado);
-                restante = std::max(restante, falta);
-                trabajo += falta;
-                ++enMarcha;
+        // The last cycle needed if no better result than those known comes: results are taken
+        // in cycle order, and each better one moves the end (or, at a bound, brings it now).
+        Long hasta = 1;
+        if (par.Ciclos) {
+            std::size_t a = mejor.apuestas.size();
+            Long cub = mejor.cubiertos;
+            const Long m = std::max<Long>(1, mejorCiclo);  // cycle 1 is better than nothing
+            hasta = m + PermitidosTras(m);
+            for (const auto& k : conocidos) {
+                if (k.ciclo > hasta) break;
+                if (!cr.Mejor(k.apuestas, k.cubiertos, a, cub)) continue;
+                a = k.apuestas;
+                cub = k.cubiertos;
+                if (cr.Optimo(a, cub)) {
+                    hasta = k.ciclo;
+                    break;
+                }
+                hasta = std::max(hasta, k.ciclo + PermitidosTras(k.ciclo));
             }
         }
+
         estado.Ciclo = procesados + 1;
         estado.CiclosCompletados = procesados;
         if (mejorC >= 0) {
@@ -1374,33 +1422,67 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
         }
         const bool enPase = !esperado || esperado->fase.load(std::memory_order_relaxed) == 0;
         estado.fase = enPase ? ProgresoReduccion::Fase::Voraz : ProgresoReduccion::Fase::Mejora;
-        if (procesados == 0) {
-            estado.Fraccion = esperado && enPase ? esperado->fraccion.load(std::memory_order_relaxed) : 0;
-            // No cycle done yet: each of those still needed takes at least what the first has
-            // taken so far, and they run a threads' worth at a time.
-            estado.SegundosRestantes = -1;
-            estado.RestantesMinimo = false;
-            if (esperado && !enPase && par.CiclosSinMejora > 0) {
-                const double tandas = std::ceil(static_cast<double>(Permitidos() + 1) / hilosCiclos);
-                estado.SegundosRestantes = (tandas - 1) * (ahora - esperado->inicio.load(std::memory_order_relaxed));
-                estado.RestantesMinimo = true;
+
+        // The time until the cycles end by themselves, once some cycle has run to its end,
+        // from the cycles done of the same kind (of the other while there are none): the
+        // cycles under way need what those that ran longer took beyond that point (those
+        // running longer than any, as long again as they are over the mean), and those up to
+        // the end not yet started take the mean each, in order, as threads come free.
+        estado.SegundosRestantes = -1;
+        if (par.Ciclos && par.CiclosSinMejora > 0 && !(tiempos[0].empty() && tiempos[1].empty())) {
+            auto De = [&](Long c) -> const std::vector<double>& {
+                const int k = Clase(c);
+                return tiempos[k].empty() ? tiempos[1 - k] : tiempos[k];
+            };
+            auto Media = [&](Long c) {
+                double suma = 0;
+                for (double t : De(c)) suma += t;
+                return suma / static_cast<double>(De(c).size());
+            };
+            auto Falta = [&](Long c, double llevado) {
+                double suma = 0;
+                int n = 0;
+                for (double t : De(c))
+                    if (t > llevado) {
+                        suma += t - llevado;
+                        ++n;
+                    }
+                return n > 0 ? suma / n : std::max(0.1 * Media(c), llevado - Media(c));
+            };
+            std::vector<double> libre(static_cast<std::size_t>(hilosCiclos), 0.0);
+            std::size_t ocupados = 0;
+            double falta = 0;
+            for (const auto& k : conocidos) {
+                if (k.llevado < 0) continue;
+                const double f = Falta(k.ciclo, k.llevado);
+                if (ocupados < libre.size()) libre[ocupados++] = f;
+                if (k.ciclo <= hasta) falta = std::max(falta, f);
             }
-        } else if (par.CiclosSinMejora > 0) {
-            estado.RestantesMinimo = false;
-            const double permitidos = static_cast<double>(Permitidos());
-            const double usados = std::min(permitidos, static_cast<double>(procesados - mejorCiclo) + enCurso);
-            estado.Fraccion = std::clamp(usados / permitidos, 0.0, 0.99);
-            // Cycles still to start run as the threads come free.
-            const double pendientes = std::max(0.0, static_cast<double>(hasta - procesados - enMarcha));
-            trabajo += pendientes * duracion;
-            estado.SegundosRestantes = std::max(restante, trabajo / static_cast<double>(hilosCiclos));
-        } else {
-            estado.Fraccion = 0;
-            estado.SegundosRestantes = -1;
+            auto conocido = conocidos.begin();
+            for (Long c = procesados + 1; c <= hasta; ++c) {
+                while (conocido != conocidos.end() && conocido->ciclo < c) ++conocido;
+                if (conocido != conocidos.end() && conocido->ciclo == c) continue;
+                const auto primero = std::min_element(libre.begin(), libre.end());
+                *primero += Media(c);
+                falta = std::max(falta, *primero);
+            }
+            estado.SegundosRestantes = falta;
+        }
+        // The bar: the first pass by its share done until the time left is known; then on
+        // toward the end at the pace that reaches it then, so a later end only slows it.
+        if (estado.SegundosRestantes >= 0) {
+            const double r = estado.SegundosRestantes;
+            if (ultimaMedida < 0) Avanzar(std::min(0.99, ahora / std::max(1e-9, ahora + r)));
+            else {
+                const double dt = ahora - ultimaMedida;
+                Avanzar(std::min(0.99, estado.Fraccion + (1 - estado.Fraccion) * dt / std::max(1e-9, dt + r)));
+            }
+            ultimaMedida = ahora;
+        } else if (esperado && enPase && procesados == 0) {
+            Avanzar(kPreparar + (finPrimerPase - kPreparar) * esperado->fraccion.load(std::memory_order_relaxed));
         }
     };
     estado.fase = ProgresoReduccion::Fase::Voraz;
-    estado.Fraccion = 0;
     co.Ejecutar(
         hilosCiclos,
         [&](int i) {
@@ -1413,6 +1495,7 @@ ResultadoReduccion Reducir(int N, const Tabla<Byte>& escenarios, const Tabla<Byt
                 auto r = std::make_unique<ResultadoCiclo>(EjecutarCiclo(*motor, sis, cr, c, co.Segundos()));
                 {
                     std::lock_guard<std::mutex> l(mResultados);
+                    if (r->completo) duraciones[Clase(c)].push_back(r->segundos);
                     if (resultados.size() < static_cast<std::size_t>(c)) resultados.resize(static_cast<std::size_t>(c));
                     resultados[static_cast<std::size_t>(c - 1)] = std::move(r);
                 }

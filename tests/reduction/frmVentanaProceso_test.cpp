@@ -166,6 +166,51 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
     EXPECT_TRUE(progresoVisto);
 }
 
+// Cycles run to their end (once more by "Repetir" if asked): per run, bar and end line at each yield.
+class VentanaProcesoCiclos : public VentanaProceso {
+protected:
+    std::vector<std::vector<std::pair<int, QString>>> Ejecutar(bool repetir) {
+        Base(15, 2);
+        Reducir(2);  // al 3 over 3,003 combinations
+        Reduccion.ActivarCiclos = 1;
+        std::vector<std::vector<std::pair<int, QString>>> vistas;
+        guion.alCederControl = [&] {
+            frmVentanaProceso* p = VentanaProcesoAbierta();
+            if (!p || !p->Calculando) return;
+            vistas.resize(static_cast<std::size_t>(p->Ejecuciones));
+            vistas.back().emplace_back(p->prgProgreso->value(), p->lblFinPrevisto->text());
+        };
+        guion.alMostrar["frmVentanaProceso"] = [&](Ventana& v) {
+            if (repetir) static_cast<frmVentanaProceso&>(v).imgRepetir_Click();
+        };
+        f.lblMenu_Click(4);
+        return vistas;
+    }
+};
+
+TEST_F(VentanaProcesoCiclos, LaBarraNuncaRetrocedeYCadaEjecucionEmpiezaDeCero) {
+    const auto vistas = Ejecutar(true);
+    ASSERT_EQ(vistas.size(), 2u);
+    for (const auto& v : vistas) {
+        EXPECT_EQ(v.at(0).first, 0);
+        EXPECT_TRUE(std::is_sorted(v.begin(), v.end(), [](const auto& a, const auto& b) { return a.first < b.first; }));
+    }
+}
+
+// The expected end holds only while no better result comes: the line says so whenever it
+// gives a time, and gives none before a cycle's length is known.
+TEST_F(VentanaProcesoCiclos, ElFinPrevistoDiceQueSupone) {
+    const auto vistas = Ejecutar(false);
+    std::vector<std::string> textos;
+    for (const auto& [barra, texto] : vistas.at(0))
+        if (!texto.isEmpty()) textos.push_back(texto.toStdString());
+    ASSERT_GT(textos.size(), 1u);
+    EXPECT_EQ(textos.front(), "Fin previsto : calculando ...");
+    EXPECT_NE(textos.back(), textos.front());
+    for (const auto& t : textos)
+        EXPECT_TRUE(t == textos.front() || t.ends_with(", si no se encuentra un resultado mejor")) << t;
+}
+
 TEST_F(VentanaProceso, GarantiasNoRepiteLaReduccionYCalculoDefinitivoGuarda) {
     Base(9, 2);
     Reducir(3);  // al 2
