@@ -17,6 +17,8 @@ using namespace modGeneral;
 using modReduccion::ProgresoReduccion;
 
 namespace {
+QString Apuestas(double n) { return AyudaVentanas::Cuenta(n, QStringLiteral("apuesta"), QStringLiteral("apuestas")); }
+
 QString Porcentaje(double parte, double todo) {
     const double v = todo > 0 ? 100.0 * parte / todo : 0;
     return QLocale(QLocale::Spanish).toString(v, 'f', 2) + QStringLiteral(" %");
@@ -143,7 +145,7 @@ void frmVentanaProceso::Form_Load() {
     lblTipo->setText(QStringLiteral("Tipo : ") + TextoTipo(Reduccion.Tipo));
     const auto p = modReduccion::ParametrosDesde(Reduccion);
     lblObjetivo->setText(p.ModoNuApuestas
-                             ? QStringLiteral("Objetivo : %1 apuestas").arg(AyudaVentanas::Cuenta(p.NuApuestas))
+                             ? QStringLiteral("Objetivo : ") + Apuestas(p.NuApuestas)
                              : QStringLiteral("Objetivo : cubrir el %1 %").arg(p.Porcentaje));
     lblCiclos->setText(!p.Ciclos ? QStringLiteral("Ciclos : no (una pasada)")
                                  : (p.Aleatorio ? QStringLiteral("Ciclos : sí, aleatorios")
@@ -201,8 +203,8 @@ void frmVentanaProceso::MostrarProgreso(const ProgresoReduccion& p) {
     if (conCiclos_ && p.fase != ProgresoReduccion::Fase::Preparando)
         lblFinPrevisto->setText(TiempoRestante(p.SegundosRestantes));
     if (p.MejorApuestas > 0)
-        lblMejor->setText(QStringLiteral("Mejor resultado : %1 apuestas, cobertura %2")
-                              .arg(AyudaVentanas::Cuenta(p.MejorApuestas), Porcentaje(p.MejorCubiertos, p.Escenarios)));
+        lblMejor->setText(QStringLiteral("Mejor resultado : %1, cobertura %2")
+                              .arg(Apuestas(p.MejorApuestas), Porcentaje(p.MejorCubiertos, p.Escenarios)));
 }
 
 void frmVentanaProceso::MostrarTiempo() { lblTiempo->setText(QStringLiteral("Tiempo : ") + Duracion(reloj_.elapsed())); }
@@ -258,12 +260,15 @@ void frmVentanaProceso::EjecutarReduccion() {
     lblCobertura->setText(QStringLiteral("Cobertura : ") + Porcentaje(Resultado.Cubiertos, Resultado.Escenarios));
     lblCiclo->setText(QStringLiteral("Ciclos completados : ") + AyudaVentanas::Cuenta(Resultado.Ciclos));
     if (n > 0)
-        lblMejor->setText(QStringLiteral("Mejor resultado : %1 apuestas, cobertura %2")
-                              .arg(AyudaVentanas::Cuenta(n), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios)));
+        lblMejor->setText(QStringLiteral("Mejor resultado : %1, cobertura %2")
+                              .arg(Apuestas(n), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios)));
     lblResultado->setText(
-        n > 0 ? QStringLiteral("%1 apuestas\ncubren %2 de %3 combinaciones (%4)")
-                    .arg(AyudaVentanas::Cuenta(n), AyudaVentanas::Cuenta(Resultado.Cubiertos),
-                         AyudaVentanas::Cuenta(Resultado.Escenarios), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios))
+        n > 0 ? QStringLiteral("%1\n%2 %3 de %4 (%5)")
+                    .arg(Apuestas(n), n == 1 ? QStringLiteral("cubre") : QStringLiteral("cubren"),
+                         AyudaVentanas::Cuenta(Resultado.Cubiertos),
+                         AyudaVentanas::Cuenta(Resultado.Escenarios, QStringLiteral("combinación"),
+                                               QStringLiteral("combinaciones")),
+                         Porcentaje(Resultado.Cubiertos, Resultado.Escenarios))
               : QStringLiteral("No se ha obtenido ninguna apuesta"));
     Bloquear(false);
     if (!fallo.empty()) plataforma.MsgBox("ERROR: " + fallo, EstiloMensaje::Critico);

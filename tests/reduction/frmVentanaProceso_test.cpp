@@ -105,6 +105,21 @@ TEST_F(VentanaProceso, DejaLasApuestasYLosContadoresQueUsaElCalculo) {
     EXPECT_TRUE(guion.peticiones.empty());
 }
 
+TEST_F(VentanaProceso, UnaSolaApuestaSeDiceEnSingular) {
+    Base(6, 2);
+    Reducir(1);  // al 4, to one bet
+    Reduccion.ModoNuApuestas = true;
+    Reduccion.NuApuestas = 1;
+    guion.alMostrar["frmVentanaProceso"] = [&](Ventana& v) {
+        auto& p = static_cast<frmVentanaProceso&>(v);
+        EXPECT_EQ(p.lblObjetivo->text(), QStringLiteral("Objetivo : 1 apuesta"));
+        EXPECT_TRUE(p.lblMejor->text().startsWith(QStringLiteral("Mejor resultado : 1 apuesta, "))) << p.lblMejor->text().toStdString();
+        EXPECT_TRUE(p.lblResultado->text().startsWith(QStringLiteral("1 apuesta\ncubre "))) << p.lblResultado->text().toStdString();
+        p.imgVolver_Click();
+    };
+    f.lblMenu_Click(4);
+}
+
 TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
     Base(20, 2);
     Reducir(1);  // al 4 over 15,504 combinations, in cycles until stopped
