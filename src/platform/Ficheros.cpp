@@ -129,8 +129,8 @@ void QuitarRestos(const std::string& destino) {
         const std::string_view nombre = entrada->d_name;
         if (nombre.size() != prefijo.size() + LargoSufijo || nombre.substr(0, prefijo.size()) != prefijo) continue;
         const std::string_view sufijo = nombre.substr(prefijo.size());
-        if (!std::all_of(sufijo.begin(), sufijo.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }))
-            continue;
+        const auto deSufijo = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
+        if (!std::all_of(sufijo.begin(), sufijo.end(), deSufijo)) continue;
         struct stat st {};
         if (fstatat(dirfd(dir), entrada->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (!S_ISREG(st.st_mode) || st.st_uid != geteuid() || ahora - st.st_mtime < SegundosRestos) continue;

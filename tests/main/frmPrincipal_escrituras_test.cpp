@@ -146,6 +146,15 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
         else fs::create_directory(sustituido);
         return Ruta(nombre + ".EUR");
     };
+    // A pair (an earlier one, or none) whose next save fails at the step given.
+    auto conFallo = [&](const std::string& nombre, bool antiguo, Ficheros::Paso paso, int vez, int codigo) {
+        return [=, &parAntiguo, this] {
+            if (antiguo) parAntiguo(Ruta(nombre + ".EUR"));
+            Ficheros::ProvocarFallo(paso, vez, codigo);
+            return Ruta(nombre + ".EUR");
+        };
+    };
+    const std::string EnUso = "El archivo est\xC3\xA1 en uso)";
     const std::vector<Caso> casos = {
         {"disco lleno",
          [&] {
@@ -158,35 +167,17 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
         {"apuestas en una tuberia", [&] { return parConSustituto("tuberia", ".EUR", true); }, eur + Tuberia + ")"},
         {"base en una tuberia", [&] { return parConSustituto("base_tuberia", ".xml", true); }, par + Tuberia + ")"},
         {"base en una carpeta", [&] { return parConSustituto("base_carpeta", ".xml", false); }, par + Carpeta + ")"},
-        {"las apuestas no se pueden poner en su sitio",
-         [&] {
-             parAntiguo(Ruta("renombre.EUR"));
-             Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 1, EBUSY);
-             return Ruta("renombre.EUR");
-         },
-         eur + "El archivo est\xC3\xA1 en uso)"},
-        // Both files are synced before either is renamed ...
-        {"la base no se puede sincronizar",
-         [&] {
-             parAntiguo(Ruta("sincronia.EUR"));
-             Ficheros::ProvocarFallo(Ficheros::Paso::Sincronizar, 2, EIO);
-             return Ruta("sincronia.EUR");
-         },
+        // Both files are synced before either is renamed, and bets already in place go back
+        // when the base file cannot follow them (a new pair leaves nothing).
+        {"las apuestas no se pueden poner en su sitio", conFallo("renombre", true, Ficheros::Paso::Renombrar, 1, EBUSY),
+         eur + EnUso},
+        {"la base no se puede sincronizar", conFallo("sincronia", true, Ficheros::Paso::Sincronizar, 2, EIO),
          par + "Error de E/S de dispositivo)"},
-        // ... and bets already in place go back when the base file cannot follow them.
-        {"la base no se puede poner en su sitio",
-         [&] {
-             parAntiguo(Ruta("segundo.EUR"));
-             Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 2, EBUSY);
-             return Ruta("segundo.EUR");
-         },
-         par + "El archivo est\xC3\xA1 en uso)"},
+        {"la base no se puede poner en su sitio", conFallo("segundo", true, Ficheros::Paso::Renombrar, 2, EBUSY),
+         par + EnUso},
         {"un par nuevo cuya base no se puede poner en su sitio",
-         [&] {
-             Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 2, EBUSY);
-             return Ruta("nuevo.EUR");
-         },
-         par + "El archivo est\xC3\xA1 en uso)"},
+         conFallo("nuevo", false, Ficheros::Paso::Renombrar, 2, EBUSY),
+         par + EnUso},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);

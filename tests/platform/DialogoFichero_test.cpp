@@ -216,16 +216,25 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
     EXPECT_EQ(r.indiceFiltro, 1);
 }
 
+// A name typed into a folder that does not exist is told at once, with no question, and the
+// dialog comes back; a new name in a folder that exists asks, and Enter creates it.
 TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCreaEIntroLoCrea) {
     PeticionDialogo p = Peticion(true);
-    QString pregunta, porDefecto;
-    conductor.acciones.push_back([&](QWidget* w) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(d, nullptr);
-        d->setDirectory(carpeta.path());
-        ElegirTipo(d, 1);
-        Teclear(d, QStringLiteral("nuevo.EUR"));
-        static_cast<QDialog*>(d)->accept();  // as the accept button does
+    QString aviso, pregunta, porDefecto;
+    for (const QString nombre : {QStringLiteral("no/existe/nuevo.EUR"), QStringLiteral("nuevo.EUR")})
+        conductor.acciones.push_back([&, nombre](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            d->setDirectory(carpeta.path());
+            ElegirTipo(d, 1);
+            Teclear(d, nombre);
+            static_cast<QDialog*>(d)->accept();  // as the accept button does
+        });
+    conductor.acciones.insert(conductor.acciones.begin() + 1, [&](QWidget* w) {
+        auto* caja = qobject_cast<QMessageBox*>(w);
+        ASSERT_TRUE(caja && caja->icon() == QMessageBox::Warning);
+        aviso = caja->text();
+        Pulsar(w, QStringLiteral("Aceptar"));
     });
     conductor.acciones.push_back([&](QWidget* w) {
         pregunta = qobject_cast<QMessageBox*>(w)->text();
@@ -239,42 +248,13 @@ TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCreaEIntroLoCrea) {
     });
     ResultadoDialogoFichero r = plataforma.DialogoFichero(p);
     EXPECT_FALSE(vuelveAlDialogo);
+    EXPECT_EQ(aviso, QStringLiteral("nuevo.EUR\nNo se encontró la ruta de acceso:\n%1\nCompruebe que la carpeta existe.")
+                         .arg(QDir::toNativeSeparators(Ruta(QStringLiteral("no/existe")))));
     EXPECT_EQ(pregunta, QStringLiteral("nuevo.EUR\nEste archivo no existe.\n¿ Desea crearlo ?"));
     EXPECT_EQ(porDefecto, QStringLiteral("Sí"));
     ASSERT_TRUE(r.aceptado);
     EXPECT_EQ(r.indiceFiltro, 2);
     EXPECT_FALSE(QFile::exists(Ruta(QStringLiteral("nuevo.EUR"))));  // the dialog creates nothing
-}
-
-// A name typed into a folder that does not exist is told at once, with no question about
-// creating the file, and the dialog comes back.
-TEST_F(DialogoFicheroTest, GuardarEnUnaCarpetaQueNoExisteLoDiceAntesDePreguntar) {
-    QString aviso;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    bool vuelveAlDialogo = false;
-    conductor.acciones.push_back([&](QWidget* w) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(d, nullptr);
-        d->setDirectory(carpeta.path());
-        Teclear(d, QStringLiteral("no/existe/nuevo.EUR"));
-        static_cast<QDialog*>(d)->accept();
-    });
-    conductor.acciones.push_back([&](QWidget* w) {
-        auto* caja = qobject_cast<QMessageBox*>(w);
-        ASSERT_NE(caja, nullptr);
-        aviso = caja->text();
-        icono = caja->icon();
-        Pulsar(w, QStringLiteral("Aceptar"));
-    });
-    conductor.acciones.push_back([&](QWidget* w) {
-        vuelveAlDialogo = qobject_cast<QFileDialog*>(w) != nullptr;
-        qobject_cast<QDialog*>(w)->reject();
-    });
-    EXPECT_FALSE(plataforma.DialogoFichero(Peticion(true)).aceptado);
-    EXPECT_EQ(aviso, QStringLiteral("nuevo.EUR\nNo se encontró la ruta de acceso:\n%1\nCompruebe que la carpeta existe.")
-                         .arg(QDir::toNativeSeparators(Ruta(QStringLiteral("no/existe")))));
-    EXPECT_EQ(icono, QMessageBox::Warning);
-    EXPECT_TRUE(vuelveAlDialogo);
 }
 
 TEST_F(DialogoFicheroTest, LasPreguntasDelProgramaTienenLetrasAltYNoPorDefecto) {

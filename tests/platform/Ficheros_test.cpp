@@ -120,13 +120,6 @@ TEST_F(FicherosTest, LoQueHayEnLaRutaDecide) {
              EXPECT_TRUE(fs::is_symlink(r));
              EXPECT_FALSE(fs::exists(Ruta("no")));
          }},
-        {"enlace en bucle",
-         [&] {
-             fs::create_symlink(Ruta("bucle.txt"), Ruta("bucle.txt"));
-             return Ruta("bucle.txt");
-         },
-         "Demasiados enlaces simb\xC3\xB3licos en la ruta de acceso",
-         [&](const std::string& r) { EXPECT_TRUE(fs::is_symlink(r)); }},
         {"tuberia",
          [&] {
              CrearTuberia(Ruta("tuberia"));
@@ -219,25 +212,22 @@ TEST_F(FicherosTest, CadaPasoQueFallaDejaElFicheroComoEstaba) {
 // A save clears what interrupted saves of the same file left: this user's hidden copies a
 // minute old. A copy still being written (younger), another user's, or another file's stay.
 TEST_F(FicherosTest, UnGuardadoQuitaLosRestosDeGuardadosInterrumpidos) {
-    const std::string ruta = Ruta("par.EUR");
-    const auto resto = [&](const std::string& nombre, int segundos) {
+    const auto resto = [&](const std::string& nombre, int segundos, uid_t dueno = geteuid()) {
         EscribirBytes(Ruta(nombre), "resto");
         const timespec hace[2] = {{time(nullptr) - segundos, 0}, {time(nullptr) - segundos, 0}};
         utimensat(AT_FDCWD, Ruta(nombre).c_str(), hace, 0);
+        if (dueno != geteuid()) ASSERT_EQ(chown(Ruta(nombre).c_str(), dueno, dueno), 0);
     };
     resto(".par.EUR.tmpa1b2c3", 2 * SegundosRestos);
-    resto(".par.EUR.tmpzz9zz9", 10 * SegundosRestos);
     resto(".par.EUR.tmpreci3n", 5);
     resto(".par.xml.tmpa1b2c3", 2 * SegundosRestos);
-    resto(".par.EUR.tmpa1b2c3d", 2 * SegundosRestos);
-    std::vector<std::string> quedan = {".par.EUR.tmpa1b2c3d", ".par.EUR.tmpreci3n", ".par.xml.tmpa1b2c3", "par.EUR"};
+    std::vector<std::string> quedan = {".par.EUR.tmpreci3n", ".par.xml.tmpa1b2c3", "par.EUR"};
     if (geteuid() == 0) {
-        resto(".par.EUR.tmpajeno1", 2 * SegundosRestos);
-        ASSERT_EQ(chown(Ruta(".par.EUR.tmpajeno1").c_str(), 12345, 12345), 0);
-        quedan.insert(quedan.begin() + 1, ".par.EUR.tmpajeno1");
+        resto(".par.EUR.tmpajeno1", 2 * SegundosRestos, 12345);
+        quedan.insert(quedan.begin(), ".par.EUR.tmpajeno1");
     }
     std::string error;
-    ASSERT_TRUE(EscribirFichero(ruta, "nuevo", error)) << error;
+    ASSERT_TRUE(EscribirFichero(Ruta("par.EUR"), "nuevo", error)) << error;
     EXPECT_EQ(Contenido(carpeta), quedan);
 }
 
