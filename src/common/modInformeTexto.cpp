@@ -1,5 +1,8 @@
 #include "common/modInformeTexto.h"
 
+#include <cstdio>
+#include <ctime>
+
 #include "platform/Ficheros.h"
 
 namespace modInformeTexto {
@@ -38,6 +41,30 @@ bool EscribirInforme(const std::string& ruta, const std::vector<std::string>& li
     // Reports live at the program's fixed names: a link found there is replaced, so that a
     // report never writes through it into a file the user did not choose.
     return Ficheros::EscribirFichero(ruta, texto, error, Ficheros::Enlace::Reemplazar);
+}
+
+// The date a report is written: the same digits and separators on every system.
+namespace {
+std::tm Ahora() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    return local;
+}
+std::string Fecha(const std::tm& t) {
+    char b[40];
+    std::snprintf(b, sizeof b, "%02d/%02d/%04d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
+    return b;
+}
+}  // namespace
+
+std::string FechaInforme() { return Fecha(Ahora()); }
+
+std::string FechaHoraInforme() {
+    const std::tm t = Ahora();
+    char b[40];
+    std::snprintf(b, sizeof b, " %02d:%02d:%02d", t.tm_hour, t.tm_min, t.tm_sec);
+    return Fecha(t) + b;
 }
 
 }  // namespace modInformeTexto

@@ -30,6 +30,8 @@ QString Cuenta(double valor, const QString& singular, const QString& plural) {
     return Cuenta(valor) + QLatin1Char(' ') + (std::nearbyint(valor) == 1 ? singular : plural);
 }
 
+QString Apuestas(double valor) { return Cuenta(valor, QStringLiteral("apuesta"), QStringLiteral("apuestas")); }
+
 bool FilaActiva(const ListaTexto* lista, int fila) {
     return lista && lista->List(fila).startsWith(QStringLiteral("Sí"));
 }

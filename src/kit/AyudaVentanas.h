@@ -18,6 +18,8 @@ void CargarRecursos();
 QString Cuenta(double valor);
 // The count followed by its noun, singular for exactly one: "1 boleto", "0 boletos", "1.234 boletos".
 QString Cuenta(double valor, const QString& singular, const QString& plural);
+// A count of bets: "1 apuesta", "25 apuestas".
+QString Apuestas(double valor);
 
 // The flag of a filter-list row is its first two characters, "Sí" or "No"; nothing else in a
 // row reads so. Activar and Desactivar leave a row already so as it is.

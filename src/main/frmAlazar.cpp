@@ -76,11 +76,8 @@ void frmAlazar::cmdAlazar_Click() {
     MarcarAlAzar(principal_.lblEstrella, m);
 
     principal_.lblApuestasIniciales->SetCaption(AyudaVentanas::Cuenta(NumeroCombinaciones(n, 5)));
-    principal_.lblTipoCombinacion->SetCaption(
-        AyudaVentanas::Cuenta(n, QStringLiteral("Número"), QStringLiteral("Números")));
     // The star count beside the grid follows the stars drawn too.
-    principal_.lblTipoCombinacionEstrellas->SetCaption(
-        AyudaVentanas::Cuenta(m, QStringLiteral("Estrella"), QStringLiteral("Estrellas")));
+    principal_.PonerCuentasMarcadas(n, m);
     principal_.lblApuestasCondicionadas->SetCaption(principal_.lblApuestasIniciales->Caption());
     principal_.lblApuestasReducidas->SetCaption(QStringLiteral("0"));
     // A new base on the grid is a setup not yet saved.

@@ -174,6 +174,8 @@ public:
     Integer ContarEstrellasMarcadas() const;
     void CargarNumerosMarcados();
     void ActualizarContadoresBase();
+    // The counts under the grids: "n Números", "n Estrellas" (singular for one).
+    void PonerCuentasMarcadas(int numeros, int estrellas);
     void ActualizarContadoresApuestas();
 
     // A counter caption read back as a number (the locale's separators accepted).

@@ -211,9 +211,7 @@ void frmPrincipal::ImportarApuestasDesdeArchivo() {
             Timer1->SetEnabled(false);
         }
 
-        lblTipoCombinacion->SetCaption(Cuenta(ContarNumerosMarcados(), QStringLiteral("Número"), QStringLiteral("Números")));
-        lblTipoCombinacionEstrellas->SetCaption(
-            Cuenta(ContarEstrellasMarcadas(), QStringLiteral("Estrella"), QStringLiteral("Estrellas")));
+        PonerCuentasMarcadas(ContarNumerosMarcados(), ContarEstrellasMarcadas());
         lblApuestasIniciales->SetCaption(Cuenta(TotalImportadas));
         lblApuestasCondicionadas->SetCaption(lblApuestasIniciales->Caption());
         lblApuestasReducidas->SetCaption(lblApuestasCondicionadas->Caption());

@@ -103,12 +103,15 @@ void frmPrincipal::CargarNumerosMarcados() {
         if (EtiquetaMarcada(lblNumero[static_cast<std::size_t>(i)])) CombinacionBase(++p) = static_cast<Byte>(i + 1);
 }
 
+void frmPrincipal::PonerCuentasMarcadas(int numeros, int estrellas) {
+    lblTipoCombinacion->SetCaption(Cuenta(numeros, QStringLiteral("Número"), QStringLiteral("Números")));
+    lblTipoCombinacionEstrellas->SetCaption(Cuenta(estrellas, QStringLiteral("Estrella"), QStringLiteral("Estrellas")));
+}
+
 void frmPrincipal::ActualizarContadoresBase() {
     const Integer n = ContarNumerosMarcados();
     lblApuestasIniciales->SetCaption(Cuenta(n >= 5 ? NumeroCombinaciones(n, 5) : 0));
-    lblTipoCombinacion->SetCaption(Cuenta(n, QStringLiteral("Número"), QStringLiteral("Números")));
-    lblTipoCombinacionEstrellas->SetCaption(
-        Cuenta(ContarEstrellasMarcadas(), QStringLiteral("Estrella"), QStringLiteral("Estrellas")));
+    PonerCuentasMarcadas(n, ContarEstrellasMarcadas());
     lblApuestasCondicionadas->SetCaption(lblApuestasIniciales->Caption());
     lblApuestasReducidas->SetCaption(QStringLiteral("0"));
     ActualizarContadoresApuestas();

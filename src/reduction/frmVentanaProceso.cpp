@@ -17,8 +17,6 @@ using namespace modGeneral;
 using modReduccion::ProgresoReduccion;
 
 namespace {
-QString Apuestas(double n) { return AyudaVentanas::Cuenta(n, QStringLiteral("apuesta"), QStringLiteral("apuestas")); }
-
 QString Porcentaje(double parte, double todo) {
     const double v = todo > 0 ? 100.0 * parte / todo : 0;
     return QLocale(QLocale::Spanish).toString(v, 'f', 2) + QStringLiteral(" %");
@@ -145,7 +143,7 @@ void frmVentanaProceso::Form_Load() {
     lblTipo->setText(QStringLiteral("Tipo : ") + TextoTipo(Reduccion.Tipo));
     const auto p = modReduccion::ParametrosDesde(Reduccion);
     lblObjetivo->setText(p.ModoNuApuestas
-                             ? QStringLiteral("Objetivo : ") + Apuestas(p.NuApuestas)
+                             ? QStringLiteral("Objetivo : ") + AyudaVentanas::Apuestas(p.NuApuestas)
                              : QStringLiteral("Objetivo : cubrir el %1 %").arg(p.Porcentaje));
     lblCiclos->setText(!p.Ciclos ? QStringLiteral("Ciclos : no (una pasada)")
                                  : (p.Aleatorio ? QStringLiteral("Ciclos : sí, aleatorios")
@@ -204,7 +202,7 @@ void frmVentanaProceso::MostrarProgreso(const ProgresoReduccion& p) {
         lblFinPrevisto->setText(TiempoRestante(p.SegundosRestantes));
     if (p.MejorApuestas > 0)
         lblMejor->setText(QStringLiteral("Mejor resultado : %1, cobertura %2")
-                              .arg(Apuestas(p.MejorApuestas), Porcentaje(p.MejorCubiertos, p.Escenarios)));
+                              .arg(AyudaVentanas::Apuestas(p.MejorApuestas), Porcentaje(p.MejorCubiertos, p.Escenarios)));
 }
 
 void frmVentanaProceso::MostrarTiempo() { lblTiempo->setText(QStringLiteral("Tiempo : ") + Duracion(reloj_.elapsed())); }
@@ -261,10 +259,10 @@ void frmVentanaProceso::EjecutarReduccion() {
     lblCiclo->setText(QStringLiteral("Ciclos completados : ") + AyudaVentanas::Cuenta(Resultado.Ciclos));
     if (n > 0)
         lblMejor->setText(QStringLiteral("Mejor resultado : %1, cobertura %2")
-                              .arg(Apuestas(n), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios)));
+                              .arg(AyudaVentanas::Apuestas(n), Porcentaje(Resultado.Cubiertos, Resultado.Escenarios)));
     lblResultado->setText(
         n > 0 ? QStringLiteral("%1\n%2 %3 de %4 (%5)")
-                    .arg(Apuestas(n), n == 1 ? QStringLiteral("cubre") : QStringLiteral("cubren"),
+                    .arg(AyudaVentanas::Apuestas(n), n == 1 ? QStringLiteral("cubre") : QStringLiteral("cubren"),
                          AyudaVentanas::Cuenta(Resultado.Cubiertos),
                          AyudaVentanas::Cuenta(Resultado.Escenarios, QStringLiteral("combinación"),
                                                QStringLiteral("combinaciones")),

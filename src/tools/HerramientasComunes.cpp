@@ -47,6 +47,12 @@ std::string PedirFicheroEUR(const std::string& nombrePropuesto) {
     return modGeneral::NombreFichero;
 }
 
+QString TextoGuardadas(Long apuestas, const std::string& ruta) {
+    return QStringLiteral("%1 en %2").arg(
+        AyudaVentanas::Cuenta(apuestas, QStringLiteral("apuesta guardada"), QStringLiteral("apuestas guardadas")),
+        QString::fromStdString(modRutas::NombreSinCarpeta(ruta)));
+}
+
 bool EscribirInforme(const std::string& nombre, const std::vector<std::string>& lineas) {
     Plataforma& p = Plataforma::Activa();
     const std::string ruta = modInformeTexto::RutaInforme(p.CarpetaPrograma(), nombre);
@@ -163,11 +169,7 @@ Long VentanaGenerador::Generar(const std::vector<Byte>& numeros, const std::vect
     }
     modGeneral::ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(escrito ? QStringLiteral("%1 en %2")
-                                        .arg(AyudaVentanas::Cuenta(cuantas, QStringLiteral("apuesta guardada"),
-                                                                   QStringLiteral("apuestas guardadas")),
-                                             QString::fromStdString(modRutas::NombreSinCarpeta(modGeneral::NombreFichero)))
-                                  : QString());
+    lblEstado->SetCaption(escrito ? TextoGuardadas(cuantas, modGeneral::NombreFichero) : QString());
     cmdGenerar->setEnabled(true);
     if (rejilla) rejilla->setEnabled(true);
     Ocupado = false;

@@ -41,6 +41,9 @@ inline constexpr int AltoRejilla = 178;
 // extension forced to ".EUR" (the result also stands in NombreFichero), or "" when cancelled.
 std::string PedirFicheroEUR(const std::string& nombrePropuesto);
 
+// The status after a save: "25 apuestas guardadas en NOMBRE.EUR" (singular for one).
+QString TextoGuardadas(Long apuestas, const std::string& ruta);
+
 // Writes a report (UTF-8 lines, stored Latin-1 with CR LF) to the program's folder and shows
 // it in the system's viewer. On failure: the critical box "ERROR AL GUARDAR EL INFORME (...)"
 // and false. A viewer that does not start has its own box; the report stands written (true).

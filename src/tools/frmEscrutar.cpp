@@ -274,7 +274,7 @@ void frmEscrutar::cmdDesdeFichero_Click() {
     Origen = "Fichero " + modRutas::NombreSinCarpeta(ruta);
     lblOrigen->SetCaption(QStringLiteral("Fichero: %1 (%2)")
                               .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
-                                   AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas"))));
+                                   AyudaVentanas::Apuestas(TotalApuestas)));
     lblOrigen->setToolTip(QString::fromStdString(ruta));
     LimpiarResultado();
     if (modEscrutinio::CombinacionCompleta(CombinacionGanadora)) Escrutar();

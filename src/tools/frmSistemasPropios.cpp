@@ -104,7 +104,7 @@ void frmSistemasPropios::cmdDesdeFichero_Click() {
         if (estrella[e]) EstrellasOrigen.push_back(static_cast<Byte>(e));
     lblFicheroOrigen->SetCaption(QStringLiteral("%1   (%2)")
                                      .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
-                                          AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas"))));
+                                          AyudaVentanas::Apuestas(TotalApuestas)));
     lblFicheroOrigen->setToolTip(QString::fromStdString(ruta));
     ActualizarCorrespondencia();
 }
@@ -206,11 +206,7 @@ void frmSistemasPropios::cmdGuardar_Click() {
         [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); });
     ApuestasGrabacion.Erase();
     lblProgressBar->SetAnchoTwips(0);
-    lblEstado->SetCaption(escrito ? QStringLiteral("%1 en %2")
-                                        .arg(AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta guardada"),
-                                                                   QStringLiteral("apuestas guardadas")),
-                                             QString::fromStdString(modRutas::NombreSinCarpeta(NombreFichero)))
-                                  : QString());
+    lblEstado->SetCaption(escrito ? TextoGuardadas(TotalApuestas, NombreFichero) : QString());
     cmdGuardar->setEnabled(true);
     Ocupado = false;
 }

@@ -141,7 +141,7 @@ void frmVisualizar::cmdAbrirFichero_Click() {
     }
     lblFichero->SetCaption(QStringLiteral("%1   -   %2, %3")
                                .arg(QString::fromStdString(modRutas::NombreSinCarpeta(ruta)),
-                                    AyudaVentanas::Cuenta(TotalApuestas, QStringLiteral("apuesta"), QStringLiteral("apuestas")),
+                                    AyudaVentanas::Apuestas(TotalApuestas),
                                     AyudaVentanas::Cuenta(TotalBoletos(), QStringLiteral("boleto"), QStringLiteral("boletos"))));
     lblFichero->setToolTip(QString::fromStdString(ruta));
     MostrarBoleto(1);
