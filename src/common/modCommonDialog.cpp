@@ -1,5 +1,6 @@
 #include "common/modCommonDialog.h"
 
+#include "common/modRutas.h"
 #include "platform/Plataforma.h"
 
 namespace modCommonDialog {
@@ -13,19 +14,24 @@ std::string QuitarBlancos(const std::string& t) {
     return t.substr(a, b - a + 1);
 }
 
-std::string MostrarDialogo(bool guardar) {
+std::string MostrarDialogo(bool guardar, const std::string& extension) {
     PeticionDialogo peticion;
     peticion.titulo = TituloDialogo;
     peticion.filtros = ParesFiltro(FiltroDialogo);
     peticion.indiceFiltro = static_cast<int>(IndiceFiltro);
     peticion.guardar = guardar;
-    if (guardar) peticion.nombrePropuesto = QuitarNulos(QuitarBlancos(FicheroDialogo));
+    if (guardar) {
+        peticion.nombrePropuesto = QuitarNulos(QuitarBlancos(FicheroDialogo));
+        peticion.extension = extension;
+    }
 
     ResultadoDialogoFichero r = Plataforma::Activa().DialogoFichero(peticion);
     ResultadoDialogo = r.aceptado ? 1 : 0;
     if (r.aceptado) {
         IndiceFiltro = r.indiceFiltro;
         FicheroDialogo = QuitarNulos(QuitarBlancos(r.ruta));
+        if (guardar && !extension.empty() && !FicheroDialogo.empty())
+            FicheroDialogo = modRutas::CambiarExtension(FicheroDialogo, extension);
     } else {
         FicheroDialogo.clear();
     }
@@ -56,8 +62,8 @@ std::string QuitarNulos(const std::string& texto) {
     return nulo == std::string::npos ? texto : texto.substr(0, nulo);
 }
 
-std::string MostrarDialogoAbrir() { return MostrarDialogo(false); }
+std::string MostrarDialogoAbrir() { return MostrarDialogo(false, std::string()); }
 
-std::string MostrarDialogoGuardar() { return MostrarDialogo(true); }
+std::string MostrarDialogoGuardar(const std::string& extension) { return MostrarDialogo(true, extension); }
 
 }  // namespace modCommonDialog

@@ -22,12 +22,4 @@ std::string NombreSinCarpeta(const std::string& ruta) {
     return s == std::string::npos ? ruta : ruta.substr(s + 1);
 }
 
-std::string CambiarExtension(const std::string& ruta, const std::string& extension) {
-    const std::size_t s = UltimoSeparador(ruta);
-    const std::size_t inicio = s == std::string::npos ? 0 : s + 1;
-    const std::size_t punto = ruta.rfind('.');
-    if (punto != std::string::npos && punto >= inicio) return ruta.substr(0, punto) + extension;
-    return ruta + extension;
-}
-
 }  // namespace modRutas

@@ -194,9 +194,8 @@ void frmPrincipal::GuardarApuestasEUR() {
         modCommonDialog::IndiceFiltro = 1;
         modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
         modCommonDialog::FicheroDialogo = modRutas::CambiarExtension(NombreFicheroBase().toStdString(), ".EUR");
-        NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+        NombreFichero = modCommonDialog::MostrarDialogoGuardar(".EUR");
         if (!NombreFichero.empty()) {
-            NombreFichero = modRutas::CambiarExtension(NombreFichero, ".EUR");
             BloquearControles();
             lblProgressBar->SetAnchoTwips(0);
             picVentanaEspera->show();
@@ -255,9 +254,8 @@ void frmPrincipal::GuardarBaseXML() {
     modCommonDialog::FiltroDialogo = FiltroDialogoBase;
     modCommonDialog::FicheroDialogo = NombreFicheroBase().toStdString();
     modCommonDialog::TituloDialogo = "Guardar Fichero BASE en XML";
-    NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+    NombreFichero = modCommonDialog::MostrarDialogoGuardar(".xml");
     if (NombreFichero.empty()) return;
-    NombreFichero = modRutas::CambiarExtension(NombreFichero, ".xml");
     std::string fallo;
     try {
         DocumentoXML documento;

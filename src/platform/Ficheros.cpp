@@ -1,6 +1,13 @@
 #include "platform/Ficheros.h"
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <sys/file.h>
+#include <thread>
+#include <vector>
+
+#include "platform/Ficheros_interno.h"
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -12,39 +19,54 @@
 
 namespace Ficheros {
 
-namespace {
+namespace Interno {
 
-// ---- the test seam: one pending fault at most ----
+// ---- the test seam ----
+namespace {
 struct Fallo {
     Paso paso = Paso::Crear;
-    int vez = 0;  // 0: none
+    int vez = 0;
     int codigo = 0;
 };
-Fallo falloPendiente;
+std::vector<Fallo> fallosPendientes;
+}  // namespace
 
-// True (errno set) when this call of the step is the one a test asked to fail.
 bool Averia(Paso paso) {
-    if (falloPendiente.vez == 0 || falloPendiente.paso != paso) return false;
-    if (--falloPendiente.vez > 0) return false;
-    errno = falloPendiente.codigo;
-    return true;
+    for (auto f = fallosPendientes.begin(); f != fallosPendientes.end(); ++f) {
+        if (f->paso != paso || --f->vez > 0) continue;
+        const int codigo = f->codigo;
+        fallosPendientes.erase(f);
+        if (codigo == Matar) kill(getpid(), SIGKILL);
+        errno = codigo;
+        return true;
+    }
+    return false;
 }
 
 // ---- names ----
 
+namespace {
+
 // Longest name of one folder entry on the systems we run on.
 constexpr std::size_t LargoMaximoNombre = 255;
-
-std::size_t InicioNombre(const std::string& ruta) {
-    const std::size_t barra = ruta.rfind('/');
-    return barra == std::string::npos ? 0 : barra + 1;
-}
 
 // The first n bytes of a UTF-8 name, never cut inside a character.
 std::string Recortar(const std::string& nombre, std::size_t n) {
     if (nombre.size() <= n) return nombre;
     while (n > 0 && (static_cast<unsigned char>(nombre[n]) & 0xC0) == 0x80) --n;
     return nombre.substr(0, n);
+}
+
+// ".nombre" + cola in one folder entry: a name too long is cut and followed by "~" and eight
+// hex digits of a hash (FNV-1a) of the whole name.
+std::string Oculto(const std::string& nombre, const std::string& cola, std::size_t reserva) {
+    const std::size_t cabe = LargoMaximoNombre - 1 - cola.size() - reserva;
+    if (nombre.size() <= cabe) return "." + nombre + cola;
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : nombre) h = (h ^ c) * 16777619u;
+    char huella[16];
+    std::snprintf(huella, sizeof huella, "~%08x", static_cast<unsigned>(h));
+    return "." + Recortar(nombre, cabe - 9) + huella + cola;
 }
 
 // Six characters that differ from call to call and from process to process.
@@ -56,7 +78,7 @@ std::string Sufijo() {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
     z ^= z >> 31;
     static const char letras[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string s(6, 'a');
+    std::string s(LargoSufijo, 'a');
     for (char& c : s) {
         c = letras[z % 36];
         z /= 36;
@@ -64,19 +86,16 @@ std::string Sufijo() {
     return s;
 }
 
-constexpr std::size_t LargoSufijo = 6;
-
-// What every hidden name of a file's saves begins with: ".name.tmp", the name cut so that
-// ".name.tmpXXXXXX" fits one folder entry.
-std::string PrefijoTemporal(const std::string& destino) {
-    const std::size_t inicio = InicioNombre(destino);
-    const std::string nombre = Recortar(destino.substr(inicio), LargoMaximoNombre - 1 - 4 - LargoSufijo);
-    return "." + nombre + ".tmp";
+bool EsSufijo(std::string_view s) {
+    return s.size() == LargoSufijo &&
+           std::all_of(s.begin(), s.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
 }
 
-// A hidden name beside the destination: ".name.tmpXXXXXX".
-std::string NombreTemporal(const std::string& destino) {
-    return destino.substr(0, InicioNombre(destino)) + PrefijoTemporal(destino) + Sufijo();
+}  // namespace
+
+std::size_t InicioNombre(const std::string& ruta) {
+    const std::size_t barra = ruta.rfind('/');
+    return barra == std::string::npos ? 0 : barra + 1;
 }
 
 std::string Carpeta(const std::string& ruta) {
@@ -84,13 +103,37 @@ std::string Carpeta(const std::string& ruta) {
     return inicio == 0 ? std::string(".") : ruta.substr(0, inicio);
 }
 
+std::string AlLado(const std::string& ruta, const std::string& nombre) {
+    return ruta.substr(0, InicioNombre(ruta)) + nombre;
+}
+
+std::string PrefijoOculto(const std::string& ruta, const char* marca) {
+    return Oculto(ruta.substr(InicioNombre(ruta)), marca, LargoSufijo);
+}
+
+std::string NombreOculto(const std::string& ruta, const char* marca) {
+    return AlLado(ruta, PrefijoOculto(ruta, marca) + Sufijo());
+}
+
+bool EsNombreOculto(const std::string& candidato, const std::string& ruta, const char* marca) {
+    const std::string prefijo = AlLado(ruta, PrefijoOculto(ruta, marca));
+    return candidato.size() == prefijo.size() + LargoSufijo && candidato.compare(0, prefijo.size(), prefijo) == 0 &&
+           EsSufijo(std::string_view(candidato).substr(prefijo.size()));
+}
+
+std::string NombreDiario(const std::string& ruta) {
+    const std::string nombre = ruta.substr(InicioNombre(ruta));
+    const std::size_t punto = nombre.rfind('.');
+    return AlLado(ruta, Oculto(punto == std::string::npos ? nombre : nombre.substr(0, punto), ".diario", 0));
+}
+
+// ---- the system ----
+
 int Cerrar(int fd) {
     // Linux closes the descriptor even when close reports EINTR: never retry.
     return close(fd);
 }
 
-// The new names on disk too. Some file systems cannot sync a folder; the files are in place
-// by then either way, so this is not a failure of the write.
 void SincronizarCarpeta(const std::string& ruta) {
     const int dir = open(Carpeta(ruta).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -99,8 +142,50 @@ void SincronizarCarpeta(const std::string& ruta) {
     }
 }
 
+CerrojoCarpeta::CerrojoCarpeta(const std::string& carpeta, int milisegundos) {
+    fd_ = open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(milisegundos);
+    for (;;) {
+        if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) break;  // no locks here: go on without
+        if (std::chrono::steady_clock::now() >= limite) {
+            ocupado_ = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    Cerrar(fd_);
+    fd_ = -1;
+}
+
+CerrojoCarpeta::~CerrojoCarpeta() {
+    if (fd_ >= 0) Cerrar(fd_);  // closing releases the lock
+}
+
+}  // namespace Interno
+
+using namespace Interno;
+
+namespace {
+
+// How long a save or an opening waits for another copy of the program to finish putting a
+// pair in place in the same folder (it takes a few syncs).
+constexpr int EsperaCerrojo = 5000;
+
+// Whether the system would follow the link at ruta (lstat in st): in a sticky folder that
+// everyone may write to, only a link of the user or of the folder's owner is followed, so
+// that nobody can plant a link there that makes another user's save replace a file of theirs.
+bool EnlaceSeguible(const std::string& ruta, const struct stat& st) {
+    if (st.st_uid == geteuid()) return true;
+    struct stat carpeta {};
+    if (stat(Carpeta(ruta).c_str(), &carpeta) != 0) return false;
+    const bool compartida = (carpeta.st_mode & S_ISVTX) && (carpeta.st_mode & S_IWOTH);
+    return !compartida || st.st_uid == carpeta.st_uid;
+}
+
 // The file a chain of symbolic links at ruta ends at (ruta itself when it is no link), each
-// relative link read from the folder of the link that holds it. 0, or the errno code.
+// relative link read from the folder of the link that holds it. 0, or the error code.
 int SeguirEnlaces(const std::string& ruta, std::string& real) {
     constexpr int SaltosMaximos = 40;  // as the system counts them
     real = ruta;
@@ -108,6 +193,7 @@ int SeguirEnlaces(const std::string& ruta, std::string& real) {
         struct stat st {};
         if (lstat(real.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
         if (saltos == SaltosMaximos) return ELOOP;
+        if (!EnlaceSeguible(real, st)) return ErrorEnlaceAjeno;
         char apuntado[4096];
         const ssize_t n = readlink(real.c_str(), apuntado, sizeof apuntado);
         if (n < 0) return errno ? errno : EIO;
@@ -119,18 +205,16 @@ int SeguirEnlaces(const std::string& ruta, std::string& real) {
 }
 
 // Removes the temporary files that interrupted saves of destino left in its folder: the same
-// hidden name pattern, regular files of this user, not touched for a minute.
+// hidden name pattern, regular files of this user, not touched for a minute. Not while
+// another copy of the program puts a pair in place in that folder.
 void QuitarRestos(const std::string& destino) {
+    CerrojoCarpeta cerrojo(Carpeta(destino), 0);
+    if (cerrojo.Ocupado()) return;
     DIR* dir = opendir(Carpeta(destino).c_str());
     if (!dir) return;
-    const std::string prefijo = PrefijoTemporal(destino);
     const std::time_t ahora = std::time(nullptr);
     while (const dirent* entrada = readdir(dir)) {
-        const std::string_view nombre = entrada->d_name;
-        if (nombre.size() != prefijo.size() + LargoSufijo || nombre.substr(0, prefijo.size()) != prefijo) continue;
-        const std::string_view sufijo = nombre.substr(prefijo.size());
-        const auto deSufijo = [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); };
-        if (!std::all_of(sufijo.begin(), sufijo.end(), deSufijo)) continue;
+        if (!EsNombreOculto(AlLado(destino, entrada->d_name), destino, MarcaTemporal)) continue;
         struct stat st {};
         if (fstatat(dirfd(dir), entrada->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (!S_ISREG(st.st_mode) || st.st_uid != geteuid() || ahora - st.st_mtime < SegundosRestos) continue;
@@ -145,6 +229,9 @@ std::string DescripcionError(int codigo, Operacion operacion) {
     switch (codigo) {
     case 0: return "Error de entrada/salida de archivo";
     case ErrorNoEsFichero: return "No es un archivo normal (es un dispositivo o una tuber\xC3\xAD" "a)";
+    case ErrorEnlaceAjeno:
+        return "Permiso denegado: el enlace simb\xC3\xB3lico es de otro usuario en una carpeta compartida, "
+               "no se sigue";
     case ENOENT:
         return operacion == Operacion::Lectura ? "No se ha encontrado el archivo" : "No se encontr\xC3\xB3 la ruta de acceso";
     case ENOTDIR: return "No se encontr\xC3\xB3 la ruta de acceso";
@@ -176,6 +263,12 @@ std::string DescripcionError(int codigo, Operacion operacion) {
     }
 }
 
+std::string CambiarExtension(const std::string& ruta, const std::string& extension) {
+    const std::size_t punto = ruta.rfind('.');
+    if (punto != std::string::npos && punto >= InicioNombre(ruta)) return ruta.substr(0, punto) + extension;
+    return ruta + extension;
+}
+
 // ---------------------------------------------------------------- writing
 
 EscrituraSegura::EscrituraSegura(std::string destino, Enlace enlace) : destino_(std::move(destino)) {
@@ -187,6 +280,7 @@ EscrituraSegura::EscrituraSegura(std::string destino, Enlace enlace) : destino_(
         Fallar(EISDIR);
         return;
     }
+    CompletarGuardadoPendiente(destino_);
     real_ = destino_;
     if (enlace == Enlace::Seguir) {
         if (const int codigo = SeguirEnlaces(destino_, real_)) {
@@ -224,7 +318,7 @@ EscrituraSegura::EscrituraSegura(std::string destino, Enlace enlace) : destino_(
 
     QuitarRestos(real_);
     for (int intento = 0; intento < 100 && fd_ < 0; ++intento) {
-        temporal_ = NombreTemporal(real_);
+        temporal_ = NombreOculto(real_, MarcaTemporal);
         if (Averia(Paso::Crear)) break;
         fd_ = open(temporal_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd_ < 0 && errno != EEXIST && errno != EINTR) break;
@@ -302,16 +396,17 @@ bool EscrituraSegura::Preparar() {
     return true;
 }
 
-bool EscrituraSegura::Renombrar() {
-    if (Averia(Paso::Renombrar) || rename(temporal_.c_str(), real_.c_str()) != 0) return Fallar(errno);
+int EscrituraSegura::PonerEnSuSitio() {
+    if (Averia(Paso::Renombrar) || rename(temporal_.c_str(), real_.c_str()) != 0) return errno ? errno : EIO;
     temporal_.clear();
     confirmada_ = true;
-    return true;
+    return 0;
 }
 
 bool EscrituraSegura::Confirmar() {
     if (confirmada_) return true;
-    if (!Preparar() || !Renombrar()) return false;
+    if (!Preparar()) return false;
+    if (const int codigo = PonerEnSuSitio()) return Fallar(codigo);
     SincronizarCarpeta(real_);
     return true;
 }
@@ -322,58 +417,7 @@ std::string EscrituraSegura::Descripcion() const {
     std::string descripcion = DescripcionError(error_, Operacion::Escritura);
     if (reemplaza_ && (error_ == ENOSPC || error_ == EDQUOT))
         descripcion += ": no hay sitio para la copia nueva; el archivo anterior se conserva intacto";
-    return descripcion;
-}
-
-bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda) {
-    if (!primera.Preparar()) {
-        segunda.Abandonar();
-        return false;
-    }
-    if (!segunda.Preparar()) {
-        primera.Abandonar();
-        return false;
-    }
-    // The first file's old copy stays under a hidden name until both new files are in place.
-    // A second name for it costs nothing; a file system without hard links has it moved
-    // aside instead, which leaves its name empty for a moment.
-    std::string copia;
-    bool apartada = false;
-    if (primera.reemplaza_) {
-        int codigo = EEXIST;
-        for (int intento = 0; intento < 100 && codigo == EEXIST; ++intento) {
-            const std::string nombre = NombreTemporal(primera.real_);
-            codigo = link(primera.real_.c_str(), nombre.c_str()) == 0 ? 0 : errno;
-            if (codigo == 0) copia = nombre;
-        }
-        if (codigo != 0 && codigo != ENOENT) {
-            const std::string nombre = NombreTemporal(primera.real_);
-            if (rename(primera.real_.c_str(), nombre.c_str()) != 0) {
-                codigo = errno;
-                segunda.Abandonar();
-                return primera.Fallar(codigo);
-            }
-            copia = nombre;
-            apartada = true;
-        }
-    }
-    if (!primera.Renombrar()) {
-        if (apartada) rename(copia.c_str(), primera.real_.c_str());
-        else if (!copia.empty()) unlink(copia.c_str());
-        segunda.Abandonar();
-        return false;
-    }
-    if (!segunda.Renombrar()) {
-        // The first file as it was: its old copy back, or no file where there was none.
-        if (!copia.empty()) rename(copia.c_str(), primera.real_.c_str());
-        else unlink(primera.real_.c_str());
-        SincronizarCarpeta(primera.real_);
-        return false;
-    }
-    if (!copia.empty()) unlink(copia.c_str());
-    SincronizarCarpeta(primera.real_);
-    if (Carpeta(segunda.real_) != Carpeta(primera.real_)) SincronizarCarpeta(segunda.real_);
-    return true;
+    return descripcion + nota_;
 }
 
 bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error, Enlace enlace) {
@@ -395,6 +439,7 @@ int AbrirParaLeer(const std::string& ruta, int& codigo) {
         codigo = ENOENT;
         return -1;
     }
+    CompletarGuardadoPendiente(ruta);
     if (stat(ruta.c_str(), &st) != 0) {
         codigo = errno ? errno : EIO;
         return -1;
@@ -455,8 +500,10 @@ ResultadoLectura LeerFichero(const std::string& ruta, std::size_t maximo, std::s
 
 // ---------------------------------------------------------------- test seam
 
-void ProvocarFallo(Paso paso, int vez, int codigo) { falloPendiente = Fallo{paso, vez, codigo}; }
+void ProvocarFallo(Paso paso, int vez, int codigo) { fallosPendientes.assign(1, {paso, vez, codigo}); }
 
-void QuitarFallos() { falloPendiente = Fallo{}; }
+void AnadirFallo(Paso paso, int vez, int codigo) { fallosPendientes.push_back({paso, vez, codigo}); }
+
+void QuitarFallos() { fallosPendientes.clear(); }
 
 }  // namespace Ficheros

@@ -8,9 +8,13 @@
 // destination stays exactly as it was. A destination that is a folder, a pipe, a socket or a
 // device, or a file marked read-only, is refused before anything is written.
 // Links: a path the user chose follows a symbolic link to the file it names, which is
-// replaced in its own folder while the link stays; a file at one of the program's fixed
+// replaced in its own folder while the link stays, but only where the system itself would
+// follow it: in a sticky folder that everyone may write to (/tmp), a link is followed only
+// when it belongs to the user or to the folder's owner. A file at one of the program's fixed
 // names replaces a link there and never writes through it.
-// Two files that belong together are put in place together (ConfirmarJuntas).
+// Pairs: two files that belong together (a bet file and its base file: the same folder and
+// name, another extension) are put in place together (ConfirmarJuntas), with a journal that
+// lets the next touch of either file finish a save that was killed between the two renames.
 // Permissions: a replaced file keeps its mode, and its owner and group as far as the user
 // may give them (the group alone when the owner cannot be kept); a new one gets what a plain
 // open would give (0666 less the umask).
@@ -20,7 +24,7 @@
 //
 // Reading: a path that is not a regular file (a link to one is) is refused before it is
 // opened, and the opening itself cannot block (a pipe put in its place meanwhile is refused
-// too).
+// too). Opening a file first finishes an interrupted save of its pair.
 #pragma once
 
 #include <cstddef>
@@ -31,13 +35,19 @@ namespace Ficheros {
 
 enum class Operacion { Lectura, Escritura };
 
-// Our own code beside errno's: a pipe, socket or device where a file was expected.
+// Our own codes beside errno's: a pipe, socket or device where a file was expected; a link
+// of another user in a shared folder, which is not followed.
 inline constexpr int ErrorNoEsFichero = -1;
+inline constexpr int ErrorEnlaceAjeno = -2;
 
 // The Spanish description of an errno code (or ErrorNoEsFichero) as the messages show it. A
 // missing file is told apart from a missing folder by the operation. Never the system's
 // English text: a code without a text of its own gets a Spanish one with its number.
 std::string DescripcionError(int codigo, Operacion operacion = Operacion::Escritura);
+
+// The path cut before the last "." of its file name (a "." in a folder name never counts),
+// followed by the extension given (".xml", ".EUR").
+std::string CambiarExtension(const std::string& ruta, const std::string& extension);
 
 // ---------------------------------------------------------------- writing
 
@@ -74,7 +84,8 @@ public:
     bool Fallida() const { return error_ != 0; }
     int Error() const { return error_; }
     // The Spanish reason of the failure, with its cause where the step tells it: a folder
-    // where no file can be created, a full disk that leaves the old file as it was.
+    // where no file can be created, a full disk that leaves the old file as it was, an old
+    // file that could not be put back and where it is kept.
     std::string Descripcion() const;
     const std::string& Destino() const { return destino_; }
 
@@ -83,22 +94,34 @@ private:
     bool Fallar(int codigo);
     // Syncs and closes the temporary file: all but the rename.
     bool Preparar();
-    bool Renombrar();
+    // The rename alone: 0, or the errno code with the temporary file still there.
+    int PonerEnSuSitio();
     std::string destino_;
     std::string real_;  // where the file is written: destino_, or the file its link names
     std::string temporal_;
     int fd_ = -1;
     int error_ = 0;
+    std::string nota_;        // what the failure left behind, said after its reason
     bool alCrear_ = false;    // the failure came when the temporary file was created
     bool reemplaza_ = false;  // a file stood at the destination
     bool confirmada_ = false;
 };
 
-// Puts two files that belong together in place together: both are synced before either is
-// renamed, and when the second rename fails the first file's old copy, kept under a hidden
-// name meanwhile, is put back. True when both new files stand; otherwise both old files are
-// as they were (nothing stood there stays nothing) and the write that failed says why.
+// Puts two files that belong together in place together. Both are synced before either is
+// renamed; a journal beside the first names both renames before they start and goes once
+// they are done; the first file's old copy is kept under a name of its own (never taken for
+// a leftover) until the second is in place, and put back when the second rename fails. True
+// when both new files stand; otherwise both old files are as they were (nothing stood there
+// stays nothing) and the write that failed says why, and where the old first file is kept
+// when it could not be put back. The two files share their folder and their name less the
+// extension, which is what the journal is found by.
 bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda);
+
+// Finishes a save of the pair of ruta (the files of its folder and name, any extension) that
+// was killed while it put its files in place: both new files then stand. Called by every
+// save and every opening for reading; a save of the pair still running in another copy of
+// the program is left alone.
+void CompletarGuardadoPendiente(const std::string& ruta);
 
 // The whole file in one safe write. False with the Spanish reason in error.
 bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error,
@@ -118,12 +141,18 @@ ResultadoLectura LeerFichero(const std::string& ruta, std::size_t maximo, std::s
 
 // ---------------------------------------------------------------- test seam
 
-// The steps of a safe write that a test can make fail.
-enum class Paso { Crear, Escribir, Sincronizar, Renombrar };
+// The steps of a safe write that a test can make fail: creating the temporary file, writing,
+// syncing, renaming; and those of a pair: writing its journal, giving the first file's old
+// copy its second name, putting that copy back.
+enum class Paso { Crear, Escribir, Sincronizar, Renombrar, Diario, Enlazar, Reponer };
+// A code that kills the program at that step instead, as a kill from outside would.
+inline constexpr int Matar = -1000;
 // From now on, the vez-th call (1 = the next) of that step fails with errno codigo, once.
 // ConfirmarJuntas syncs the first, then the second, then renames them in that order.
-// Another call replaces the fault; QuitarFallos clears it. For tests only.
+// ProvocarFallo replaces the pending faults, AnadirFallo adds one; QuitarFallos clears them.
+// For tests only.
 void ProvocarFallo(Paso paso, int vez, int codigo);
+void AnadirFallo(Paso paso, int vez, int codigo);
 void QuitarFallos();
 
 }  // namespace Ficheros

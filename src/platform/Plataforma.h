@@ -14,12 +14,15 @@ enum class EstiloMensaje { Critico, Exclamacion, PreguntaSiNo, Informacion };
 enum class RespuestaMensaje { Aceptar, Si, No };
 
 // What a file dialog is asked: title, the filter pairs (description, pattern) in order, the
-// 1-based pair shown first, and for a save the proposed name.
+// 1-based pair shown first, and for a save the proposed name and the extension the caller
+// will give the file (".EUR"), which the dialog applies to the chosen name before it asks
+// anything, so that its questions are about the file really written.
 struct PeticionDialogo {
     std::string titulo;
     std::vector<std::pair<std::string, std::string>> filtros;
     int indiceFiltro = 1;
     std::string nombrePropuesto;
+    std::string extension;
     bool guardar = false;
 };
 struct ResultadoDialogoFichero {

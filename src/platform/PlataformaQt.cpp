@@ -18,6 +18,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include "platform/Ficheros.h"
 #include "platform/Ventana.h"
 
 namespace {
@@ -225,6 +226,9 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return r;
         QString ruta = dlg.selectedFiles().first();
         if (p.guardar) {
+            // The questions are about the file that will be written: "sistema30" typed where
+            // "sistema30.EUR" exists asks to replace it.
+            if (!p.extension.empty()) ruta = Q(Ficheros::CambiarExtension(S(ruta), p.extension));
             QFileInfo fi(ruta);
             // A name typed into a folder that does not exist: said at once, before any
             // question about the file, and back to the dialog as the system's dialogs do.

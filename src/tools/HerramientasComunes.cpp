@@ -41,9 +41,7 @@ std::string PedirFicheroEUR(const std::string& nombrePropuesto) {
     modCommonDialog::IndiceFiltro = 1;
     modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
     modCommonDialog::FicheroDialogo = nombrePropuesto;
-    modGeneral::NombreFichero = modCommonDialog::MostrarDialogoGuardar();
-    if (!modGeneral::NombreFichero.empty())
-        modGeneral::NombreFichero = modRutas::CambiarExtension(modGeneral::NombreFichero, ".EUR");
+    modGeneral::NombreFichero = modCommonDialog::MostrarDialogoGuardar(".EUR");
     return modGeneral::NombreFichero;
 }
 

@@ -220,9 +220,8 @@ void frmCalculadoraPremios::cmdGuardarPremios_Click() {
     modCommonDialog::TituloDialogo = "Guardar Fichero de Premios";
     modCommonDialog::FicheroDialogo =
         "Premios " + std::to_string(Sorteo.anio) + "-" + std::to_string(Sorteo.numeroSorteo) + ".xml";
-    NombreFichero = modCommonDialog::MostrarDialogoGuardar();
+    NombreFichero = modCommonDialog::MostrarDialogoGuardar(".xml");
     if (NombreFichero.empty()) return;
-    NombreFichero = modRutas::CambiarExtension(NombreFichero, ".xml");
     DocumentoXML documento;
     std::string error;
     if (!documento.loadXML(modPremios::GenerarXMLPremios(Sorteo))) error = documento.parseError().reason;

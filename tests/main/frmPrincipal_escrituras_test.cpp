@@ -11,7 +11,9 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <vector>
 
 #include "main/PrincipalPrueba.h"
@@ -117,6 +119,7 @@ TEST_F(EscriturasPrincipal, GuardarLaBaseQueFallaNoLaDaPorGuardada) {
     EXPECT_TRUE(BaseGuardada);
     EXPECT_EQ(Titulo(), "TORNAVENTURA 3.1 - Fichero : enlace.xml");
     EXPECT_TRUE(fs::is_symlink(Ruta("enlace.xml")));
+    EXPECT_EQ(guion.peticiones.back().extension, ".xml");
     EXPECT_NE(LeerBytes(Ruta("compartida/base.xml")).find("<BASE"), std::string::npos);
     EXPECT_EQ(Contenido(Ruta("compartida")), std::vector<std::string>{"base.xml"});
 }
@@ -204,8 +207,102 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
     GuardarPar(Ruta("bueno.EUR"));
     EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
     EXPECT_TRUE(BaseGuardada);
+    EXPECT_EQ(guion.peticiones.back().extension, ".EUR");
     EXPECT_TRUE(LeerFicheroEUR(Ruta("bueno.EUR")).leido);
     EXPECT_TRUE(fs::is_regular_file(Ruta("bueno.xml")));
+}
+
+// A save killed while it puts the pair in place: whoever next touches the pair (ABRIR, a
+// save of the base file, the import of the bets) finds both new files, or both old ones when
+// the save died before its journal was whole; never a new bet file beside an old base file,
+// never no bet file (a file system without hard links moves the old one aside).
+TEST_F(EscriturasPrincipal, UnGuardadoMatadoDejaElParEnteroAlTocarlo) {
+    using Ficheros::Paso;
+    std::string ruta, xml;
+    const struct {
+        std::string nombre;
+        std::vector<std::pair<Paso, int>> fallos;  // the last one kills
+        std::function<void()> tocar;
+        bool nuevo;
+    } casos[] = {
+        {"entre los dos renombres, ABRIR", {{Paso::Renombrar, 2}}, [&] {
+             guion.dialogos.push_back(Eleccion(xml));
+             f.frmPrincipal::AbrirBaseXML();
+         }, true},
+        {"sin enlaces duros, con las apuestas apartadas, GUARDAR", {{Paso::Enlazar, 1}, {Paso::Renombrar, 1}},
+         [&] { GuardarBase(xml); }, true},
+        {"escribiendo el diario, importar", {{Paso::Diario, 1}}, [&] {
+             guion.dialogos.push_back(Eleccion(ruta));
+             f.frmPrincipal::ImportarApuestasDesdeArchivo();
+         }, false},
+    };
+    int n = 0;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        ruta = Ruta("par" + std::to_string(++n) + ".EUR");
+        xml = Ruta("par" + std::to_string(n) + ".xml");
+        GuardarPar(ruta);
+        const std::string antesEUR = LeerBytes(ruta), antesXML = LeerBytes(xml);
+        f.lblNumero_Click(49);  // the new pair differs from the old
+        f.frmPrincipal::Calcular();
+        ASSERT_TRUE(MuereAlHacer([&] {
+            for (std::size_t i = 0; i < c.fallos.size(); ++i)
+                Ficheros::AnadirFallo(c.fallos[i].first, c.fallos[i].second,
+                                      i + 1 < c.fallos.size() ? EPERM : Ficheros::Matar);
+            guion.dialogos.push_back(Eleccion(ruta));
+            f.frmPrincipal::GuardarApuestasEUR();
+        }));
+        c.tocar();
+        ASSERT_TRUE(fs::is_regular_file(ruta));
+        EXPECT_EQ(LeerBytes(ruta) != antesEUR, c.nuevo);
+        if (c.nuevo) EXPECT_TRUE(LeerFicheroEUR(ruta).leido);
+        else EXPECT_EQ(LeerBytes(xml), antesXML);
+        for (const std::string& nombre : Contenido(guion.carpeta))
+            EXPECT_EQ(nombre.find(".diario"), std::string::npos) << nombre;
+    }
+}
+
+// The old bet file, kept while the pair is put in place, goes back when the base file cannot
+// follow, even while another copy of the program saves the same bet file over and over (the
+// kept copy never reads as one of its leftovers). When it cannot go back, the message says
+// where it is.
+TEST_F(EscriturasPrincipal, LaCopiaAnteriorDeLasApuestasNoSePierde) {
+    const std::string ruta = Ruta("par.EUR");
+    GuardarPar(ruta);
+    const std::string antes = LeerBytes(ruta);
+    const pid_t otro = fork();
+    ASSERT_GE(otro, 0);
+    if (otro == 0)
+        for (std::string error;;) {
+            Ficheros::EscribirFichero(ruta, antes, error);
+            Envejecer(ruta, 2 * Ficheros::SegundosRestos);
+        }
+    f.lblNumero_Click(49);
+    f.frmPrincipal::Calcular();
+    const std::string prefijo = "ERROR AL GUARDAR EL FICHERO CON LA REDUCCION (El archivo est\xC3\xA1 en uso";
+    for (int vez = 0; vez < 40; ++vez) {
+        guion.mensajes.clear();
+        Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 2, EBUSY);
+        guion.dialogos.push_back(Eleccion(ruta));
+        f.frmPrincipal::GuardarApuestasEUR();
+        ASSERT_EQ(guion.mensajes.size(), 1u);
+        EXPECT_EQ(guion.mensajes[0].texto, prefijo + ")");
+        EXPECT_EQ(LeerBytes(ruta), antes);
+    }
+    kill(otro, SIGKILL);
+    waitpid(otro, nullptr, 0);
+
+    guion.mensajes.clear();
+    Ficheros::ProvocarFallo(Ficheros::Paso::Renombrar, 2, EBUSY);
+    Ficheros::AnadirFallo(Ficheros::Paso::Reponer, 1, EIO);
+    guion.dialogos.push_back(Eleccion(ruta));
+    f.frmPrincipal::GuardarApuestasEUR();
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    const std::string& texto = guion.mensajes[0].texto;
+    const std::string dice = prefijo + "; el archivo " + ruta + " no se pudo reponer, el anterior se conserva en ";
+    ASSERT_EQ(texto.rfind(dice, 0), 0u) << texto;
+    EXPECT_EQ(LeerBytes(texto.substr(dice.size(), texto.size() - dice.size() - 1)), antes);
+    EXPECT_FALSE(BaseGuardada);
 }
 
 TEST_F(EscriturasPrincipal, UnInformeQueFallaDejaElAnterior) {

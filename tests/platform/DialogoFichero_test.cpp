@@ -173,25 +173,30 @@ TEST_F(DialogoFicheroTest, CancelarNoDevuelveNada) {
     EXPECT_EQ(r.indiceFiltro, 2);
 }
 
+// The questions are about the file that will be written: a name typed without the extension
+// the caller forces (or with another one) is asked about with that extension.
 TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
     Crear("base.EUR");
     PeticionDialogo p = Peticion(true);
     p.indiceFiltro = 1;
     p.nombrePropuesto = "base.EUR";
+    p.extension = ".EUR";
     QString propuesto;
     QStringList preguntas;
     bool noPorDefecto = false;
     int vecesDialogo = 0;
-    auto aceptarDialogo = [&](QWidget* w) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        ASSERT_NE(d, nullptr);
-        ++vecesDialogo;
-        if (propuesto.isEmpty()) propuesto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-        d->setDirectory(carpeta.path());
-        Teclear(d, QStringLiteral("base.EUR"));
-        static_cast<QDialog*>(d)->accept();  // as the accept button does
+    auto aceptarDialogo = [&](const QString& nombre) {
+        return [&, nombre](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            ASSERT_NE(d, nullptr);
+            ++vecesDialogo;
+            if (propuesto.isEmpty()) propuesto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            d->setDirectory(carpeta.path());
+            Teclear(d, nombre);
+            static_cast<QDialog*>(d)->accept();  // as the accept button does
+        };
     };
-    conductor.acciones.push_back(aceptarDialogo);
+    conductor.acciones.push_back(aceptarDialogo(QStringLiteral("base")));
     conductor.acciones.push_back([&](QWidget* w) {
         auto* caja = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(caja, nullptr);
@@ -200,7 +205,7 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
         conductor.Olvidar();  // the dialog comes back
         Pulsar(w, QStringLiteral("No"));
     });
-    conductor.acciones.push_back(aceptarDialogo);
+    conductor.acciones.push_back(aceptarDialogo(QStringLiteral("base.txt")));
     conductor.acciones.push_back([&](QWidget* w) {
         preguntas << qobject_cast<QMessageBox*>(w)->text();
         Pulsar(w, QStringLiteral("Sí"));
@@ -208,8 +213,8 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
     ResultadoDialogoFichero r = plataforma.DialogoFichero(p);
     EXPECT_EQ(propuesto, QStringLiteral("base.EUR"));
     EXPECT_EQ(vecesDialogo, 2);
-    ASSERT_EQ(preguntas.size(), 2);
-    EXPECT_EQ(preguntas[0], QStringLiteral("base.EUR ya existe.\n¿ Desea reemplazarlo ?"));
+    const QString reemplazar = QStringLiteral("base.EUR ya existe.\n¿ Desea reemplazarlo ?");
+    EXPECT_EQ(preguntas, (QStringList{reemplazar, reemplazar}));
     EXPECT_TRUE(noPorDefecto);
     ASSERT_TRUE(r.aceptado);
     EXPECT_EQ(QString::fromStdString(r.ruta), QDir::toNativeSeparators(Ruta(QStringLiteral("base.EUR"))));

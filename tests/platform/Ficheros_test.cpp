@@ -214,9 +214,10 @@ TEST_F(FicherosTest, CadaPasoQueFallaDejaElFicheroComoEstaba) {
 TEST_F(FicherosTest, UnGuardadoQuitaLosRestosDeGuardadosInterrumpidos) {
     const auto resto = [&](const std::string& nombre, int segundos, uid_t dueno = geteuid()) {
         EscribirBytes(Ruta(nombre), "resto");
-        const timespec hace[2] = {{time(nullptr) - segundos, 0}, {time(nullptr) - segundos, 0}};
-        utimensat(AT_FDCWD, Ruta(nombre).c_str(), hace, 0);
-        if (dueno != geteuid()) ASSERT_EQ(chown(Ruta(nombre).c_str(), dueno, dueno), 0);
+        Envejecer(Ruta(nombre), segundos);
+        if (dueno != geteuid()) {
+            ASSERT_EQ(chown(Ruta(nombre).c_str(), dueno, dueno), 0);
+        }
     };
     resto(".par.EUR.tmpa1b2c3", 2 * SegundosRestos);
     resto(".par.EUR.tmpreci3n", 5);
@@ -229,6 +230,60 @@ TEST_F(FicherosTest, UnGuardadoQuitaLosRestosDeGuardadosInterrumpidos) {
     std::string error;
     ASSERT_TRUE(EscribirFichero(Ruta("par.EUR"), "nuevo", error)) << error;
     EXPECT_EQ(Contenido(carpeta), quedan);
+
+    // Two long names that begin alike: each keeps its own leftovers (the pattern of a name
+    // cut to fit carries a hash of the whole name).
+    fs::create_directory(Ruta("largos"));
+    const std::string largo = Ruta("largos/" + std::string(250, 'l'));
+    ASSERT_TRUE(MuereAlHacer([&] {
+        ProvocarFallo(Paso::Renombrar, 1, Matar);
+        EscribirFichero(largo + ".xml", "resto", error);
+    }));
+    for (const std::string& n : Contenido(Ruta("largos"))) Envejecer(Ruta("largos/" + n), 2 * SegundosRestos);
+    ASSERT_EQ(Contenido(Ruta("largos")).size(), 1u);
+    ASSERT_TRUE(EscribirFichero(largo + ".EUR", "nuevo", error)) << error;
+    EXPECT_EQ(Contenido(Ruta("largos")).size(), 2u);
+    ASSERT_TRUE(EscribirFichero(largo + ".xml", "nuevo", error)) << error;
+    EXPECT_EQ(Contenido(Ruta("largos")).size(), 2u);
+}
+
+// A link in a sticky folder that everyone may write to (/tmp) is followed only when it is the
+// user's or the folder owner's, as the system itself follows links there: a link another
+// user planted cannot make a save replace a file of the saver's elsewhere.
+TEST_F(FicherosTest, EnUnaCarpetaCompartidaNoSeSigueElEnlaceDeOtro) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to give a link and a folder another owner";
+    constexpr uid_t Otro = 54321;
+    const std::string victima = Ruta("victima.EUR");
+    const struct {
+        std::string nombre;
+        mode_t modoCarpeta;
+        uid_t duenoCarpeta, duenoEnlace;
+        bool sigue;
+    } casos[] = {
+        {"de otro en una carpeta compartida", 01777, 0, Otro, false},
+        {"del dueño de la carpeta compartida", 01777, Otro, Otro, true},
+        {"propio en una carpeta compartida", 01777, Otro, 0, true},
+        {"de otro en una carpeta sin el bit pegajoso", 0777, 0, Otro, true},
+    };
+    int n = 0;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        EscribirBytes(victima, "de root");
+        chmod(victima.c_str(), 0600);
+        const std::string compartida = Ruta("compartida" + std::to_string(++n)), enlace = compartida + "/x.EUR";
+        fs::create_directory(compartida);
+        ASSERT_EQ(chown(compartida.c_str(), c.duenoCarpeta, c.duenoCarpeta), 0);
+        ASSERT_EQ(chmod(compartida.c_str(), c.modoCarpeta), 0);
+        fs::create_symlink(victima, enlace);
+        ASSERT_EQ(lchown(enlace.c_str(), c.duenoEnlace, c.duenoEnlace), 0);
+        std::string error;
+        EXPECT_EQ(EscribirFichero(enlace, "apuestas", error), c.sigue);
+        EXPECT_EQ(error, c.sigue ? "" : "Permiso denegado: el enlace simb\xC3\xB3lico es de otro usuario en una carpeta "
+                                        "compartida, no se sigue");
+        EXPECT_EQ(LeerBytes(victima), c.sigue ? "apuestas" : "de root");
+        EXPECT_TRUE(fs::is_symlink(enlace));
+        EXPECT_EQ(Contenido(compartida), std::vector<std::string>{"x.EUR"});
+    }
 }
 
 // A file a group shares stays the group's when a member who does not own it saves over it:

@@ -9,7 +9,10 @@
 #include <iterator>
 #include <stdexcept>
 #include <sys/mount.h>
+#include <csignal>
+#include <ctime>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/Ficheros.h"
@@ -40,6 +43,23 @@ std::vector<std::string> Contenido(const std::string& carpeta) {
     for (const auto& e : std::filesystem::directory_iterator(carpeta, ec)) nombres.push_back(e.path().filename().string());
     std::sort(nombres.begin(), nombres.end());
     return nombres;
+}
+
+bool MuereAlHacer(const std::function<void()>& accion) {
+    const pid_t hijo = fork();
+    if (hijo < 0) throw std::runtime_error("fork failed");
+    if (hijo == 0) {
+        accion();
+        _exit(0);
+    }
+    int estado = 0;
+    waitpid(hijo, &estado, 0);
+    return WIFSIGNALED(estado) && WTERMSIG(estado) == SIGKILL;
+}
+
+void Envejecer(const std::string& ruta, int segundos) {
+    const timespec hace[2] = {{time(nullptr) - segundos, 0}, {time(nullptr) - segundos, 0}};
+    if (utimensat(AT_FDCWD, ruta.c_str(), hace, AT_SYMLINK_NOFOLLOW) != 0) throw std::runtime_error("utimensat " + ruta);
 }
 
 DiscoLleno::DiscoLleno() {

@@ -3,6 +3,7 @@
 // folder).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ void CrearTuberia(const std::string& ruta);
 bool EsTuberia(const std::string& ruta);
 // The names in a folder, sorted (hidden ones too).
 std::vector<std::string> Contenido(const std::string& carpeta);
+
+// Runs accion in a child process, as the program would run it, and tells whether the child
+// was killed (a step of the safe write asked to kill, Ficheros::Matar) rather than ending.
+bool MuereAlHacer(const std::function<void()>& accion);
+// Sets a file's modification time that many seconds back (a leftover of an old save).
+void Envejecer(const std::string& ruta, int segundos);
 
 // A folder on a full disk. As root it is a small tmpfs mounted for the test and filled by
 // Llenar() (after the test has put there what it wants to find again); elsewhere it is an

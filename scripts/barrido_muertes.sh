@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Kills the program's save of a pair ("Cálculo Definitivo" of a bet file over an earlier bet
+# file and base file) at each of its system calls in turn, then touches the pair once (ABRIR
+# of the base file and the import of the bet file, by turns) and counts what the touch found:
+# the old pair, the new pair, a split pair (one file old, the other new) or a missing file.
+# The goal is no split and no missing file.
+#
+# Usage: bash scripts/barrido_muertes.sh [build-folder] [sinenlaces]
+#   sinenlaces: as on a file system without hard links (vfat, exFAT).
+# Needs strace (installed when missing) and the build's barrido_guardado.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+herramienta=$(realpath "${1:-build}")/barrido_guardado
+modo=${2:-}
+command -v strace >/dev/null || { source scripts/esperar_apt.sh; con_cerrojos_apt apt-get install -y -qq strace >/dev/null; }
+trabajo=$(mktemp -d)
+trap 'rm -rf "$trabajo"' EXIT
+trap "" PIPE  # a save killed before it reads its go-ahead
+export QT_QPA_PLATFORM=offscreen
+
+mkdir "$trabajo/viejo"
+"$herramienta" guardar "$trabajo/viejo/par.EUR" viejo 2>/dev/null
+
+# Saves the new pair into folder $1 (holding a copy of the old pair) with strace attached for
+# the save alone; the rest of the arguments go to strace.
+guardar_trazado() {
+  local carpeta=$1
+  shift
+  cp -p "$trabajo/viejo/par.EUR" "$trabajo/viejo/par.xml" "$carpeta/"
+  mkfifo "$carpeta/entrada"
+  "$herramienta" guardar "$carpeta/par.EUR" nuevo $modo <"$carpeta/entrada" >"$carpeta/salida" 2>/dev/null &
+  local pid=$!
+  exec 3>"$carpeta/entrada"
+  until grep -q listo "$carpeta/salida" 2>/dev/null; do sleep 0.01; done
+  strace -f -qq -p "$pid" "$@" 2>/dev/null &
+  local rastreador=$!
+  until [ "$(awk '/^TracerPid/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 1)" != 0 ]; do sleep 0.01; done
+  sleep 0.2  # every thread attached
+  echo >&3 2>/dev/null || true
+  exec 3>&-
+  wait "$pid" || true
+  wait "$rastreador" || true
+}
+
+# The system calls of one whole save, by name and count.
+mkdir "$trabajo/lista"
+guardar_trazado "$trabajo/lista" -o "$trabajo/traza"
+llamadas=$(grep -v -E '^[0-9]+ +(<\.\.\.|\+\+\+|---)' "$trabajo/traza" | sed -E 's/^[0-9]+ +//; s/\(.*//' | sort | uniq -c)
+total=$(echo "$llamadas" | awk '{s += $1} END {print s}')
+echo "one save makes $total system calls ($(echo "$llamadas" | wc -l) kinds)"
+
+declare -A cuenta=([viejo]=0 [nuevo]=0 [partido]=0 [falta]=0)
+copias=0
+vez=0
+while read -r n nombre; do
+  for ((i = 1; i <= n; i++)); do
+    vez=$((vez + 1))
+    carpeta="$trabajo/c$vez"
+    mkdir "$carpeta"
+    guardar_trazado "$carpeta" -o /dev/null -e trace="$nombre" -e inject="$nombre":signal=KILL:when="$i"
+    toque=$([ $((vez % 2)) = 0 ] && echo abrir || echo importar)
+    "$herramienta" tocar "$toque" "$carpeta/par.EUR" >/dev/null 2>&1 || echo "touch failed: $nombre #$i"
+    estado=$("$herramienta" estado "$carpeta/par.EUR")
+    case "$estado" in
+      "EUR=viejo xml=viejo") cuenta[viejo]=$((cuenta[viejo] + 1)) ;;
+      "EUR=nuevo xml=nuevo") cuenta[nuevo]=$((cuenta[nuevo] + 1)) ;;
+      "EUR=falta"*) cuenta[falta]=$((cuenta[falta] + 1)); echo "missing: $nombre #$i ($toque): $estado" ;;
+      *) cuenta[partido]=$((cuenta[partido] + 1)); echo "split: $nombre #$i ($toque): $estado" ;;
+    esac
+    if ls -A "$carpeta" | grep -q '^\.par\.EUR\.ant'; then
+      copias=$((copias + 1))
+      echo "old copy left: $nombre #$i"
+    fi
+    rm -rf "$carpeta"
+  done
+done <<<"$llamadas"
+echo "kills: $vez; old pair: ${cuenta[viejo]}, new pair: ${cuenta[nuevo]}, split: ${cuenta[partido]}," \
+     "missing: ${cuenta[falta]}; old copies left: $copias"
