@@ -5,8 +5,10 @@
 # the old pair, the new pair, a split pair (one file old, the other new) or a missing file.
 # The goal is no split and no missing file.
 #
-# Usage: bash scripts/barrido_muertes.sh [build-folder] [sinenlaces]
-#   sinenlaces: as on a file system without hard links (vfat, exFAT).
+# Usage: [BARRIDO_EN=folder] bash scripts/barrido_muertes.sh [build-folder] [sinenlaces]
+#   sinenlaces: as on a file system without hard links (vfat, exFAT);
+#   BARRIDO_EN: where the pairs are saved (a mounted USB stick, say); a temporary folder by
+#   default.
 # Needs strace (installed when missing) and the build's barrido_guardado.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,24 +16,26 @@ herramienta=$(realpath "${1:-build}")/barrido_guardado
 modo=${2:-}
 command -v strace >/dev/null || { source scripts/esperar_apt.sh; con_cerrojos_apt apt-get install -y -qq strace >/dev/null; }
 trabajo=$(mktemp -d)
-trap 'rm -rf "$trabajo"' EXIT
+pares=$(mktemp -d "${BARRIDO_EN:-$trabajo}/barrido.XXXXXX")
+trap 'rm -rf "$trabajo" "$pares"' EXIT
 trap "" PIPE  # a save killed before it reads its go-ahead
 export QT_QPA_PLATFORM=offscreen
 
-mkdir "$trabajo/viejo"
-"$herramienta" guardar "$trabajo/viejo/par.EUR" viejo 2>/dev/null
+mkdir "$pares/viejo"
+"$herramienta" guardar "$pares/viejo/par.EUR" viejo 2>/dev/null
 
 # Saves the new pair into folder $1 (holding a copy of the old pair) with strace attached for
 # the save alone; the rest of the arguments go to strace.
 guardar_trazado() {
   local carpeta=$1
   shift
-  cp -p "$trabajo/viejo/par.EUR" "$trabajo/viejo/par.xml" "$carpeta/"
-  mkfifo "$carpeta/entrada"
-  "$herramienta" guardar "$carpeta/par.EUR" nuevo $modo <"$carpeta/entrada" >"$carpeta/salida" 2>/dev/null &
+  cp "$pares/viejo/par.EUR" "$pares/viejo/par.xml" "$carpeta/"
+  rm -f "$trabajo/entrada" "$trabajo/salida"
+  mkfifo "$trabajo/entrada"
+  "$herramienta" guardar "$carpeta/par.EUR" nuevo $modo <"$trabajo/entrada" >"$trabajo/salida" 2>/dev/null &
   local pid=$!
-  exec 3>"$carpeta/entrada"
-  until grep -q listo "$carpeta/salida" 2>/dev/null; do sleep 0.01; done
+  exec 3>"$trabajo/entrada"
+  until grep -q listo "$trabajo/salida" 2>/dev/null; do sleep 0.01; done
   strace -f -qq -p "$pid" "$@" 2>/dev/null &
   local rastreador=$!
   until [ "$(awk '/^TracerPid/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 1)" != 0 ]; do sleep 0.01; done
@@ -43,8 +47,8 @@ guardar_trazado() {
 }
 
 # The system calls of one whole save, by name and count.
-mkdir "$trabajo/lista"
-guardar_trazado "$trabajo/lista" -o "$trabajo/traza"
+mkdir "$pares/lista"
+guardar_trazado "$pares/lista" -o "$trabajo/traza"
 llamadas=$(grep -v -E '^[0-9]+ +(<\.\.\.|\+\+\+|---)' "$trabajo/traza" | sed -E 's/^[0-9]+ +//; s/\(.*//' | sort | uniq -c)
 total=$(echo "$llamadas" | awk '{s += $1} END {print s}')
 echo "one save makes $total system calls ($(echo "$llamadas" | wc -l) kinds)"
@@ -55,7 +59,7 @@ vez=0
 while read -r n nombre; do
   for ((i = 1; i <= n; i++)); do
     vez=$((vez + 1))
-    carpeta="$trabajo/c$vez"
+    carpeta="$pares/c$vez"
     mkdir "$carpeta"
     guardar_trazado "$carpeta" -o /dev/null -e trace="$nombre" -e inject="$nombre":signal=KILL:when="$i"
     toque=$([ $((vez % 2)) = 0 ] && echo abrir || echo importar)
