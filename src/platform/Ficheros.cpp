@@ -169,10 +169,6 @@ using namespace Interno;
 
 namespace {
 
-// How long a save or an opening waits for another copy of the program to finish putting a
-// pair in place in the same folder (it takes a few syncs).
-constexpr int EsperaCerrojo = 5000;
-
 // Whether the system would follow the link at ruta (lstat in st): in a sticky folder that
 // everyone may write to, only a link of the user or of the folder's owner is followed, so
 // that nobody can plant a link there that makes another user's save replace a file of theirs.

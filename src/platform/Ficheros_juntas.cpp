@@ -30,7 +30,9 @@ using namespace Interno;
 
 namespace {
 
-constexpr int EsperaCerrojo = 5000;  // milliseconds: a pair is put in place in a few syncs
+// How long a save or an opening waits for another copy of the program to finish putting a
+// pair in place in the same folder (it takes a few syncs), in milliseconds.
+constexpr int EsperaCerrojo = 5000;
 
 // What a journal names: both renames, and the first file's old copy ("" when no file stood at
 // the first destination).
