@@ -1,11 +1,10 @@
 // Fuzz target of the base-file reader: the input is a base file, read by the XML document as
 // it reads a file from disk and walked into the shared tables, in both combination modes.
-// Checks besides the sanitizers: the error list is made of whole "section : text" lines, and
-// a document that loaded also serialises (its depth is bounded). Whether that text loads
-// again is not checked: the XML library writes some odd documents it accepted (a processing
-// instruction named "pi$x") in a form it then refuses, and the program only ever saves
-// documents built from its own text. A DTD, which could expand a few KB into gigabytes, is
-// refused before anything expands (regresiones/ keeps such files).
+// Checks besides the sanitizers: the error list is made of whole "section : text" lines, a
+// document that loaded also serialises (its depth is bounded), and what it would save, when it
+// does not refuse, loads again unless escaping took it past the size limit. A DTD, which could
+// expand a few KB into gigabytes, is refused before anything expands (regresiones/ keeps such
+// files).
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -61,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
         Exigir(modGeneral::Reduccion.Estrellas == 0 || lectura.filaEstrellas);
     }
     if (cargado) Exigir(!documento.xml().empty());
+    DocumentoXML releido;
+    if (const std::string escrito = cargado ? documento.contenidoFichero() : std::string(); !escrito.empty())
+        Exigir(releido.cargarBytes(escrito) || releido.parseError().errorCode == DocumentoXML::ErrorDemasiadoGrande);
     Reiniciar();
     return 0;
 }

@@ -220,12 +220,14 @@ void frmPrincipal::GuardarApuestasEUR() {
 void frmPrincipal::GuardarParBaseYApuestas(const std::string& cabecera, Long total) {
     DocumentoXML documento;
     if (!documento.loadXML(GenerarXMLBase())) throw modCalculo::ErrorCalculo(documento.parseError().reason);
+    const std::string bytesBase = documento.contenidoFichero();
+    if (bytesBase.empty()) throw modCalculo::ErrorCalculo(documento.errorGuardar());
     Ficheros::EscrituraSegura apuestas(NombreFichero);
     if (!modEncriptarFichero::EscribirFicheroEUR(apuestas, cabecera, total,
                                                  [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); }))
         return;
     Ficheros::EscrituraSegura base(modRutas::CambiarExtension(NombreFichero, ".xml"));
-    if (!base.Escribir(documento.contenidoFichero())) throw modCalculo::ErrorCalculo(base.Descripcion());
+    if (!base.Escribir(bytesBase)) throw modCalculo::ErrorCalculo(base.Descripcion());
     if (!modEncriptarFichero::ConfirmarFicheroEUR(apuestas, &base)) {
         if (apuestas.Fallida()) return;
         throw modCalculo::ErrorCalculo(base.Descripcion());

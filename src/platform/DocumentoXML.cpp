@@ -394,6 +394,8 @@ namespace {
 // two differences: every element's attributes come in the order of the parsed text, so the
 // same text always gives the same bytes, and escaping takes time in proportion to the text
 // (QDom escapes by replacing in place, which grows with the square of what it escapes).
+// It also notes the first place that a Latin-1 file cannot hold: a character beyond Latin-1
+// may become a character reference in text and attribute values, and nowhere else.
 class Serializador {
 public:
     explicit Serializador(const DatosDocumentoXML& d) : d_(d) {}
@@ -403,8 +405,18 @@ public:
             if (!(n.isProcessingInstruction() && n.nodeName() == QLatin1String("xml"))) Nodo(n);  // ours goes first
         return std::move(s_);
     }
+    // "" when every character outside Latin-1 is in text or an attribute value; else that
+    // place, as "un comentario".
+    const char* FueraDeLatin1() const { return fueraDeLatin1_; }
 
 private:
+    // The value as it is; lugar is noted when it holds a character beyond Latin-1.
+    const QString& SoloLatin1(const QString& v, const char* lugar) {
+        if (!*fueraDeLatin1_ && std::any_of(v.begin(), v.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+            fueraDeLatin1_ = lugar;
+        return v;
+    }
+
     // CDATA sections count as text, as they do for QDom.
     static bool SigueTexto(const QDomNode& n) { return n.nextSibling().isText(); }
     void Linea(const QDomNode& n) {
@@ -416,20 +428,21 @@ private:
         case QDomNode::ElementNode: Elemento(n.toElement()); break;
         case QDomNode::TextNode: Escapar(n.nodeValue(), false); break;
         case QDomNode::CDATASectionNode: {
-            QString v = n.nodeValue();
+            QString v = SoloLatin1(n.nodeValue(), "una secci\xC3\xB3n CDATA");
             s_ += QLatin1String("<![CDATA[") + v.replace(QLatin1String("]]>"), QLatin1String("]]]]><![CDATA[>")) +
                   QLatin1String("]]>");
             break;
         }
         case QDomNode::CommentNode: {
-            const QString v = n.nodeValue();
+            const QString v = SoloLatin1(n.nodeValue(), "un comentario");
             // A comment may not end in "--->".
             s_ += QLatin1String("<!--") + v + QLatin1String(v.endsWith(u'-') ? " -->" : "-->");
             Linea(n);
             break;
         }
         case QDomNode::ProcessingInstructionNode:
-            s_ += QLatin1String("<?") + n.nodeName() + u' ' + n.nodeValue() + QLatin1String("?>\n");
+            s_ += QLatin1String("<?") + SoloLatin1(n.nodeName(), "una instrucci\xC3\xB3n de proceso") + u' ' +
+                  SoloLatin1(n.nodeValue(), "una instrucci\xC3\xB3n de proceso") + QLatin1String("?>\n");
             break;
         default:
             break;  // a DTD and entity references are refused before parsing
@@ -437,9 +450,9 @@ private:
     }
 
     void Elemento(QDomElement e) {
-        s_ += u'<' + e.tagName();
+        s_ += u'<' + SoloLatin1(e.tagName(), "el nombre de un elemento");
         for (const QString& nombre : NombresAtributos(e)) {
-            s_ += u' ' + nombre + QLatin1String("=\"");
+            s_ += u' ' + SoloLatin1(nombre, "el nombre de un atributo") + QLatin1String("=\"");
             Escapar(e.attributeNode(nombre).value(), true);
             s_ += u'"';
         }
@@ -497,11 +510,15 @@ private:
     const DatosDocumentoXML& d_;
     std::size_t elemento_ = 0;
     QString s_;
+    const char* fueraDeLatin1_ = "";
 };
 
 // The document as text: our declaration, then the tree one element per line, CR LF ends.
-QString Serializar(const DatosDocumentoXML& d) {
-    QString cuerpo = Serializador(d).Documento();
+// fueraDeLatin1, when given, receives the serialiser's FueraDeLatin1().
+QString Serializar(const DatosDocumentoXML& d, const char** fueraDeLatin1 = nullptr) {
+    Serializador serializador(d);
+    QString cuerpo = serializador.Documento();
+    if (fueraDeLatin1) *fueraDeLatin1 = serializador.FueraDeLatin1();
     cuerpo.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     cuerpo.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n") + cuerpo;
@@ -514,18 +531,35 @@ std::string DocumentoXML::xml() const {
     return S(Serializar(*d_));
 }
 
-std::string DocumentoXML::contenidoFichero() const {
-    if (d_->doc.documentElement().isNull()) return std::string();
-    return ALatin1ConReferencias(Serializar(*d_)).toStdString();
-}
-
-bool DocumentoXML::save(const std::string& ruta) {
+std::string DocumentoXML::contenidoFichero() {
     errorGuardar_.clear();
     if (d_->doc.documentElement().isNull()) {
         errorGuardar_ = "El documento XML est\xC3\xA1 vac\xC3\xADo";
-        return false;
+        return std::string();
     }
-    return Ficheros::EscribirFichero(ruta, contenidoFichero(), errorGuardar_);
+    const char* fuera = "";
+    const QString texto = Serializar(*d_, &fuera);
+    if (*fuera) {
+        errorGuardar_ = std::string("El documento XML no se puede guardar en ISO-8859-1: ") + fuera +
+                        " tiene caracteres que esa codificaci\xC3\xB3n no admite";
+        return std::string();
+    }
+    const QByteArray latin1 = ALatin1ConReferencias(texto);
+    // The parser takes a few odd texts (a processing instruction named "pi$x") that it
+    // refuses once written out: only a text that reads back is written.
+    QXmlStreamReader lector(latin1);
+    lector.setNamespaceProcessing(false);
+    while (!lector.atEnd()) lector.readNext();
+    if (lector.hasError()) {
+        errorGuardar_ = "El documento XML no se puede guardar: su texto no quedar\xC3\xAD" "a bien formado";
+        return std::string();
+    }
+    return latin1.toStdString();
+}
+
+bool DocumentoXML::save(const std::string& ruta) {
+    const std::string bytes = contenidoFichero();
+    return !bytes.empty() && Ficheros::EscribirFichero(ruta, bytes, errorGuardar_);
 }
 
 NodoXML DocumentoXML::documentElement() const {

@@ -6,8 +6,12 @@
 // Files: save() writes ISO-8859-1 (Latin-1) text with the declaration
 // <?xml version="1.0" encoding="ISO-8859-1"?>, one element per line, CR LF line ends, each
 // element's attributes in the order of the text it was read from (so the same text gives the
-// same bytes in every run), through the one safe write of platform/Ficheros.h; characters
-// outside Latin-1 are written as character references, so nothing is lost. load() reads
+// same bytes in every run), through the one safe write of platform/Ficheros.h. Characters
+// outside Latin-1 are written as character references in text and attribute values, so
+// nothing is lost; XML has no references anywhere else, so a document with such a character
+// in a name, a comment, a CDATA section or a processing instruction is not saved. Nor is one
+// whose text would not read back: the parser takes a few odd texts that it refuses once they
+// are written out. load() reads
 // only a regular file (a link to one counts): a folder, a pipe or a device is refused before
 // it is opened (ErrorFicheroNoLeido). It reads the file in the encoding of its byte-order
 // mark, else the one its declaration names, else UTF-8 (Latin-1 when it is not valid UTF-8).
@@ -164,12 +168,13 @@ public:
     // only by the whole new one, and is kept intact when the write fails. Returns false,
     // with errorGuardar() saying why in Spanish, when the file cannot be written (folder
     // missing or not writable, a folder, pipe or device at the path, a read-only file, disk
-    // full) or the document is empty.
+    // full), the document is empty, or a Latin-1 file cannot hold it or its text would not
+    // read back (see above); nothing is written then.
     [[nodiscard]] bool save(const std::string& ruta);
     const std::string& errorGuardar() const { return errorGuardar_; }
-    // The bytes save() writes ("" for an empty document), for a caller that writes them with
-    // its own safe write.
-    std::string contenidoFichero() const;
+    // The bytes save() writes, for a caller that writes them with its own safe write; "",
+    // with errorGuardar() saying why, for a document that save() refuses before writing.
+    [[nodiscard]] std::string contenidoFichero();
 
     // The serialisation save() writes, as UTF-8 text (for tests and logs).
     std::string xml() const;

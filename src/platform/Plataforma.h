@@ -53,7 +53,8 @@ public:
     virtual std::string CarpetaPrograma() = 0;
     // Opens a web page in the default browser; false when it could not be opened.
     virtual bool AbrirPaginaWeb(const std::string& url) = 0;
-    // Shows a text file in the system's viewer without waiting.
+    // Shows a text file in the system's viewer without waiting for it to close; false when
+    // no viewer could show it.
     virtual bool MostrarFicheroTexto(const std::string& ruta) = 0;
     virtual ResultadoDialogoFichero DialogoFichero(const PeticionDialogo& peticion) = 0;
     // Shows a window modally: load, activate, run until it unloads.

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,8 +15,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
-#include <QUrl>
 
+#include "platform/Abridor.h"
 #include "platform/Ficheros.h"
 #include "platform/Ventana.h"
 
@@ -91,13 +90,28 @@ std::string PlataformaQt::CarpetaPrograma() {
     return S(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
-bool PlataformaQt::AbrirPaginaWeb(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(Q(url)));
-}
+namespace {
+// While the desktop's opener is awaited the windows keep painting, but nothing of the program
+// runs again: the user's input waits in the queue, and a close asked for meanwhile is refused.
+class SinCierreDelUsuario : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::Close || !e->spontaneous()) return false;
+        e->ignore();
+        return true;
+    }
+};
 
-bool PlataformaQt::MostrarFicheroTexto(const std::string& ruta) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(ruta)));
+bool AbrirEnEscritorio(const std::string& destino) {
+    SinCierreDelUsuario filtro;
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(&filtro);
+    return Abridor::Abrir(destino, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 }
+}  // namespace
+
+bool PlataformaQt::AbrirPaginaWeb(const std::string& url) { return AbrirEnEscritorio(url); }
+
+bool PlataformaQt::MostrarFicheroTexto(const std::string& ruta) { return AbrirEnEscritorio(ruta); }
 
 namespace {
 // One filter entry as Qt reads it: the description, then its patterns in parentheses. The

@@ -59,11 +59,11 @@ public:
     }
 };
 
-// A loaded main window of class V on a scripted platform, over the shared data as at start-up.
-template <typename V = frmPrincipal>
+// A loaded main window of class V on a scripted platform P, over the shared data as at start-up.
+template <typename V = frmPrincipal, typename P = PlataformaGuion>
 class ConPrincipal : public DatosIniciales {
 protected:
-    PlataformaGuion guion;
+    P guion;
     V f;
 
     void SetUp() override { f.Cargar(); }
