@@ -234,6 +234,20 @@ TEST_F(VentanaProcesoCiclos, LaBarraNuncaRetrocedeYElFinPrevistoDiceQueSupone) {
     }
 }
 
+// Rounded to the nearest second under a minute and a half, to the nearest minute under an
+// hour and a half.
+TEST(VentanaProcesoFinPrevisto, RedondeaAlSegundoYAlMinutoMasCercanos) {
+    const std::string si = ", si no se encuentra un resultado mejor";
+    const std::vector<std::pair<double, std::string>> casos = {
+        {-1, "calculando ..."}, {1.49, "en un momento" + si},
+        {1.5, "dentro de unos 2 s" + si}, {4.4, "dentro de unos 4 s" + si}, {4.6, "dentro de unos 5 s" + si},
+        {89.4, "dentro de unos 89 s" + si}, {90, "dentro de unos 2 min" + si}, {149, "dentro de unos 2 min" + si},
+        {151, "dentro de unos 3 min" + si}, {5369, "dentro de unos 89 min" + si}, {5370, "dentro de unas 1,5 h" + si},
+    };
+    for (const auto& [segundos, texto] : casos)
+        EXPECT_EQ(frmVentanaProceso::TextoFinPrevisto(segundos).toStdString(), "Fin previsto : " + texto) << segundos;
+}
+
 TEST_F(VentanaProceso, GarantiasNoRepiteLaReduccionYCalculoDefinitivoGuarda) {
     Base(9, 2);
     Reducir(3);  // al 2
