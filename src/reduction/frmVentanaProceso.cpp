@@ -46,19 +46,6 @@ QString Duracion(qint64 milisegundos) {
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QChar('0'));
 }
 
-// The time the cycles should still take, rounded as a person would say it. It holds only
-// while no better result comes (each one moves the end), so the line says so.
-QString TiempoRestante(double segundos) {
-    if (segundos < 0) return QStringLiteral("Fin previsto : calculando ...");
-    const QString si = QStringLiteral(", si no se encuentra un resultado mejor");
-    if (segundos < 1.5) return QStringLiteral("Fin previsto : en un momento") + si;
-    const QString dentro = QStringLiteral("Fin previsto : dentro de ");
-    if (segundos < 90) return dentro + QStringLiteral("unos %1 s").arg(static_cast<int>(segundos + 0.5)) + si;
-    const int minutos = static_cast<int>(segundos / 60 + 0.5);
-    if (minutos < 90) return dentro + QStringLiteral("unos %1 min").arg(minutos) + si;
-    return dentro + QStringLiteral("unas %1 h").arg(QLocale(QLocale::Spanish).toString(segundos / 3600, 'f', 1)) + si;
-}
-
 const char* const TextoAviso = "\"Detener\" termina el cálculo y conserva el mejor resultado encontrado";
 }  // namespace
 
@@ -199,10 +186,23 @@ void frmVentanaProceso::MostrarProgreso(const ProgresoReduccion& p) {
     MostrarTiempo();
     // With cycles, the time until they end by themselves, once a cycle's length is known.
     if (conCiclos_ && p.fase != ProgresoReduccion::Fase::Preparando)
-        lblFinPrevisto->setText(TiempoRestante(p.SegundosRestantes));
+        lblFinPrevisto->setText(TextoFinPrevisto(p.SegundosRestantes));
     if (p.MejorApuestas > 0)
         lblMejor->setText(QStringLiteral("Mejor resultado : %1, cobertura %2")
                               .arg(AyudaVentanas::Apuestas(p.MejorApuestas), Porcentaje(p.MejorCubiertos, p.Escenarios)));
+}
+
+// Rounded as a person would say it. It holds only while no better result comes (each one
+// moves the end), so the line says so.
+QString frmVentanaProceso::TextoFinPrevisto(double segundos) {
+    if (segundos < 0) return QStringLiteral("Fin previsto : calculando ...");
+    const QString si = QStringLiteral(", si no se encuentra un resultado mejor");
+    if (segundos < 1.5) return QStringLiteral("Fin previsto : en un momento") + si;
+    const QString dentro = QStringLiteral("Fin previsto : dentro de ");
+    if (segundos < 90) return dentro + QStringLiteral("unos %1 s").arg(static_cast<int>(segundos + 0.5)) + si;
+    const int minutos = static_cast<int>(segundos / 60 + 0.5);
+    if (minutos < 90) return dentro + QStringLiteral("unos %1 min").arg(minutos) + si;
+    return dentro + QStringLiteral("unas %1 h").arg(QLocale(QLocale::Spanish).toString(segundos / 3600, 'f', 1)) + si;
 }
 
 void frmVentanaProceso::MostrarTiempo() { lblTiempo->setText(QStringLiteral("Tiempo : ") + Duracion(reloj_.elapsed())); }

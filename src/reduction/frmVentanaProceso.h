@@ -70,6 +70,8 @@ public:
 
     // Runs the reduction once on the shared state and publishes its result.
     void EjecutarReduccion();
+    // The expected-end line for the seconds the cycles should still take (below 0: not known).
+    static QString TextoFinPrevisto(double segundos);
 
 private:
     void MostrarProgreso(const modReduccion::ProgresoReduccion& p);

@@ -170,6 +170,7 @@ TEST_F(LeerApuestasTest, ComprobacionesDeCadaApuesta) {
         {"01020304040607", "Apuestas con números no en orden ascendente (Apuesta 2)", ""},
         {"05040302010607", "Apuestas con números no en orden ascendente (Apuesta 2)", ""},
         {"01020304050013", "Apuestas con estrellas fuera del intervalo 1-12 (Apuesta 2)", ""},
+        {"01020304050613", "Apuestas con estrellas fuera del intervalo 1-12 (Apuesta 2)", ""},
         {"010203040506-1", "Apuestas con estrellas fuera del intervalo 1-12 (Apuesta 2)", ""},
         {"0102030405060x", "", "No coinciden los tipos"},
         {"99xx0304050607", "Apuestas con números fuera del intervalo 1-50 (Apuesta 2)", ""},  // checked first
@@ -419,6 +420,8 @@ TEST_F(LeerApuestasTest, FicherosEURRechazados) {
         {RegistrosEUR({"c", "1", "01,02,03,04,05+06,300"}), "Desbordamiento", ""},
         {RegistrosEUR({"c", "1", "01,02,03,04,05+06,x"}), "No coinciden los tipos", ""},
         {RegistrosEUR({"c", "1", "01,02,03,04,05+06,"}), "No coinciden los tipos", ""},
+        {RegistrosEUR({"c", "1", "01;02;03;04;05+06;07"}), "No coinciden los tipos", ""},  // the writer's length
+        {RegistrosEUR({"c", "1", "01,02,03,04,05+06;07"}), "No coinciden los tipos", ""},
         {RegistrosEUR({"c", "2", "01,02,03,04,05+06,07", "01,02,03,04,51+06,07"}), "",
          "Apuestas con números fuera del intervalo 1-50 (Apuesta 2)"},
         {RegistrosEUR({"c", "2", "01,02,03,04,05+06,07", "01,02,03,05,05+06,07"}), "",

@@ -87,6 +87,11 @@ TEST_F(Filtros, DecenasConLaUltimaDeOnceNumeros) {
     EXPECT_EQ(Conservadas(FiltrarDecenas, filas), (V{1, 0, 1, 1}));
     Decena0109(1) = 1;
     EXPECT_EQ(Conservadas(FiltrarDecenas, filas), (V{0, 0, 1, 0}));
+    // One number in each decade: the last and the first of each stay in it.
+    FigurasDecenas.Limpiar();
+    Decena1019(1) = Decena2029(1) = Decena3039(1) = Decena4050(1) = 1;
+    EXPECT_EQ(Conservadas(FiltrarDecenas, {{9, 19, 29, 39, 50}, {1, 10, 20, 30, 40}, {10, 20, 30, 40, 50}}),
+              (V{1, 1, 0}));
 }
 
 TEST_F(Filtros, SeguidosPorFiguraYPorLaRachaMasLarga) {
@@ -105,6 +110,10 @@ TEST_F(Filtros, SeguidosPorFiguraYPorLaRachaMasLarga) {
     NumerosSeguidos.Limpiar();
     NumerosSeguidos(0) = 1;
     EXPECT_EQ(Conservadas(FiltrarSeguidos, filas), (V{0, 0, 0, 0, 0}));
+    // The last figure alone restricts too.
+    NumerosSeguidos.Limpiar();
+    FigurasSeguidos(7) = 1;
+    EXPECT_EQ(Conservadas(FiltrarSeguidos, filas), (V{0, 0, 0, 1, 0}));
 }
 
 TEST_F(Filtros, TerminacionesDiezAlCincuentaAcabanEnCero) {
@@ -139,6 +148,9 @@ TEST_F(Filtros, DistanciasSumasYPosiciones) {
     EXPECT_EQ(Conservadas(FiltrarDistancias, filas), (V{0, 1, 0}));
     Distancia34Minima = Distancia34Maxima = 0;
     EXPECT_EQ(Conservadas(FiltrarDistancias, filas), (V{1, 1, 1}));
+    Distancia15Minima = Distancia15Maxima = 49;  // the largest distance
+    EXPECT_EQ(Conservadas(FiltrarDistancias, {{1, 2, 3, 4, 50}, {2, 3, 4, 5, 50}}), (V{1, 0}));
+    Distancia15Minima = Distancia15Maxima = 0;
 
     // Alternatives: a sum needs one interval that holds it.
     SumaMinima[2] = 15;
@@ -156,6 +168,10 @@ TEST_F(Filtros, DistanciasSumasYPosiciones) {
 
     for (int n = 45; n <= 50; ++n) PosicionesNumeros(5, n) = 1;
     EXPECT_EQ(Conservadas(FiltrarPosiciones, {{1, 2, 3, 4, 44}, {1, 2, 3, 4, 45}, {1, 2, 3, 4, 50}}), (V{0, 1, 1}));
+    // The first and the last number alone still restrict their ball.
+    for (int n = 45; n <= 49; ++n) PosicionesNumeros(5, n) = 0;
+    PosicionesNumeros(1, 1) = 1;
+    EXPECT_EQ(Conservadas(FiltrarPosiciones, {{1, 2, 3, 4, 50}, {2, 3, 4, 5, 50}, {1, 2, 3, 4, 49}}), (V{1, 0, 0}));
 }
 
 TEST_F(Filtros, GruposSinNumerosNoHacenPasadaYCadaGrupoEsUnaCondicion) {
@@ -167,9 +183,9 @@ TEST_F(Filtros, GruposSinNumerosNoHacenPasadaYCadaGrupoEsUnaCondicion) {
     EXPECT_EQ(FiltrarGrupos(5), 0);
     EXPECT_EQ(plataforma.cesiones, 0);
 
-    // Numbers 1..10 with only hit count 0: every row holding one of them goes.
-    for (int n = 1; n <= 10; ++n) GruposNumeros(7, n) = 1;
-    GruposAciertos(7, 0) = 1;
+    // Numbers 1..10 with only hit count 0, in the last group: every row holding one of them goes.
+    for (int n = 1; n <= 10; ++n) GruposNumeros(120, n) = 1;
+    GruposAciertos(120, 0) = 1;
     // A group of numbers outside the base: every row has 0 hits in it.
     GruposNumeros(9, 49) = GruposNumeros(9, 50) = 1;
     GruposAciertos(9, 0) = 1;
@@ -213,6 +229,13 @@ TEST_F(Filtros, GruposRelacionadosAsignanCondicionesASubgruposDistintos) {
     SubgruposNumeros(1, 1) = 1;
     CondicionesAciertos.Limpiar();
     EXPECT_EQ(Conservadas(FiltrarGruposRelacionados, filas), (V{0, 0, 0, 0}));
+
+    // All forty groups in use, each letting every row through but the last, which wants no 50.
+    for (int g = 1; g <= 40; ++g) {
+        SubgruposNumeros(4 * g - 3, 50) = 1;
+        for (int h = 0; h <= 5; ++h) CondicionesAciertos(4 * g - 3, h) = g < 40 || h == 0;
+    }
+    EXPECT_EQ(Conservadas(FiltrarGruposRelacionados, {{1, 2, 3, 4, 49}, {1, 2, 3, 4, 50}}), (V{1, 0}));
 }
 
 TEST_F(Filtros, CedeAntesDeCadaFilaMultiploDe4000) {

@@ -13,7 +13,8 @@ namespace {
 
 using Campo = std::array<float, frmAcercaDe::NumeroEstrellas>;
 
-// Processes window messages until the condition holds or the time runs out.
+// Processes window messages until the condition holds or the time runs out (a bound against
+// a hang, far beyond what a loaded machine takes).
 bool EsperarHasta(const std::function<bool()>& condicion, int ms) {
     QElapsedTimer reloj;
     reloj.start();
@@ -128,7 +129,7 @@ TEST(frmAcercaDe, LaAnimacionCorreMientrasEstaAbiertaYSeParaAlCerrar) {
         EXPECT_GE(w.tmrAnimacion->Interval(), 15);
         EXPECT_LE(w.tmrAnimacion->Interval(), 50);
         const Campo inicial = w.EstrellaX;
-        avanzo = EsperarHasta([&] { return w.EstrellaX != inicial; }, 3000);
+        avanzo = EsperarHasta([&] { return w.EstrellaX != inicial; }, 30000);
         // A second activation (a window above closed) does not start a second animation.
         w.Activar();
         EXPECT_TRUE(w.tmrAnimacion->Enabled());

@@ -76,12 +76,12 @@ TEST(AnadirErrorXML, UnaLineaPorFalloYNadaSinTexto) {
 
 TEST_F(LecturaBase, NombresSinMayusculasYAtributosExactos) {
     // Element names in any case; the names of the first two levels are not examined.
-    EXPECT_EQ(Leer("<raiz><cualquiera><combinacion><base_numeros numeros='0,51,7'/>"
+    EXPECT_EQ(Leer("<raiz><cualquiera><combinacion><base_numeros numeros='0,1,51,50,7'/>"
                    "<BASE_ESTRELLAS estrellas='12,13,0,1'/><Otro numeros='9'/></combinacion>"
                    "<combinacionganadora valor='1,2,3,4,5,6,7'/></cualquiera></raiz>"),
               Lista{});
     EXPECT_TRUE(l.combinacionLeida);
-    for (int v = 1; v <= 50; ++v) EXPECT_EQ(l.numeros[v], v == 7) << v;
+    for (int v = 1; v <= 50; ++v) EXPECT_EQ(l.numeros[v], v == 1 || v == 7 || v == 50) << v;
     for (int v = 1; v <= 12; ++v) EXPECT_EQ(l.estrellas[v], v == 1 || v == 12) << v;
     EXPECT_EQ(CombinacionGanadora[7], 7);
 
@@ -157,10 +157,10 @@ TEST_F(LecturaBase, ReduccionPorDefectoYSusConversiones) {
 }
 
 TEST_F(LecturaBase, CombinacionGanadoraYFicheroImportado) {
-    EXPECT_EQ(Leer(Base("<CombinacionGanadora valor='1,2,3,4,5,6,13'/>")),
+    EXPECT_EQ(Leer(Base("<CombinacionGanadora valor='1,2,3,4,5,12,13'/>")),
               Lista{"COMBINACION GANADORA : ESTRELLAS MAYORES DE 12"});
     EXPECT_EQ(CombinacionGanadora[5], 5);
-    EXPECT_EQ(CombinacionGanadora[6], 6);
+    EXPECT_EQ(CombinacionGanadora[6], 12);
     EXPECT_EQ(CombinacionGanadora[7], 0);
 
     // A star above 12 forgets what failed before it in the section.
@@ -207,11 +207,14 @@ TEST_F(LecturaBase, FiltrosYSusReglas) {
 
     // Sums: exactly two parts or nothing, without a report.
     EXPECT_EQ(Leer(Base(Filtro("SUMAS", "<intervalos><intervalo numero='1' suma='15'/><intervalo numero='2' suma='-5-20'/>"
-                                        "<otro numero='3' suma='20-180'/><intervalo numero='7' suma='1-2'/></intervalos>"))),
+                                        "<otro numero='3' suma='20-180'/><intervalo numero='6' suma='200-240'/>"
+                                        "<intervalo numero='7' suma='1-2'/></intervalos>"))),
               Lista{});
     EXPECT_EQ(SumaMinima[1] + SumaMaxima[1] + SumaMinima[2] + SumaMaxima[2], 0);
     EXPECT_EQ(SumaMinima[3], 20);
     EXPECT_EQ(SumaMaxima[3], 180);
+    EXPECT_EQ(SumaMinima[6], 200);
+    EXPECT_EQ(SumaMaxima[6], 240);
 
     // Last digits, their sum as Bytes, positions.
     EXPECT_EQ(Leer(Base(Filtro("TERMINACIONES", "<TerminadosEn id='0' valores='0,5'/><TerminadosEn id='9' valores='1'/>"
@@ -279,6 +282,8 @@ TEST_F(LecturaBase, ValoresQueLasTablasNoPuedenGuardar) {
         {"GRUPOS", "<grupo><aciertos valores='1'/></grupo>", "GRUPOS DE NUMEROS : FALTA EL ATRIBUTO 'numero'"},
         {"GRUPOSRELACIONADOS", "<grupo numero='41'><subgrupos><s numeros='1'/></subgrupos></grupo>",
          "GRUPOSRELACIONADOS : GRUPO FUERA DE RANGO: 41"},
+        {"GRUPOSRELACIONADOS", "<grupo numero='0'><subgrupos><s numeros='1'/></subgrupos></grupo>",
+         "GRUPOSRELACIONADOS : GRUPO FUERA DE RANGO: 0"},
         {"GRUPOSRELACIONADOS",
          "<grupo numero='40'><subgrupos><s/><s/><s/><s/><s numeros='1'/></subgrupos></grupo>",
          "GRUPOSRELACIONADOS : DEMASIADOS SUBGRUPOS EN EL GRUPO 40"},

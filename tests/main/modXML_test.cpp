@@ -251,6 +251,13 @@ TEST_F(BaseXML, CualquierRutaYFechaDanUnDocumentoBienFormado) {
     EXPECT_EQ(Atributo(Hijo(base, "DatosGeneracionFicheroXML"), "fecha"), datos.fecha);
     EXPECT_EQ(Atributo(Hijo(base, "DatosGeneracionFicheroXML"), "hora"), "10:00?");
     EXPECT_EQ(EscaparAtributo("a&b<c>d'e\"f"), "a&amp;b&lt;c&gt;d&apos;e&quot;f");
+    // A code point XML cannot hold becomes "?", as the text's last character too:
+    // U+FFFE, U+FFFF, U+FDD0, U+FDEF, U+1FFFE, U+10FFFF.
+    for (const char* no : {"\xEF\xBF\xBE", "\xEF\xBF\xBF", "\xEF\xB7\x90", "\xEF\xB7\xAF", "\xF0\x9F\xBF\xBE",
+                           "\xF4\x8F\xBF\xBF"}) {
+        datos.baseASCII = std::string("/datos/a") + no;
+        EXPECT_EQ(Atributo(Hijo(Leer(GenerarXMLBase(datos)), "BaseASCII"), "valor"), "/datos/a?");
+    }
 }
 
 // The saved file is the writer's text itself, attributes in its order, whatever the hash

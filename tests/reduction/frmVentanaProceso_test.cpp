@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <algorithm>
 #include <bit>
 #include <string>
@@ -141,7 +142,8 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
         if (cesiones == 3) {
             // While it runs: the time, the cycles done and how to end it; the close refused
             // makes that line stand out.
-            EXPECT_TRUE(p->lblTiempo->text().startsWith(QStringLiteral("Tiempo : 0:0")));
+            EXPECT_TRUE(QRegularExpression(QStringLiteral("^Tiempo : \\d+:\\d\\d$")).match(p->lblTiempo->text()).hasMatch())
+                << p->lblTiempo->text().toStdString();
             EXPECT_TRUE(p->lblCiclo->text().startsWith(QStringLiteral("Ciclos completados : ")));
             EXPECT_EQ(p->lblAviso->text(),
                       QStringLiteral("\"Detener\" termina el cálculo y conserva el mejor resultado encontrado"));
@@ -182,19 +184,24 @@ TEST_F(VentanaProceso, RepetirDetenerYLaCajaDeCierreMientrasCalcula) {
     EXPECT_TRUE(progresoVisto);
 }
 
-// Cycles run to their end (once more by "Repetir" if asked): per run, bar and end line at each yield.
+// Cycles run to their end (once more by "Repetir" if asked): per run, at each yield, the bar,
+// the end line and the cycles line.
+struct Vista {
+    int barra;
+    QString fin, ciclos;
+};
 class VentanaProcesoCiclos : public VentanaProceso {
 protected:
-    std::vector<std::vector<std::pair<int, QString>>> Ejecutar(bool repetir) {
+    std::vector<std::vector<Vista>> Ejecutar(bool repetir) {
         Base(15, 2);
         Reducir(2);  // al 3 over 3,003 combinations
         Reduccion.ActivarCiclos = 1;
-        std::vector<std::vector<std::pair<int, QString>>> vistas;
+        std::vector<std::vector<Vista>> vistas;
         guion.alCederControl = [&] {
             frmVentanaProceso* p = VentanaProcesoAbierta();
             if (!p || !p->Calculando) return;
             vistas.resize(static_cast<std::size_t>(p->Ejecuciones));
-            vistas.back().emplace_back(p->prgProgreso->value(), p->lblFinPrevisto->text());
+            vistas.back().push_back({p->prgProgreso->value(), p->lblFinPrevisto->text(), p->lblCiclo->text()});
         };
         guion.alMostrar["frmVentanaProceso"] = [&](Ventana& v) {
             if (repetir) static_cast<frmVentanaProceso&>(v).imgRepetir_Click();
@@ -205,23 +212,40 @@ protected:
 };
 
 // The bar never moves back and each run starts it at 0. The expected end holds only while no
-// better result comes: the line says so whenever it gives a time, and gives none before a
-// cycle's length is known.
+// better result comes: the line says so whenever it gives a time. Until a cycle's length is
+// known it gives none (no cycle is done then), and once it gives one it never goes back.
 TEST_F(VentanaProcesoCiclos, LaBarraNuncaRetrocedeYElFinPrevistoDiceQueSupone) {
     const auto vistas = Ejecutar(true);
     ASSERT_EQ(vistas.size(), 2u);
-    std::vector<std::string> textos;
+    const QString calculando = QStringLiteral("Fin previsto : calculando ...");
     for (const auto& v : vistas) {
-        EXPECT_EQ(v.at(0).first, 0);
-        EXPECT_TRUE(std::is_sorted(v.begin(), v.end(), [](const auto& a, const auto& b) { return a.first < b.first; }));
-        for (const auto& [barra, texto] : v)
-            if (!texto.isEmpty()) textos.push_back(texto.toStdString());
+        EXPECT_EQ(v.at(0).barra, 0);
+        EXPECT_TRUE(std::is_sorted(v.begin(), v.end(), [](const Vista& a, const Vista& b) { return a.barra < b.barra; }));
+        std::vector<QString> textos;
+        for (const Vista& x : v) {
+            if (x.fin.isEmpty()) continue;
+            textos.push_back(x.fin);
+            if (x.fin == calculando) EXPECT_EQ(x.ciclos, QStringLiteral("Ciclos completados : 0"));
+            else EXPECT_TRUE(x.fin.endsWith(QStringLiteral(", si no se encuentra un resultado mejor"))) << x.fin.toStdString();
+        }
+        ASSERT_FALSE(textos.empty());
+        EXPECT_TRUE(std::is_partitioned(textos.begin(), textos.end(), [&](const QString& t) { return t == calculando; }));
+        EXPECT_NE(textos.back(), calculando) << "the last call, at the end, gives a time";
     }
-    ASSERT_GT(textos.size(), 1u);
-    EXPECT_EQ(textos.front(), "Fin previsto : calculando ...");
-    EXPECT_NE(textos.back(), textos.front());
-    for (const auto& t : textos)
-        EXPECT_TRUE(t == textos.front() || t.ends_with(", si no se encuentra un resultado mejor")) << t;
+}
+
+// Rounded to the nearest second under a minute and a half, to the nearest minute under an
+// hour and a half.
+TEST(VentanaProcesoFinPrevisto, RedondeaAlSegundoYAlMinutoMasCercanos) {
+    const std::string si = ", si no se encuentra un resultado mejor";
+    const std::vector<std::pair<double, std::string>> casos = {
+        {-1, "calculando ..."}, {1.49, "en un momento" + si},
+        {1.5, "dentro de unos 2 s" + si}, {4.4, "dentro de unos 4 s" + si}, {4.6, "dentro de unos 5 s" + si},
+        {89.4, "dentro de unos 89 s" + si}, {90, "dentro de unos 2 min" + si}, {149, "dentro de unos 2 min" + si},
+        {151, "dentro de unos 3 min" + si}, {5369, "dentro de unos 89 min" + si}, {5370, "dentro de unas 1,5 h" + si},
+    };
+    for (const auto& [segundos, texto] : casos)
+        EXPECT_EQ(frmVentanaProceso::TextoFinPrevisto(segundos).toStdString(), "Fin previsto : " + texto) << segundos;
 }
 
 TEST_F(VentanaProceso, GarantiasNoRepiteLaReduccionYCalculoDefinitivoGuarda) {

@@ -372,37 +372,50 @@ TEST(Reduccion, ModoApuestasMaximizaLoCubierto) {
 }
 
 // The stop flag, read after each progress call, ends the work with the best result found,
-// whose coverage is true: while preparing, in the first pass, and once cycles are done (the
-// result is then at least as good as the best shown).
+// whose coverage is true: while preparing, in the first pass, while the first cycle improves
+// (its pass is reported though no cycle was taken) and once cycles are done (the result is
+// then at least as good as the best shown).
 TEST(Reduccion, DetenerConservaElMejorResultado) {
+    using Fase = ProgresoReduccion::Fase;
     const auto esc = Todas(16);
     const Tabla<Byte> t = ATabla(esc);
-    for (auto fase : {ProgresoReduccion::Fase::Preparando, ProgresoReduccion::Fase::Voraz,
-                      ProgresoReduccion::Fase::Mejora}) {
+    struct Caso {
+        Fase fase;
+        Long ciclos;      // stop at the first call in this phase, or once this many cycles are done
+        double esfuerzo;  // 50: the first cycle improves far longer than any stop takes
+    };
+    for (const auto& [fase, ciclos, esfuerzo] :
+         {Caso{Fase::Preparando, 0, 0.002}, Caso{Fase::Voraz, 0, 0.002}, Caso{Fase::Mejora, 0, 50},
+          Caso{Fase::Mejora, 2, 0.002}}) {
         auto p = Parametros(3, false, 100, 1, true);
         p.CiclosSinMejora = 0;  // only the stop ends it
+        p.Esfuerzo = esfuerzo;
         bool detener = false;
         int llamadas = 0;
         Long mejorVisto = 0;
         const auto r = Reducir(16, t, t, p, &detener, [&](const ProgresoReduccion& pr) {
             ++llamadas;
+            if (detener) return;
             if (pr.MejorApuestas > 0) mejorVisto = pr.MejorApuestas;
-            if (fase == ProgresoReduccion::Fase::Mejora ? pr.CiclosCompletados >= 2 : pr.fase == fase)
-                detener = true;
+            detener = ciclos > 0 ? pr.CiclosCompletados >= ciclos : pr.fase == fase;
         });
-        SCOPED_TRACE(testing::Message() << "fase " << static_cast<int>(fase));
+        SCOPED_TRACE(testing::Message() << "fase " << static_cast<int>(fase) << " ciclos " << ciclos);
         EXPECT_TRUE(r.Detenido);
         EXPECT_GT(llamadas, 0);
-        if (fase == ProgresoReduccion::Fase::Preparando) {
+        if (fase == Fase::Preparando) {
             // Stopped before the system was read: no bets.
             EXPECT_TRUE(r.Apuestas.empty());
             EXPECT_EQ(r.Cubiertos, 0);
             continue;
         }
         Verificar(esc, r, p);
-        if (fase == ProgresoReduccion::Fase::Mejora) {
+        if (fase == Fase::Mejora) {
             EXPECT_EQ(r.Cubiertos, r.Escenarios);
-            EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
+            EXPECT_GT(r.ApuestasPrimerPase, 0);
+            EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
+            if (mejorVisto > 0) {
+                EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
+            }
         }
     }
 }
@@ -421,12 +434,14 @@ TEST(Reduccion, FalloDelProgresoDuranteLosCiclos) {
     EXPECT_THROW(Reducir(16, t, t, p, nullptr, fallar), std::runtime_error);
 }
 
-// What the window shows: counts that add up, a share within 0..1, the end reported last.
+// What the window shows: counts that add up, a share within 0..1, the end reported last; on
+// one thread, where cycles end in order, no time left before the first cycle is done.
 TEST(Reduccion, ProgresoCoherente) {
     const auto esc = Filtradas(14, 0.6, 4);
     const Tabla<Byte> t = ATabla(esc);
     for (bool modoApuestas : {false, true}) {
         auto p = Parametros(3, modoApuestas, 95, 6, true);
+        p.Hilos = modoApuestas ? 1 : 0;
         std::vector<ProgresoReduccion> vistos;
         const auto r = Reducir(14, t, t, p, nullptr, [&](const ProgresoReduccion& pr) { vistos.push_back(pr); });
         ASSERT_FALSE(vistos.empty());
@@ -445,6 +460,8 @@ TEST(Reduccion, ProgresoCoherente) {
             // Once a cycle is done the time left is estimated.
             if (pr.CiclosCompletados > 0 && pr.fase != ProgresoReduccion::Fase::Terminado) {
                 EXPECT_GE(pr.SegundosRestantes, 0);
+            } else if (p.Hilos == 1 && pr.fase != ProgresoReduccion::Fase::Terminado) {
+                EXPECT_EQ(pr.SegundosRestantes, -1);
             }
         }
         EXPECT_EQ(vistos.back().fase, ProgresoReduccion::Fase::Terminado);
@@ -455,7 +472,9 @@ TEST(Reduccion, ProgresoCoherente) {
 }
 
 // The time limit (the quality program's) ends the cycles, those under way included, with the
-// best result any of them had, true in its coverage.
+// best result any of them had, true in its coverage. Where the limit falls depends on the
+// machine's speed, so the result is held only to what came before it: no worse than the first
+// pass, or than any result shown that covered everything, when they came.
 TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
     const auto esc = Todas(18);
     const Tabla<Byte> t = ATabla(esc);
@@ -463,36 +482,50 @@ TEST(Reduccion, ElLimiteDeTiempoConservaElMejorResultado) {
     p.CiclosSinMejora = 0;
     p.Esfuerzo = 50;  // cycles far longer than the limit
     p.SegundosMaximos = 0.5;
-    Long mejorVisto = 0;
+    Long mejorEntero = 0;  // fewest bets shown covering everything, before the end
     const auto r = Reducir(18, t, t, p, nullptr, [&](const ProgresoReduccion& pr) {
-        if (pr.MejorApuestas > 0) mejorVisto = pr.MejorApuestas;
+        if (pr.fase != ProgresoReduccion::Fase::Terminado && pr.MejorApuestas > 0 &&
+            pr.MejorCubiertos == pr.Escenarios && (mejorEntero == 0 || pr.MejorApuestas < mejorEntero))
+            mejorEntero = pr.MejorApuestas;
     });
     EXPECT_TRUE(r.Detenido);
     Verificar(esc, r, p);
-    EXPECT_EQ(r.Cubiertos, r.Escenarios);
-    EXPECT_LE(static_cast<Long>(r.Apuestas.size()), mejorVisto);
-    EXPECT_LE(static_cast<Long>(r.Apuestas.size()), r.ApuestasPrimerPase);
+    for (Long cota : {mejorEntero, r.ApuestasPrimerPase}) {
+        if (cota == 0) continue;
+        EXPECT_EQ(r.Cubiertos, r.Escenarios);
+        EXPECT_LE(static_cast<Long>(r.Apuestas.size()), cota);
+    }
 }
 
 // One common number on 50 numbers: a bet's update reaches about 900,000 scenarios and the stop
 // is obeyed inside it. With ten candidates the pass is all updates: stopped once two bets are
-// shown, the result is those two, not the third under way, with their true cover.
+// shown, the result is those two, not the third under way, with their true cover. The stop is
+// read every few thousand scenarios, so on a loaded machine the update under way may still end
+// between the call that showed the bets and the stop, or the pass before any call showed two:
+// such a run proves nothing and is tried again.
 TEST(Reduccion, DetenerDentroDeLaActualizacionDeUnaApuesta) {
     const Tabla<Byte> t = ATabla(Todas(50));
     std::vector<Posiciones> diez;
     for (int i = 0; i < 50; i += 5) diez.push_back({Byte(i + 1), Byte(i + 2), Byte(i + 3), Byte(i + 4), Byte(i + 5)});
-    bool detener = false;
-    ProgresoReduccion visto;
-    const auto r = Reducir(50, t, ATabla(diez), Parametros(1, false, 100, 1, false), &detener,
-                           [&](const ProgresoReduccion& pr) {
-                               if (detener || pr.fase != ProgresoReduccion::Fase::Voraz || pr.ApuestasElegidas < 2) return;
-                               detener = true;
-                               visto = pr;
-                           });
-    EXPECT_TRUE(r.Detenido);
-    EXPECT_EQ(static_cast<Long>(r.Apuestas.size()), visto.ApuestasElegidas);
-    EXPECT_EQ(r.Cubiertos, visto.Cubiertos);
-    EXPECT_EQ(ContarCubiertos(50, t, r.Apuestas, 1), r.Cubiertos);
+    const Tabla<Byte> candidatos = ATabla(diez);
+    bool dentro = false;
+    for (int intento = 0; intento < 3 && !dentro; ++intento) {
+        bool detener = false;
+        ProgresoReduccion visto;
+        const auto r = Reducir(50, t, candidatos, Parametros(1, false, 100, 1, false), &detener,
+                               [&](const ProgresoReduccion& pr) {
+                                   if (detener || pr.fase != ProgresoReduccion::Fase::Voraz || pr.ApuestasElegidas < 2) return;
+                                   detener = true;
+                                   visto = pr;
+                               });
+        EXPECT_EQ(ContarCubiertos(50, t, r.Apuestas, 1), r.Cubiertos);
+        if (r.Detenido) {
+            EXPECT_GE(static_cast<Long>(r.Apuestas.size()), visto.ApuestasElegidas) << "the bets shown stay";
+        }
+        dentro = r.Detenido && static_cast<Long>(r.Apuestas.size()) == visto.ApuestasElegidas &&
+                 r.Cubiertos == visto.Cubiertos;
+    }
+    EXPECT_TRUE(dentro) << "no stop was obeyed inside the update under way";
 }
 
 // However many threads are asked for, a 50-number system gets no more workers than its

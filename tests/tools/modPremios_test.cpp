@@ -30,12 +30,19 @@ bool Iguales(const SorteoPremios& a, const SorteoPremios& b) {
 }  // namespace
 
 TEST(modPremios, ElTextoSeLeeIgual) {
-    const SorteoPremios s = Ejemplo();
-    std::string error;
-    ASSERT_TRUE(ComprobarSorteo(s, error)) << error;
-    SorteoPremios leido;
-    ASSERT_TRUE(LeerXMLPremios(GenerarXMLPremios(s), leido, error)) << error;
-    EXPECT_TRUE(Iguales(s, leido));
+    SorteoPremios s = Ejemplo();
+    // The example, then the first and the last of every range.
+    const modGeneral::Byte extremos[8] = {0, 1, 2, 3, 4, 50, 1, 12};
+    for (const auto& [anio, numero] : {std::pair{2026, 45}, {AnioMinimo, 1}, {AnioMaximo, SorteoMaximo}}) {
+        s.anio = anio;
+        s.numeroSorteo = numero;
+        std::string error;
+        ASSERT_TRUE(ComprobarSorteo(s, error)) << error;
+        SorteoPremios leido;
+        ASSERT_TRUE(LeerXMLPremios(GenerarXMLPremios(s), leido, error)) << error;
+        EXPECT_TRUE(Iguales(s, leido)) << anio;
+        std::copy(extremos, extremos + 8, s.ganadora);
+    }
 }
 
 TEST(modPremios, ImportesDelFicheroYDelUsuario) {
@@ -81,12 +88,17 @@ TEST(modPremios, FicherosMalosSeRechazanSinTocarElSorteo) {
         "no es XML",
         "<OTRO/>",
         "<PREMIOS>",
-        sustituir("anio='2026'", "anio='1800'"),
+        sustituir("anio='2026'", "anio='1899'"),
+        sustituir("anio='2026'", "anio='3000'"),
         sustituir("anio='2026'", "anio='20x6'"),
         sustituir("numero='45'", "numero='0'"),
+        sustituir("numero='45'", "numero='1000'"),
         sustituir("numero='45'", ""),
         sustituir("3,17,25,40,48,2,11", "3,17,25,40,48,2,2"),
         sustituir("3,17,25,40,48,2,11", "3,17,25,40,51,2,11"),
+        sustituir("3,17,25,40,48,2,11", "0,17,25,40,48,2,11"),
+        sustituir("3,17,25,40,48,2,11", "3,17,25,40,48,2,13"),
+        sustituir("3,17,25,40,48,2,11", "3,17,25,40,48,0,11"),
         sustituir("3,17,25,40,48,2,11", "3,17,25,40,48,2"),
         sustituir("3,17,25,40,48,2,11", "3,17,25,40,48,2,11,1"),
         sustituir("3,17,25,40,48,2,11", "3,3,25,40,48,2,11"),
