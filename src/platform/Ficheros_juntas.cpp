@@ -205,8 +205,12 @@ bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda) {
     // the new file in if the program dies before it does.
     bool apartada = false;
     if (!d.copia.empty()) {
-        if (Averia(Paso::Enlazar) || link(d.real1.c_str(), d.copia.c_str()) != 0) {
-            codigo = errno ? errno : EIO;
+        // A file another save puts at the name meanwhile makes the link find no file (the one
+        // it looked up is gone): the name is looked up again.
+        int intentos = 0;
+        do codigo = Averia(Paso::Enlazar) || link(d.real1.c_str(), d.copia.c_str()) != 0 ? (errno ? errno : EIO) : 0;
+        while (codigo == ENOENT && ++intentos < 100 && Existe(d.real1));
+        if (codigo != 0) {
             if (codigo == ENOENT || rename(d.real1.c_str(), d.copia.c_str()) != 0) {
                 if (codigo != ENOENT) codigo = errno ? errno : EIO;
                 unlink(diario.c_str());
