@@ -26,6 +26,7 @@
 #include "main/frmPrincipal.h"
 #include "platform/Ficheros.h"
 #include "support/FicherosPrueba.h"
+#include "support/LectorEUR.h"
 #include "support/PlataformaGuion.h"
 
 namespace {
@@ -37,21 +38,14 @@ std::string Cabecera(const std::vector<int>& numeros) {
     return modEncriptarFichero::CabeceraEUR(n, e);
 }
 
-// The base a file holds, by the numbers it names.
+// The base a file holds, by the numbers it names: the bet file's header, the base file's list.
 std::string Estado(const std::string& ruta, bool eur) {
     if (access(ruta.c_str(), F_OK) != 0) return "falta";
-    const std::string bytes = LeerBytes(ruta);
+    const std::string texto = eur ? LeerFicheroEUR(ruta).cabecera : LeerBytes(ruta);
     for (const auto& [nombre, numeros] : {std::pair{"viejo", NumerosViejos}, std::pair{"nuevo", NumerosNuevos}}) {
-        std::string marca;
-        if (eur) {
-            const std::string cabecera = Cabecera(numeros);
-            if (bytes.size() < 2 + cabecera.size()) continue;
-            marca = modEncriptarFichero::EncriptarRC4(bytes.substr(2, cabecera.size()), modEncriptarFichero::ClaveEUR);
-            if (marca == cabecera) return nombre;
-        } else {
-            for (int v : numeros) marca += (marca.empty() ? "" : ",") + std::to_string(v);
-            if (bytes.find("\"" + marca + "\"") != std::string::npos) return nombre;
-        }
+        std::string lista;
+        for (int v : numeros) lista += (lista.empty() ? "" : ",") + std::to_string(v);
+        if (eur ? texto == Cabecera(numeros) : texto.find("\"" + lista + "\"") != std::string::npos) return nombre;
     }
     return "otro";
 }

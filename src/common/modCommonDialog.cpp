@@ -1,6 +1,5 @@
 #include "common/modCommonDialog.h"
 
-#include "common/modRutas.h"
 #include "platform/Plataforma.h"
 
 namespace modCommonDialog {
@@ -30,8 +29,6 @@ std::string MostrarDialogo(bool guardar, const std::string& extension) {
     if (r.aceptado) {
         IndiceFiltro = r.indiceFiltro;
         FicheroDialogo = QuitarNulos(QuitarBlancos(r.ruta));
-        if (guardar && !extension.empty() && !FicheroDialogo.empty())
-            FicheroDialogo = modRutas::CambiarExtension(FicheroDialogo, extension);
     } else {
         FicheroDialogo.clear();
     }

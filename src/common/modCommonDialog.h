@@ -32,9 +32,9 @@ inline Long ResultadoDialogo = 0;
 // The open dialog: the file must exist. Returns the chosen path or "".
 std::string MostrarDialogoAbrir();
 // The save dialog with the proposed name; asks before overwriting an existing file and
-// before creating a new one. With an extension (".EUR"), the chosen name is cut before its
-// last "." and given that extension before anything is asked, and returned so. Returns the
-// chosen path or "".
+// before creating a new one. With an extension (".EUR"), the dialog cuts the chosen name
+// before its last "." and gives it that extension before it asks anything, and returns it
+// so. Returns the chosen path or "".
 std::string MostrarDialogoGuardar(const std::string& extension = std::string());
 // The text up to, not including, its first NUL; the whole text when it holds none.
 std::string QuitarNulos(const std::string& texto);

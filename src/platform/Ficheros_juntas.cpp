@@ -61,21 +61,16 @@ bool LeerDiario(const std::string& ruta, Diario& d, bool& entero) {
     const int fd = open(ruta.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat st {};
-    std::string b;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() &&
-        static_cast<std::size_t>(st.st_size) <= TamanoMaximoDiario) {
-        b.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t leidos = 0;
-        while (leidos < b.size()) {
-            const ssize_t n = read(fd, &b[leidos], b.size() - leidos);
-            if (n <= 0) break;
-            leidos += static_cast<std::size_t>(n);
-        }
-        b.resize(leidos);
-    } else {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != geteuid() ||
+        static_cast<std::size_t>(st.st_size) > TamanoMaximoDiario) {
         Cerrar(fd);
         return false;  // not ours
     }
+    std::string b(static_cast<std::size_t>(st.st_size), '\0');
+    std::size_t leidos = 0;
+    for (ssize_t n; leidos < b.size() && (n = read(fd, &b[leidos], b.size() - leidos)) > 0;)
+        leidos += static_cast<std::size_t>(n);
+    b.resize(leidos);
     Cerrar(fd);
     std::string campos[7];
     std::size_t desde = 0, i = 0;

@@ -1,6 +1,8 @@
 #include "support/PlataformaGuionCalculo.h"
 
 #include <QTemporaryDir>
+
+#include "platform/Ficheros.h"
 #include <memory>
 
 namespace {
@@ -50,6 +52,8 @@ ResultadoDialogoFichero PlataformaGuionCalculo::DialogoFichero(const PeticionDia
     if (dialogos.empty()) return {};
     auto r = dialogos.front();
     dialogos.pop_front();
+    // As the real dialog, the answer carries the extension the caller gives the file.
+    if (p.guardar && r.aceptado && !p.extension.empty()) r.ruta = Ficheros::CambiarExtension(r.ruta, p.extension);
     return r;
 }
 
