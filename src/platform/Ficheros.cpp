@@ -1,21 +1,22 @@
 #include "platform/Ficheros.h"
 
 #include <algorithm>
-#include <csignal>
-#include <cstdio>
-#include <sys/file.h>
-#include <thread>
-#include <vector>
-
-#include "platform/Ficheros_interno.h"
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
+
+#include "platform/Ficheros_interno.h"
 
 namespace Ficheros {
 
@@ -33,9 +34,10 @@ std::vector<Fallo> fallosPendientes;
 
 bool Averia(Paso paso) {
     for (auto f = fallosPendientes.begin(); f != fallosPendientes.end(); ++f) {
-        if (f->paso != paso || --f->vez > 0) continue;
+        const bool siempre = f->vez == Siempre;
+        if (f->paso != paso || (!siempre && --f->vez > 0)) continue;
         const int codigo = f->codigo;
-        fallosPendientes.erase(f);
+        if (!siempre) fallosPendientes.erase(f);
         if (codigo == Matar) kill(getpid(), SIGKILL);
         errno = codigo;
         return true;
@@ -69,7 +71,13 @@ std::string Oculto(const std::string& nombre, const std::string& cola, std::size
     return "." + Recortar(nombre, cabe - 9) + huella + cola;
 }
 
-// Six characters that differ from call to call and from process to process.
+bool EsSufijo(std::string_view s) {
+    return s.size() == LargoSufijo &&
+           std::all_of(s.begin(), s.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+}  // namespace
+
 std::string Sufijo() {
     static std::uint64_t contador = 0;
     std::uint64_t z = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
@@ -85,13 +93,6 @@ std::string Sufijo() {
     }
     return s;
 }
-
-bool EsSufijo(std::string_view s) {
-    return s.size() == LargoSufijo &&
-           std::all_of(s.begin(), s.end(), [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
-}
-
-}  // namespace
 
 std::size_t InicioNombre(const std::string& ruta) {
     const std::size_t barra = ruta.rfind('/');
@@ -121,11 +122,12 @@ bool EsNombreOculto(const std::string& candidato, const std::string& ruta, const
            EsSufijo(std::string_view(candidato).substr(prefijo.size()));
 }
 
-std::string NombreDiario(const std::string& ruta) {
-    const std::string nombre = ruta.substr(InicioNombre(ruta));
+std::string Tronco(const std::string& nombre) {
     const std::size_t punto = nombre.rfind('.');
-    return AlLado(ruta, Oculto(punto == std::string::npos ? nombre : nombre.substr(0, punto), ".diario", 0));
+    return punto == std::string::npos ? nombre : nombre.substr(0, punto);
 }
+
+std::string PrefijoDiario(const std::string& tronco) { return Oculto(tronco, ".diario", LargoSufijo); }
 
 // ---- the system ----
 
@@ -142,30 +144,113 @@ void SincronizarCarpeta(const std::string& ruta) {
     }
 }
 
-CerrojoCarpeta::CerrojoCarpeta(const std::string& carpeta, int milisegundos) {
-    fd_ = open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) return;
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(milisegundos);
-    for (;;) {
-        if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-        if (errno != EWOULDBLOCK && errno != EINTR) break;  // no locks here: go on without
-        if (std::chrono::steady_clock::now() >= limite) {
-            ocupado_ = true;
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+Id IdDe(const struct stat& st) {
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
+
+CarpetaAbierta::CarpetaAbierta(const std::string& ruta) : ruta_(ruta.substr(0, InicioNombre(ruta))) {
+    fd_ = open(Carpeta(ruta).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat st {};
+    if (fd_ >= 0 && fstat(fd_, &st) == 0) {
+        id_ = IdDe(st);
+        return;
     }
-    Cerrar(fd_);
+    error_ = errno ? errno : EIO;
+    if (fd_ >= 0) Cerrar(fd_);
     fd_ = -1;
 }
 
-CerrojoCarpeta::~CerrojoCarpeta() {
-    if (fd_ >= 0) Cerrar(fd_);  // closing releases the lock
+CarpetaAbierta::~CarpetaAbierta() {
+    if (fd_ >= 0) Cerrar(fd_);
 }
 
-}  // namespace Interno
+std::vector<std::string> CarpetaAbierta::Nombres() const {
+    std::vector<std::string> nombres;
+    // A descriptor of its own: reading moves its position, which a copy of fd_ would share.
+    const int propio = fd_ >= 0 ? openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    DIR* dir = propio >= 0 ? fdopendir(propio) : nullptr;
+    if (!dir) {
+        if (propio >= 0) Cerrar(propio);
+        return nombres;
+    }
+    while (const dirent* entrada = readdir(dir)) nombres.emplace_back(entrada->d_name);
+    closedir(dir);
+    return nombres;
+}
 
-using namespace Interno;
+namespace {
+
+// A folder of the user's that nobody else may enter, made when missing: the runtime folder,
+// else one of the user's own in /tmp (one planted by someone else is passed over), else in
+// the cache folder. "" when none can be had.
+std::string CarpetaPrivada() {
+    std::vector<std::string> candidatas;
+    if (const char* r = std::getenv("XDG_RUNTIME_DIR"); r && r[0] == '/')
+        candidatas.push_back(std::string(r) + "/tornaventura");
+    candidatas.push_back("/tmp/tornaventura-" + std::to_string(geteuid()));
+    if (const char* h = std::getenv("HOME"); h && h[0] == '/') candidatas.push_back(std::string(h) + "/.cache/tornaventura");
+    for (const std::string& c : candidatas) {
+        (void)mkdir(c.c_str(), 0700);
+        struct stat st {};
+        if (lstat(c.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0)
+            return c;
+    }
+    return {};
+}
+
+// Takes the lock on fd without waiting: 0, EWOULDBLOCK while another holds it, or why no lock
+// can be had. Where flock is refused (some network file systems), an open file description
+// lock, which the kernel also drops when its holder dies.
+int TomarCerrojo(int fd) {
+    if (!Averia(Paso::Cerrojo) && flock(fd, LOCK_EX | LOCK_NB) == 0) return 0;
+    if (errno == EWOULDBLOCK || errno == EINTR) return EWOULDBLOCK;
+    struct flock registro {};
+    registro.l_type = F_WRLCK;
+    registro.l_whence = SEEK_SET;
+    if (fcntl(fd, F_OFD_SETLK, &registro) == 0) return 0;
+    return errno == EAGAIN || errno == EACCES || errno == EINTR ? EWOULDBLOCK : errno;
+}
+
+}  // namespace
+
+Cerrojo::Cerrojo(Id carpeta, int milisegundos) {
+    if (!carpeta.Hay()) return;
+    const std::string privada = CarpetaPrivada();
+    if (privada.empty()) return;  // no lock to be had: go on without
+    char nombre[64];
+    std::snprintf(nombre, sizeof nombre, "/cerrojo.%llx.%llx", carpeta.dev, carpeta.ino);
+    ruta_ = privada + nombre;
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(milisegundos);
+    for (;;) {
+        const int fd = open(ruta_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) return;
+        const int tomado = TomarCerrojo(fd);
+        if (tomado == 0) {
+            // The holder before removes the file as it lets go: the lock counts only on the
+            // file that still stands at the name.
+            struct stat mio {}, nombrado {};
+            if (fstat(fd, &mio) == 0 && stat(ruta_.c_str(), &nombrado) == 0 && IdDe(mio) == IdDe(nombrado)) {
+                fd_ = fd;
+                return;
+            }
+            Cerrar(fd);
+            continue;
+        }
+        Cerrar(fd);
+        if (tomado != EWOULDBLOCK) return;
+        if (std::chrono::steady_clock::now() >= limite) {
+            ocupado_ = true;
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+Cerrojo::~Cerrojo() {
+    if (fd_ < 0) return;
+    unlink(ruta_.c_str());  // while still held: nobody takes a lock on a file that goes
+    Cerrar(fd_);
+}
 
 namespace {
 
@@ -180,8 +265,8 @@ bool EnlaceSeguible(const std::string& ruta, const struct stat& st) {
     return !compartida || st.st_uid == carpeta.st_uid;
 }
 
-// The file a chain of symbolic links at ruta ends at (ruta itself when it is no link), each
-// relative link read from the folder of the link that holds it. 0, or the error code.
+}  // namespace
+
 int SeguirEnlaces(const std::string& ruta, std::string& real) {
     constexpr int SaltosMaximos = 40;  // as the system counts them
     real = ruta;
@@ -200,23 +285,42 @@ int SeguirEnlaces(const std::string& ruta, std::string& real) {
     }
 }
 
-// Removes the temporary files that interrupted saves of destino left in its folder: the same
-// hidden name pattern, regular files of this user, not touched for a minute. Not while
-// another copy of the program puts a pair in place in that folder.
-void QuitarRestos(const std::string& destino) {
-    CerrojoCarpeta cerrojo(Carpeta(destino), 0);
-    if (cerrojo.Ocupado()) return;
-    DIR* dir = opendir(Carpeta(destino).c_str());
-    if (!dir) return;
+}  // namespace Interno
+
+using namespace Interno;
+
+namespace {
+
+// Whether nombre is a temporary file of a save of a file named tronco + "." + extension: the
+// leftovers of a pair. A name cut to fit its hidden name is left to the save of its file.
+bool EsRestoDelTronco(const std::string& nombre, const std::string& tronco) {
+    const std::string inicio = "." + tronco + ".", fin = MarcaTemporal;
+    if (nombre.size() <= inicio.size() + fin.size() + LargoSufijo || nombre.compare(0, inicio.size(), inicio) != 0)
+        return false;
+    const std::size_t marca = nombre.size() - LargoSufijo - fin.size();
+    const std::string_view extension = std::string_view(nombre).substr(inicio.size(), marca - inicio.size());
+    return nombre.compare(marca, fin.size(), fin) == 0 && EsSufijo(std::string_view(nombre).substr(marca + fin.size())) &&
+           extension.find('.') == std::string_view::npos;
+}
+
+// Removes the temporary files that interrupted saves of destino left in its folder (with
+// delPar, those of every file of its name less the extension): the same hidden name
+// pattern, regular files of this user, not touched for a minute. Not while another copy of
+// the program puts a pair in place in that folder.
+void QuitarRestos(const std::string& destino, bool delPar = false) {
+    CarpetaAbierta carpeta(destino);
+    Cerrojo cerrojo(carpeta.Identidad(), 0);
+    if (!carpeta.Abierta() || cerrojo.Ocupado()) return;
+    const std::string tronco = Tronco(destino.substr(InicioNombre(destino)));
     const std::time_t ahora = std::time(nullptr);
-    while (const dirent* entrada = readdir(dir)) {
-        if (!EsNombreOculto(AlLado(destino, entrada->d_name), destino, MarcaTemporal)) continue;
+    for (const std::string& nombre : carpeta.Nombres()) {
+        if (!EsNombreOculto(AlLado(destino, nombre), destino, MarcaTemporal) && !(delPar && EsRestoDelTronco(nombre, tronco)))
+            continue;
         struct stat st {};
-        if (fstatat(dirfd(dir), entrada->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (fstatat(carpeta.Fd(), nombre.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (!S_ISREG(st.st_mode) || st.st_uid != geteuid() || ahora - st.st_mtime < SegundosRestos) continue;
-        (void)unlinkat(dirfd(dir), entrada->d_name, 0);
+        (void)unlinkat(carpeta.Fd(), nombre.c_str(), 0);
     }
-    closedir(dir);
 }
 
 }  // namespace
@@ -228,6 +332,8 @@ std::string DescripcionError(int codigo, Operacion operacion) {
     case ErrorEnlaceAjeno:
         return "Permiso denegado: el enlace simb\xC3\xB3lico es de otro usuario en una carpeta compartida, "
                "no se sigue";
+    case ErrorParSinTerminar:
+        return "Un guardado anterior de este archivo y de su pareja qued\xC3\xB3 a medias y no se ha podido terminar";
     case ENOENT:
         return operacion == Operacion::Lectura ? "No se ha encontrado el archivo" : "No se encontr\xC3\xB3 la ruta de acceso";
     case ENOTDIR: return "No se encontr\xC3\xB3 la ruta de acceso";
@@ -276,7 +382,10 @@ EscrituraSegura::EscrituraSegura(std::string destino, Enlace enlace) : destino_(
         Fallar(EISDIR);
         return;
     }
-    CompletarGuardadoPendiente(destino_);
+    if (const int codigo = CompletarGuardadoPendiente(destino_)) {
+        Fallar(codigo);
+        return;
+    }
     real_ = destino_;
     if (enlace == Enlace::Seguir) {
         if (const int codigo = SeguirEnlaces(destino_, real_)) {
@@ -325,6 +434,11 @@ EscrituraSegura::EscrituraSegura(std::string destino, Enlace enlace) : destino_(
         alCrear_ = true;
         Fallar(codigo ? codigo : EIO);
         return;
+    }
+    struct stat creado {};
+    if (fstat(fd_, &creado) == 0) {
+        devTemporal_ = static_cast<unsigned long long>(creado.st_dev);
+        inoTemporal_ = static_cast<unsigned long long>(creado.st_ino);
     }
     if (reemplaza_) {
         if (fchmod(fd_, actual.st_mode & 0777) != 0) {
@@ -393,7 +507,14 @@ bool EscrituraSegura::Preparar() {
 }
 
 int EscrituraSegura::PonerEnSuSitio() {
-    if (Averia(Paso::Renombrar) || rename(temporal_.c_str(), real_.c_str()) != 0) return errno ? errno : EIO;
+    if (Averia(Paso::Renombrar) || rename(temporal_.c_str(), real_.c_str()) != 0) {
+        const int codigo = errno ? errno : EIO;
+        // A copy of the program that could not be locked out (another machine's) finished this
+        // save's journal meanwhile: the new file already stands.
+        struct stat st {};
+        if (codigo != ENOENT || lstat(real_.c_str(), &st) != 0 || IdDe(st) != Id{devTemporal_, inoTemporal_})
+            return codigo;
+    }
     temporal_.clear();
     confirmada_ = true;
     return 0;
@@ -402,7 +523,17 @@ int EscrituraSegura::PonerEnSuSitio() {
 bool EscrituraSegura::Confirmar() {
     if (confirmada_) return true;
     if (!Preparar()) return false;
-    if (const int codigo = PonerEnSuSitio()) return Fallar(codigo);
+    {
+        // Renamed under the folder's lock, after any half-saved pair of its name: a pair put in
+        // place meanwhile never comes after this file, nor a journal over it.
+        CarpetaAbierta carpeta(destino_);
+        Cerrojo cerrojo(carpeta.Identidad(), EsperaCerrojo);
+        if (cerrojo.Ocupado()) return Fallar(EBUSY);
+        if (carpeta.Abierta())
+            if (const int codigo = TerminarDiarios(carpeta, destino_.substr(InicioNombre(destino_))))
+                return Fallar(codigo);
+        if (const int codigo = PonerEnSuSitio()) return Fallar(codigo);
+    }
     SincronizarCarpeta(real_);
     return true;
 }
@@ -435,7 +566,8 @@ int AbrirParaLeer(const std::string& ruta, int& codigo) {
         codigo = ENOENT;
         return -1;
     }
-    CompletarGuardadoPendiente(ruta);
+    if ((codigo = CompletarGuardadoPendiente(ruta)) != 0) return -1;
+    QuitarRestos(ruta, true);
     if (stat(ruta.c_str(), &st) != 0) {
         codigo = errno ? errno : EIO;
         return -1;

@@ -36,9 +36,11 @@ namespace Ficheros {
 enum class Operacion { Lectura, Escritura };
 
 // Our own codes beside errno's: a pipe, socket or device where a file was expected; a link
-// of another user in a shared folder, which is not followed.
+// of another user in a shared folder, which is not followed; a save of the file's pair that
+// was killed midway and cannot be finished now (a rename refused).
 inline constexpr int ErrorNoEsFichero = -1;
 inline constexpr int ErrorEnlaceAjeno = -2;
+inline constexpr int ErrorParSinTerminar = -3;
 
 // The Spanish description of an errno code (or ErrorNoEsFichero) as the messages show it. A
 // missing file is told apart from a missing folder by the operation. Never the system's
@@ -101,6 +103,7 @@ private:
     std::string temporal_;
     int fd_ = -1;
     int error_ = 0;
+    unsigned long long devTemporal_ = 0, inoTemporal_ = 0;  // the temporary file's identity
     std::string nota_;        // what the failure left behind, said after its reason
     bool alCrear_ = false;    // the failure came when the temporary file was created
     bool reemplaza_ = false;  // a file stood at the destination
@@ -113,15 +116,16 @@ private:
 // a leftover) until the second is in place, and put back when the second rename fails. True
 // when both new files stand; otherwise both old files are as they were (nothing stood there
 // stays nothing) and the write that failed says why, and where the old first file is kept
-// when it could not be put back. The two files share their folder and their name less the
-// extension, which is what the journal is found by.
+// when it could not be put back. The two files are named in the same folder with the same
+// name less the extension, which is what the journal is found by.
 bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda);
 
 // Finishes a save of the pair of ruta (the files of its folder and name, any extension) that
-// was killed while it put its files in place: both new files then stand. Called by every
-// save and every opening for reading; a save of the pair still running in another copy of
-// the program is left alone.
-void CompletarGuardadoPendiente(const std::string& ruta);
+// was killed while it put its files in place: both new files then stand, unless a newer save
+// has replaced either since, which then stands. Called by every save and every opening for
+// reading. 0, or why the pair is still half-saved: EBUSY while another copy of the program
+// puts it in place, ErrorParSinTerminar when a rename is refused.
+int CompletarGuardadoPendiente(const std::string& ruta);
 
 // The whole file in one safe write. False with the Spanish reason in error.
 bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::string& error,
@@ -131,7 +135,8 @@ bool EscribirFichero(const std::string& ruta, std::string_view bytes, std::strin
 
 // Opens ruta for reading when it names a regular file: returns the descriptor (the caller
 // closes it), or -1 with the errno code (EISDIR for a folder, ErrorNoEsFichero for a pipe,
-// socket or device) in codigo.
+// socket or device) in codigo. A half-saved pair is finished first, or not opened; then the
+// leftovers of killed saves of the files of its name are cleared, as a save clears its own.
 int AbrirParaLeer(const std::string& ruta, int& codigo);
 
 enum class ResultadoLectura { Leido, Error, DemasiadoGrande };
@@ -143,10 +148,13 @@ ResultadoLectura LeerFichero(const std::string& ruta, std::size_t maximo, std::s
 
 // The steps of a safe write that a test can make fail: creating the temporary file, writing,
 // syncing, renaming; and those of a pair: writing its journal, giving the first file's old
-// copy its second name, putting that copy back.
-enum class Paso { Crear, Escribir, Sincronizar, Renombrar, Diario, Enlazar, Reponer };
+// copy its second name, putting that copy back, a rename while finishing a journal, taking
+// the lock with flock.
+enum class Paso { Crear, Escribir, Sincronizar, Renombrar, Diario, Enlazar, Reponer, Terminar, Cerrojo };
 // A code that kills the program at that step instead, as a kill from outside would.
 inline constexpr int Matar = -1000;
+// A vez that makes every call of the step fail, until the faults are cleared.
+inline constexpr int Siempre = 0;
 // From now on, the vez-th call (1 = the next) of that step fails with errno codigo, once.
 // ConfirmarJuntas syncs the first, then the second, then renames them in that order.
 // ProvocarFallo replaces the pending faults, AnadirFallo adds one; QuitarFallos clears them.

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <sys/stat.h>
+#include <vector>
 
 #include "platform/Ficheros.h"
 
@@ -29,34 +31,86 @@ inline constexpr std::size_t LargoSufijo = 6;
 // ".name" + mark, the name cut to leave room for the six characters; a cut name carries a
 // hash of the whole one, so that two long names that begin alike keep apart.
 std::string PrefijoOculto(const std::string& ruta, const char* marca);
+// Six letters or digits that differ from call to call and from process to process.
+std::string Sufijo();
 // A new hidden name of that kind beside ruta (full path).
 std::string NombreOculto(const std::string& ruta, const char* marca);
 // Whether candidato (a full path) is a hidden name of that kind beside ruta.
 bool EsNombreOculto(const std::string& candidato, const std::string& ruta, const char* marca);
-// The journal of the pair of ruta: ".name.diario" beside it, name less its extension.
-std::string NombreDiario(const std::string& ruta);
+// The stem of a file name: the name less its extension ("par" for "par.EUR").
+std::string Tronco(const std::string& nombre);
+// The journals of a pair are ".stem.diario" + six letters or digits beside its files.
+std::string PrefijoDiario(const std::string& tronco);
 
 // ---- the system ----
+
+// The file a chain of symbolic links at ruta ends at (ruta itself when it is no link), each
+// relative link read from the folder of the link that holds it; in a sticky folder that
+// everyone may write to, only a link of the user or of the folder's owner is followed (as the
+// system itself follows them there). 0, or the error code (ErrorEnlaceAjeno for another's).
+int SeguirEnlaces(const std::string& ruta, std::string& real);
 
 int Cerrar(int fd);
 // The new names on disk too (best effort: some file systems cannot sync a folder).
 void SincronizarCarpeta(const std::string& ruta);
 
-// An exclusive lock on a folder, held while a pair is put in place there or its journal is
-// finished, so that two copies of the program never do both at once. Where the folder cannot
-// be locked (a network file system) the work goes on without it; Ocupado() says another copy
-// held it for longer than the wait.
-class CerrojoCarpeta {
+// What stands at a name: its device and inode (none when nothing does).
+struct Id {
+    unsigned long long dev = 0, ino = 0;
+    bool Hay() const { return ino != 0; }
+    bool operator==(const Id&) const = default;
+};
+Id IdDe(const struct stat& st);
+
+// A folder held open while a pair's files are put in place or its journal is finished: what
+// is done there is done through this descriptor, wherever the folder is moved meanwhile.
+class CarpetaAbierta {
 public:
-    CerrojoCarpeta(const std::string& carpeta, int milisegundos);
-    ~CerrojoCarpeta();
-    CerrojoCarpeta(const CerrojoCarpeta&) = delete;
-    CerrojoCarpeta& operator=(const CerrojoCarpeta&) = delete;
+    explicit CarpetaAbierta(const std::string& ruta);  // the folder itself ("dir/" or ".")
+    ~CarpetaAbierta();
+    CarpetaAbierta(const CarpetaAbierta&) = delete;
+    CarpetaAbierta& operator=(const CarpetaAbierta&) = delete;
+    bool Abierta() const { return fd_ >= 0; }
+    int Fd() const { return fd_; }
+    Id Identidad() const { return id_; }
+    const std::string& Ruta() const { return ruta_; }
+    int Error() const { return error_; }
+    // The names of its entries (none when it cannot be read).
+    std::vector<std::string> Nombres() const;
+
+private:
+    int fd_ = -1;
+    Id id_;
+    std::string ruta_;
+    int error_ = 0;
+};
+
+// The lock of a folder among the user's own copies of the program, held while a pair is put
+// in place there or its journal is finished, and while a single file is renamed there. It is
+// a file named by the folder's device and inode in a folder only the user can reach (the
+// runtime folder), so nobody else can take it, whatever the pair's file system allows. Where
+// flock is refused there, a record lock is taken instead; where neither can be had, the work
+// goes on without. Ocupado(): another copy held it for longer than the wait.
+class Cerrojo {
+public:
+    Cerrojo(Id carpeta, int milisegundos);
+    ~Cerrojo();
+    Cerrojo(const Cerrojo&) = delete;
+    Cerrojo& operator=(const Cerrojo&) = delete;
     bool Ocupado() const { return ocupado_; }
 
 private:
     int fd_ = -1;
+    std::string ruta_;
     bool ocupado_ = false;
 };
+
+// How long a save or an opening waits for another copy of the program to finish putting a
+// pair in place in the same folder (it takes a few syncs), in milliseconds.
+inline constexpr int EsperaCerrojo = 5000;
+
+// Under the folder's lock (held by the caller): finishes every journal of the pair of nombre
+// (a file name in that folder) found there. 0 when none is left, or why one is.
+int TerminarDiarios(const CarpetaAbierta& carpeta, const std::string& nombre);
 
 }  // namespace Ficheros::Interno
