@@ -3,17 +3,25 @@
 # file and base file) at each of its system calls in turn, then touches the pair once (ABRIR
 # of the base file and the import of the bet file, by turns) and counts what the touch found:
 # the old pair, the new pair, a split pair (one file old, the other new) or a missing file.
-# The goal is no split and no missing file.
+# The goal is no split, no missing file, and nothing hidden left once the touch is done.
 #
-# Usage: [BARRIDO_EN=folder] bash scripts/barrido_muertes.sh [build-folder] [sinenlaces]
+# Usage: [BARRIDO_EN=folder] bash scripts/barrido_muertes.sh [build-folder] [sinenlaces] [movida]
 #   sinenlaces: as on a file system without hard links (vfat, exFAT);
+#   movida: the folder is renamed after each kill, before the touch;
 #   BARRIDO_EN: where the pairs are saved (a mounted USB stick, say); a temporary folder by
 #   default.
 # Needs strace (installed when missing) and the build's barrido_guardado.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 herramienta=$(realpath "${1:-build}")/barrido_guardado
-modo=${2:-}
+modo="" movida=""
+for opcion in "${@:2}"; do
+  case "$opcion" in
+    sinenlaces) modo=sinenlaces ;;
+    movida) movida=1 ;;
+    *) echo "unknown option: $opcion" >&2; exit 2 ;;
+  esac
+done
 command -v strace >/dev/null || { source scripts/esperar_apt.sh; con_cerrojos_apt apt-get install -y -qq strace >/dev/null; }
 trabajo=$(mktemp -d)
 pares=$(mktemp -d "${BARRIDO_EN:-$trabajo}/barrido.XXXXXX")
@@ -54,7 +62,7 @@ total=$(echo "$llamadas" | awk '{s += $1} END {print s}')
 echo "one save makes $total system calls ($(echo "$llamadas" | wc -l) kinds)"
 
 declare -A cuenta=([viejo]=0 [nuevo]=0 [partido]=0 [falta]=0)
-copias=0
+restos=0
 vez=0
 while read -r n nombre; do
   for ((i = 1; i <= n; i++)); do
@@ -62,6 +70,13 @@ while read -r n nombre; do
     carpeta="$pares/c$vez"
     mkdir "$carpeta"
     guardar_trazado "$carpeta" -o /dev/null -e trace="$nombre" -e inject="$nombre":signal=KILL:when="$i"
+    if [ -n "$movida" ]; then
+      mv "$carpeta" "$carpeta.movida"
+      carpeta="$carpeta.movida"
+    fi
+    # The user comes back later: what the killed save left is older than the minute that
+    # protects a save still writing.
+    find "$carpeta" -mindepth 1 -exec touch -h -d '-2 minutes' {} +
     toque=$([ $((vez % 2)) = 0 ] && echo abrir || echo importar)
     "$herramienta" tocar "$toque" "$carpeta/par.EUR" >/dev/null 2>&1 || echo "touch failed: $nombre #$i"
     estado=$("$herramienta" estado "$carpeta/par.EUR")
@@ -71,12 +86,12 @@ while read -r n nombre; do
       "EUR=falta"*) cuenta[falta]=$((cuenta[falta] + 1)); echo "missing: $nombre #$i ($toque): $estado" ;;
       *) cuenta[partido]=$((cuenta[partido] + 1)); echo "split: $nombre #$i ($toque): $estado" ;;
     esac
-    if ls -A "$carpeta" | grep -q '^\.par\.EUR\.ant'; then
-      copias=$((copias + 1))
-      echo "old copy left: $nombre #$i"
+    if ocultos=$(ls -A "$carpeta" | grep '^\.'); then
+      restos=$((restos + 1))
+      echo "left after the touch: $nombre #$i:" $ocultos
     fi
     rm -rf "$carpeta"
   done
 done <<<"$llamadas"
 echo "kills: $vez; old pair: ${cuenta[viejo]}, new pair: ${cuenta[nuevo]}, split: ${cuenta[partido]}," \
-     "missing: ${cuenta[falta]}; old copies left: $copias"
+     "missing: ${cuenta[falta]}; touches that left something hidden: $restos"

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -146,6 +147,30 @@ void SincronizarCarpeta(const std::string& ruta) {
 
 Id IdDe(const struct stat& st) {
     return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
+
+Id IdFichero(const struct stat& st) {
+    Id id = IdDe(st);
+    id.modificado = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    id.tamano = static_cast<long long>(st.st_size);
+    return id;
+}
+
+bool InodosDuraderos(int fd) {
+    struct statfs sf {};
+    if (fstatfs(fd, &sf) != 0) return false;
+    switch (static_cast<unsigned long>(sf.f_type)) {
+    case 0x4d44:      // FAT
+    case 0x2011bab0:  // exFAT
+    case 0x5346544e:  // NTFS
+    case 0x7366746e:  // NTFS (ntfs3)
+    case 0x65735546:  // FUSE
+    case 0xff534d42:  // CIFS
+    case 0xfe534d42:  // SMB2
+    case 0x517b:      // SMB
+        return false;
+    default: return true;
+    }
 }
 
 CarpetaAbierta::CarpetaAbierta(const std::string& ruta) : ruta_(ruta.substr(0, InicioNombre(ruta))) {

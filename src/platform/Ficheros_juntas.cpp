@@ -66,19 +66,21 @@ constexpr std::size_t TamanoMaximoDiario = Campos * 300;
 
 std::string TextoId(Id id) {
     if (!id.Hay()) return {};
-    char t[48];
-    std::snprintf(t, sizeof t, "%llx:%llx", id.dev, id.ino);
+    char t[96];
+    std::snprintf(t, sizeof t, "%llx:%llx:%llx:%llx", id.dev, id.ino, static_cast<unsigned long long>(id.modificado),
+                  static_cast<unsigned long long>(id.tamano));
     return t;
 }
 
 bool LeerId(const std::string& t, Id& id) {
     id = Id{};
     if (t.empty()) return true;
-    unsigned long long dev = 0, ino = 0;
+    unsigned long long v[4] = {};
     int usados = 0;
-    if (std::sscanf(t.c_str(), "%llx:%llx%n", &dev, &ino, &usados) != 2 || static_cast<std::size_t>(usados) != t.size())
+    if (std::sscanf(t.c_str(), "%llx:%llx:%llx:%llx%n", &v[0], &v[1], &v[2], &v[3], &usados) != 4 ||
+        static_cast<std::size_t>(usados) != t.size())
         return false;
-    id = {dev, ino};
+    id = {v[0], v[1], static_cast<long long>(v[2]), static_cast<long long>(v[3])};
     return id.Hay() && TextoId(id) == t;
 }
 
@@ -160,7 +162,7 @@ public:
     Lado(const CarpetaAbierta& carpeta, const Diario& d, const FicheroDiario& f) {
         if (!f.carpeta.Hay()) {
             fd_ = carpeta.Fd();
-            estricto_ = carpeta.Identidad() == d.carpeta;
+            estricto_ = carpeta.Identidad() == d.carpeta && InodosDuraderos(fd_);
             return;
         }
         // Through the pair's own link, as the save followed it, to the very folder it wrote to.
@@ -170,7 +172,7 @@ public:
         if (!otra.Abierta() || otra.Identidad() != f.carpeta) return;
         propio_ = dup(otra.Fd());
         fd_ = propio_;
-        estricto_ = true;
+        estricto_ = InodosDuraderos(fd_);
     }
     ~Lado() {
         if (propio_ >= 0) Cerrar(propio_);
@@ -185,7 +187,7 @@ public:
     bool Hay(const std::string& nombre, Id* id = nullptr, bool* nuestro = nullptr) const {
         struct stat st {};
         if (fd_ < 0 || fstatat(fd_, nombre.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return false;
-        if (id) *id = IdDe(st);
+        if (id) *id = IdFichero(st);
         if (nuestro) *nuestro = S_ISREG(st.st_mode) && st.st_uid == geteuid();
         return true;
     }
@@ -271,8 +273,8 @@ int Describir(const CarpetaAbierta& carpeta, const std::string& destino, const s
     f.carpeta = suya.Identidad() == carpeta.Identidad() ? Id{} : suya.Identidad();
     struct stat st {};
     if (fstatat(suya.Fd(), f.temporal.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno ? errno : EIO;
-    f.idTemporal = IdDe(st);
-    if (fstatat(suya.Fd(), f.real.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) f.anterior = IdDe(st);
+    f.idTemporal = IdFichero(st);
+    if (fstatat(suya.Fd(), f.real.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) f.anterior = IdFichero(st);
     else if (errno != ENOENT) return errno ? errno : EIO;
     return 0;
 }

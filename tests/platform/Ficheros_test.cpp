@@ -11,6 +11,7 @@
 #include <iostream>
 #include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,6 +45,15 @@ protected:
     // No temporary file left beside the target.
     void SinTemporales(const std::string& dir) const {
         for (const std::string& n : Contenido(dir)) EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
+    }
+    // Saves a pair as "Cálculo Definitivo" does: the bets at eur, the base file beside it,
+    // both holding bytes. 0, or the code of the write that failed.
+    static int GuardarPar(const std::string& eur, const std::string& bytes) {
+        EscrituraSegura apuestas(eur), base(CambiarExtension(eur, ".xml"));
+        apuestas.Escribir(bytes);
+        base.Escribir(bytes);
+        if (ConfirmarJuntas(apuestas, base)) return 0;
+        return apuestas.Fallida() ? apuestas.Error() : base.Error();
     }
 };
 
@@ -365,4 +375,148 @@ TEST_F(FicherosTest, SoloSeLeenFicherosNormales) {
     EXPECT_EQ(LeerFichero("/proc/self/status", 1 << 20, bytes, codigo), ResultadoLectura::Leido);
     EXPECT_NE(bytes.find("VmRSS"), std::string::npos);
     EXPECT_EQ(LeerFichero("/proc/self/status", 10, bytes, codigo), ResultadoLectura::DemasiadoGrande);
+}
+
+// A journal acts in its own folder and on the pair's hidden names only: one that names a file
+// elsewhere, through ".." or a whole path, renames nothing and just goes, even when every
+// identity it gives is right.
+TEST_F(FicherosTest, UnDiarioQueNombraOtraCarpetaNoActua) {
+    const std::string a = Ruta("a"), b = Ruta("b");
+    fs::create_directory(a);
+    fs::create_directory(b);
+    EscribirBytes(a + "/par.EUR", "apuestas");
+    EscribirBytes(a + "/par.xml", "base");
+    EscribirBytes(b + "/par.xml", "victima");
+    EscribirBytes(b + "/.par.xml.tmpabcdef", "intruso");
+    auto id = [](const std::string& ruta, bool fichero) {
+        struct stat st {};
+        EXPECT_EQ(lstat(ruta.c_str(), &st), 0) << ruta;
+        char t[96];
+        std::snprintf(t, sizeof t, "%llx:%llx:%llx:%llx", static_cast<unsigned long long>(st.st_dev),
+                      static_cast<unsigned long long>(st.st_ino),
+                      fichero ? static_cast<unsigned long long>(st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec) : 0ull,
+                      fichero ? static_cast<unsigned long long>(st.st_size) : 0ull);
+        return std::string(t);
+    };
+    for (const std::string& otra : {std::string("../b/"), b + "/"}) {
+        SCOPED_TRACE(otra);
+        // The first file's rename done, the second's "left to do" in the other folder.
+        const std::vector<std::string> campos = {
+            "TORNAVENTURA diario 2", id(a, false),
+            "par.EUR", "", "par.EUR", ".par.EUR.tmpzzzzzz", id(a + "/par.EUR", true), "",
+            "par.xml", "", otra + "par.xml", otra + ".par.xml.tmpabcdef", id(b + "/.par.xml.tmpabcdef", true),
+            id(b + "/par.xml", true), "", "fin"};
+        std::string diario;
+        for (const std::string& c : campos) diario += c + '\0';
+        EscribirBytes(a + "/.par.diarioabcdef", diario);
+        std::string bytes;
+        int codigo = 0;
+        EXPECT_EQ(LeerFichero(a + "/par.xml", 100, bytes, codigo), ResultadoLectura::Leido);
+        EXPECT_EQ(bytes, "base");
+        EXPECT_EQ(Contenido(a), (std::vector<std::string>{"par.EUR", "par.xml"}));
+        EXPECT_EQ(Contenido(b), (std::vector<std::string>{".par.xml.tmpabcdef", "par.xml"}));
+        EXPECT_EQ(LeerBytes(b + "/par.xml"), "victima");
+    }
+}
+
+// A pair save whose old bet file vanishes once while its second name is made (another save
+// replaced the file at that instant) looks the name up again and goes through.
+TEST_F(FicherosTest, ElParSeGuardaAunqueElViejoCambieAlEnlazarlo) {
+    const std::string eur = Ruta("par.EUR");
+    ASSERT_EQ(GuardarPar(eur, "viejo"), 0);
+    ProvocarFallo(Paso::Enlazar, 1, ENOENT);
+    ASSERT_EQ(GuardarPar(eur, "nuevo"), 0);
+    EXPECT_EQ(LeerBytes(eur), "nuevo");
+    EXPECT_EQ(LeerBytes(Ruta("par.xml")), "nuevo");
+    EXPECT_EQ(Contenido(carpeta), (std::vector<std::string>{"par.EUR", "par.xml"}));
+}
+
+// Only the user's own copies of the program can make a pair save wait: another user who
+// locks the folder, or leaves files at the program's hidden names in a shared folder (an
+// empty journal, a journal, a temporary file), neither delays nor fails it, and those files
+// are not the user's to finish or remove.
+TEST_F(FicherosTest, OtroUsuarioNoHaceEsperarNiFallarUnGuardado) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to act as two users";
+    constexpr uid_t Otro = 54321;
+    const std::string compartida = Ruta("compartida");
+    fs::create_directory(compartida);
+    ASSERT_EQ(chmod(compartida.c_str(), 01777), 0);
+    ASSERT_EQ(chmod(carpeta.c_str(), 0755), 0);
+    const std::vector<std::string> ajenos = {".par.EUR.tmpabcdef", ".par.diario", ".par.diarioabcdef"};
+    int listo[2], fin[2];
+    ASSERT_EQ(pipe(listo), 0);
+    ASSERT_EQ(pipe(fin), 0);
+    const pid_t otro = fork();
+    ASSERT_GE(otro, 0);
+    if (otro == 0) {
+        bool bien = setgid(Otro) == 0 && setuid(Otro) == 0;
+        const int fd = open(compartida.c_str(), O_RDONLY | O_DIRECTORY);
+        bien = bien && fd >= 0 && flock(fd, LOCK_EX) == 0;
+        for (const std::string& n : ajenos) {
+            EscribirBytes(compartida + "/" + n, n == ".par.diario" ? "" : "ajeno");
+            Envejecer(compartida + "/" + n, 2 * SegundosRestos);
+        }
+        char c = bien ? 1 : 0;
+        (void)!write(listo[1], &c, 1);
+        (void)!read(fin[0], &c, 1);
+        _exit(0);
+    }
+    char c = 0;
+    ASSERT_EQ(read(listo[0], &c, 1), 1);
+    ASSERT_EQ(c, 1);
+    for (const char* bytes : {"primero", "segundo"}) {
+        ASSERT_EQ(GuardarPar(compartida + "/par.EUR", bytes), 0);
+        EXPECT_EQ(LeerBytes(compartida + "/par.xml"), bytes);
+    }
+    std::string bytes;
+    int codigo = 0;
+    EXPECT_EQ(LeerFichero(compartida + "/par.EUR", 100, bytes, codigo), ResultadoLectura::Leido);
+    (void)!write(fin[1], &c, 1);
+    waitpid(otro, nullptr, 0);
+    std::vector<std::string> quedan = ajenos;
+    quedan.insert(quedan.end(), {"par.EUR", "par.xml"});
+    EXPECT_EQ(Contenido(compartida), quedan);
+}
+
+// Where no lock can be had with flock (some network file systems), two copies of the program
+// saving the same pair still take turns: every round leaves the pair whole, and a save that
+// fails says it found the file in use.
+TEST_F(FicherosTest, SinFlockDosCopiasSeTurnan) {
+    ProvocarFallo(Paso::Cerrojo, Siempre, ENOLCK);
+    const std::string eur = Ruta("par.EUR");
+    struct Copia {
+        pid_t pid;
+        int orden, respuesta;
+    };
+    std::vector<Copia> copias;
+    for (char nombre : {'A', 'B'}) {
+        int orden[2], respuesta[2];
+        ASSERT_EQ(pipe(orden), 0);
+        ASSERT_EQ(pipe(respuesta), 0);
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (int vuelta = 0; read(orden[0], &vuelta, sizeof vuelta) == sizeof vuelta && vuelta >= 0;) {
+                const int codigo = GuardarPar(eur, nombre + std::to_string(vuelta));
+                (void)!write(respuesta[1], &codigo, sizeof codigo);
+            }
+            _exit(0);
+        }
+        copias.push_back({pid, orden[1], respuesta[0]});
+    }
+    for (int vuelta = 0; vuelta < 100; ++vuelta) {
+        for (const Copia& c : copias) ASSERT_EQ(write(c.orden, &vuelta, sizeof vuelta), static_cast<ssize_t>(sizeof vuelta));
+        for (const Copia& c : copias) {
+            int codigo = -1;
+            ASSERT_EQ(read(c.respuesta, &codigo, sizeof codigo), static_cast<ssize_t>(sizeof codigo));
+            EXPECT_TRUE(codigo == 0 || codigo == EBUSY) << DescripcionError(codigo);
+        }
+        ASSERT_EQ(LeerBytes(eur), LeerBytes(Ruta("par.xml"))) << vuelta;
+        ASSERT_EQ(Contenido(carpeta), (std::vector<std::string>{"par.EUR", "par.xml"}));
+    }
+    for (const Copia& c : copias) {
+        const int basta = -1;
+        (void)!write(c.orden, &basta, sizeof basta);
+        waitpid(c.pid, nullptr, 0);
+    }
 }
