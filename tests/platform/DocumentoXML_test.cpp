@@ -210,3 +210,12 @@ TEST_F(DocumentoXMLTest, LosNodosSobrevivenAlDocumento) {
     EXPECT_EQ(texto.attributes().length(), 0);
     EXPECT_TRUE(texto.attributes().getNamedItem("x").isNull());
 }
+
+TEST_F(DocumentoXMLTest, UnaInstruccionDeProcesoSeguidaDeTextoSeGuardaComoSeLeyo) {
+    DocumentoXML doc;
+    ASSERT_TRUE(doc.loadXML("<a><?p x?>texto<?q y?></a>"));
+    ASSERT_TRUE(doc.save(Ruta("uno.xml"))) << doc.errorGuardar();
+    ASSERT_TRUE(doc.load(Ruta("uno.xml")));
+    ASSERT_TRUE(doc.save(Ruta("dos.xml")));
+    EXPECT_EQ(Leer(Ruta("dos.xml")), Leer(Ruta("uno.xml")));
+}
