@@ -1,6 +1,6 @@
-# Waiting for the package manager's locks, sourced by preparar.sh. Another apt, dpkg or an
-# unattended upgrade holding them would make apt-get fail at once: wait for them instead,
-# for a bounded time, saying so.
+# Waiting for the package manager's locks, sourced by paquetes.sh and barrido_muertes.sh.
+# Another apt, dpkg or an unattended upgrade holding them would make apt-get fail at once:
+# wait for them instead, for a bounded time, saying so.
 
 # The locks apt and dpkg take; how long to wait for them in all, between looks and between
 # reminders (seconds).

@@ -7,16 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos=${1:-60}
 shift || true
-paquetes=(clang libclang-rt-14-dev)
-faltan=()
-for p in "${paquetes[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  echo "Instalando: ${faltan[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${faltan[@]}" >/dev/null
-fi
+source scripts/paquetes.sh
+instalar_que_falten clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTV_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -- -j"$(nproc)"
 objetivos=("$@")

@@ -442,7 +442,9 @@ private:
         }
         case QDomNode::ProcessingInstructionNode:
             s_ += QLatin1String("<?") + SoloLatin1(n.nodeName(), "una instrucci\xC3\xB3n de proceso") + u' ' +
-                  SoloLatin1(n.nodeValue(), "una instrucci\xC3\xB3n de proceso") + QLatin1String("?>\n");
+                  SoloLatin1(n.nodeValue(), "una instrucci\xC3\xB3n de proceso") + QLatin1String("?>");
+            // A line break before text would join the text when read back, one more at each save.
+            Linea(n);
             break;
         default:
             break;  // a DTD and entity references are refused before parsing

@@ -8,6 +8,7 @@
 #include "main/frmPrincipal.h"
 #include "reduction/frmEstrellas.h"
 #include "reduction/frmReduccion.h"
+#include "reduction/frmVentanaProceso.h"
 #include "support/PlataformaGuion.h"
 
 using namespace modGeneral;
@@ -128,6 +129,43 @@ TEST_F(DialogosReduccion, MasApuestasDeLasQueHaySeQuedanEnElSistemaMayor) {
     });
     DobleClic(11);
     EXPECT_EQ(Reduccion.NuApuestas, MaximoCombinaciones);
+}
+
+// The last item, 1 %, through the base file to the reduction's target. At guarantee 4 over 17
+// numbers a bet covers at most 61 of the 6,188 combinations, under 1 %: 1 % takes two bets,
+// 2 % three, 100 % hundreds.
+TEST_F(DialogosReduccion, UnObjetivoDel1PorCientoLlegaALaReduccionTrasGuardarYAbrir) {
+    for (int n = 1; n <= 17; ++n) f.lblNumero_Click(n - 1);
+    f.lblEstrella_Click(0);
+    f.lblEstrella_Click(1);
+    AlMostrarReduccion([](frmReduccion& r) {
+        r.cboTipoReduccion->SetListIndex(1);
+        r.cboPorcentaje->SetListIndex(r.cboPorcentaje->count() - 1);
+        EXPECT_EQ(r.cboPorcentaje->currentText().toStdString(), "1 %");
+        r.chkActivarCiclos->SetValue(0);
+        r.imgVolver_Click();
+    });
+    DobleClic(11);
+    const std::string ruta = guion.carpeta + "/uno.xml";
+    guion.dialogos.push_back(Eleccion(ruta));
+    f.menuGuardar_Click();
+    guion.dialogos.push_back(Eleccion(ruta));
+    f.menuAbrir_Click();
+    AlMostrarReduccion([](frmReduccion& r) {
+        EXPECT_EQ(r.cboPorcentaje->currentText().toStdString(), "1 %");
+        r.imgVolver_Click();
+    });
+    DobleClic(11);
+    guion.alMostrar["frmVentanaProceso"] = [](Ventana& v) {
+        auto& p = static_cast<frmVentanaProceso&>(v);
+        EXPECT_EQ(p.lblObjetivo->text().toStdString(), "Objetivo : cubrir el 1 %");
+        EXPECT_EQ(p.Resultado.Escenarios, 6188);
+        EXPECT_EQ(p.Resultado.Apuestas.size(), 2u);
+        p.imgVolver_Click();
+    };
+    f.lblMenu_Click(4);
+    EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_EQ(guion.modalesMostrados, (std::vector<std::string>{"frmReduccion", "frmReduccion", "frmVentanaProceso"}));
 }
 
 TEST_F(DialogosReduccion, LaCajaDeCierreGuardaComoVolver) {
