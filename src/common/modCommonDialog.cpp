@@ -13,7 +13,8 @@ std::string QuitarBlancos(const std::string& t) {
     return t.substr(a, b - a + 1);
 }
 
-std::string MostrarDialogo(bool guardar, const std::string& extension) {
+std::string MostrarDialogo(bool guardar, const std::string& extension,
+                           const std::vector<std::string>& extensionesJuntas) {
     PeticionDialogo peticion;
     peticion.titulo = TituloDialogo;
     peticion.filtros = ParesFiltro(FiltroDialogo);
@@ -22,6 +23,7 @@ std::string MostrarDialogo(bool guardar, const std::string& extension) {
     if (guardar) {
         peticion.nombrePropuesto = QuitarNulos(QuitarBlancos(FicheroDialogo));
         peticion.extension = extension;
+        peticion.extensionesJuntas = extensionesJuntas;
     }
 
     ResultadoDialogoFichero r = Plataforma::Activa().DialogoFichero(peticion);
@@ -59,8 +61,10 @@ std::string QuitarNulos(const std::string& texto) {
     return nulo == std::string::npos ? texto : texto.substr(0, nulo);
 }
 
-std::string MostrarDialogoAbrir() { return MostrarDialogo(false, std::string()); }
+std::string MostrarDialogoAbrir() { return MostrarDialogo(false, std::string(), {}); }
 
-std::string MostrarDialogoGuardar(const std::string& extension) { return MostrarDialogo(true, extension); }
+std::string MostrarDialogoGuardar(const std::string& extension, const std::vector<std::string>& extensionesJuntas) {
+    return MostrarDialogo(true, extension, extensionesJuntas);
+}
 
 }  // namespace modCommonDialog

@@ -34,8 +34,10 @@ std::string MostrarDialogoAbrir();
 // The save dialog with the proposed name; asks before overwriting an existing file and
 // before creating a new one. With an extension (".EUR"), the dialog cuts the chosen name
 // before its last "." and gives it that extension before it asks anything, and returns it
-// so. Returns the chosen path or "".
-std::string MostrarDialogoGuardar(const std::string& extension = std::string());
+// so. extensionesJuntas name the files the caller writes beside it (".xml"): an existing one
+// is asked about as well. Returns the chosen path or "".
+std::string MostrarDialogoGuardar(const std::string& extension = std::string(),
+                                  const std::vector<std::string>& extensionesJuntas = {});
 // The text up to, not including, its first NUL; the whole text when it holds none.
 std::string QuitarNulos(const std::string& texto);
 

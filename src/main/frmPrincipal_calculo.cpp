@@ -33,6 +33,8 @@ constexpr Long LimiteApuestasSinPregunta = 3000000;
 const char* const FiltroDialogoEUR = "Fichero de TORNAVENTURA (*.EUR)|*.EUR|Todos los archivos (*.*)|*.*|";
 const char* const FiltroDialogoBase =
     "Fichero BASE de TORNAVENTURA (*.XML)|*.XML|Todos los archivos (*.*)|*.*|";
+// The base file written beside the bets: the save dialog asks about this very name.
+const char* const ExtensionBaseJunta = ".xml";
 
 }  // namespace
 
@@ -194,7 +196,7 @@ void frmPrincipal::GuardarApuestasEUR() {
         modCommonDialog::IndiceFiltro = 1;
         modCommonDialog::TituloDialogo = "Guardar Combinaci\xC3\xB3n";
         modCommonDialog::FicheroDialogo = modRutas::CambiarExtension(NombreFicheroBase().toStdString(), ".EUR");
-        NombreFichero = modCommonDialog::MostrarDialogoGuardar(".EUR");
+        NombreFichero = modCommonDialog::MostrarDialogoGuardar(".EUR", {ExtensionBaseJunta});
         if (!NombreFichero.empty()) {
             BloquearControles();
             lblProgressBar->SetAnchoTwips(0);
@@ -226,7 +228,7 @@ void frmPrincipal::GuardarParBaseYApuestas(const std::string& cabecera, Long tot
     if (!modEncriptarFichero::EscribirFicheroEUR(apuestas, cabecera, total,
                                                  [this](double ancho) { lblProgressBar->SetAnchoTwips(ancho); }))
         return;
-    Ficheros::EscrituraSegura base(modRutas::CambiarExtension(NombreFichero, ".xml"));
+    Ficheros::EscrituraSegura base(modRutas::CambiarExtension(NombreFichero, ExtensionBaseJunta));
     if (!base.Escribir(bytesBase)) throw modCalculo::ErrorCalculo(base.Descripcion());
     if (!modEncriptarFichero::ConfirmarFicheroEUR(apuestas, &base)) {
         if (apuestas.Fallida()) return;

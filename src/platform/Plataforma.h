@@ -16,13 +16,16 @@ enum class RespuestaMensaje { Aceptar, Si, No };
 // What a file dialog is asked: title, the filter pairs (description, pattern) in order, the
 // 1-based pair shown first, and for a save the proposed name and the extension the caller
 // will give the file (".EUR"), which the dialog applies to the chosen name before it asks
-// anything, so that its questions are about the file really written.
+// anything, so that its questions are about the file really written. extensionesJuntas are
+// the extensions of the files the caller writes beside it, same folder and name (".xml"
+// beside the bets): the dialog asks before replacing those too.
 struct PeticionDialogo {
     std::string titulo;
     std::vector<std::pair<std::string, std::string>> filtros;
     int indiceFiltro = 1;
     std::string nombrePropuesto;
     std::string extension;
+    std::vector<std::string> extensionesJuntas;
     bool guardar = false;
 };
 struct ResultadoDialogoFichero {

@@ -252,12 +252,27 @@ ResultadoDialogoFichero PlataformaQt::DialogoFichero(const PeticionDialogo& p) {
                        EstiloMensaje::Exclamacion);
                 continue;
             }
-            QString pregunta = fi.exists()
-                ? QStringLiteral("%1 ya existe.\n¿ Desea reemplazarlo ?").arg(fi.fileName())
-                : QStringLiteral("%1\nEste archivo no existe.\n¿ Desea crearlo ?").arg(fi.fileName());
-            // No goes back to the dialog, as the system's dialogs do. Enter keeps an existing
-            // file but creates a new one: a new name typed and Enter saves.
-            if (!Preguntar(pregunta, !fi.exists())) continue;
+            // The files written beside it (the base file beside the bets) are replaced too:
+            // one question names every one of them that exists.
+            QStringList existentes;
+            if (fi.exists()) existentes << fi.fileName();
+            for (const std::string& junta : p.extensionesJuntas) {
+                const QFileInfo otro(Q(Ficheros::CambiarExtension(S(ruta), junta)));
+                if (otro.exists()) existentes << otro.fileName();
+            }
+            const bool nuevo = existentes.isEmpty();
+            QString pregunta;
+            if (nuevo)
+                pregunta = QStringLiteral("%1\nEste archivo no existe.\n¿ Desea crearlo ?").arg(fi.fileName());
+            else if (existentes.size() == 1)
+                pregunta = QStringLiteral("%1 ya existe.\n¿ Desea reemplazarlo ?").arg(existentes.first());
+            else
+                pregunta = QStringLiteral("%1 y %2 ya existen.\n¿ Desea reemplazarlos ?")
+                               .arg(existentes.mid(0, existentes.size() - 1).join(QStringLiteral(", ")),
+                                    existentes.last());
+            // No goes back to the dialog, as the system's dialogs do. Enter keeps existing
+            // files but creates a new one: a new name typed and Enter saves.
+            if (!Preguntar(pregunta, nuevo)) continue;
         }
         r.aceptado = true;
         r.ruta = S(QDir::toNativeSeparators(ruta));

@@ -101,6 +101,8 @@ TEST_F(CalculoPrincipal, DeLaRejillaAUnFicheroEURLeidoApuestaAApuesta) {
     ASSERT_EQ(guion.peticiones[0].filtros.size(), 2u);
     EXPECT_EQ(guion.peticiones[0].filtros[0].first, "Fichero de TORNAVENTURA (*.EUR)");
     EXPECT_EQ(guion.peticiones[0].filtros[0].second, "*.EUR");
+    // The base file beside the bets is asked about by the dialog too.
+    EXPECT_EQ(guion.peticiones[0].extensionesJuntas, std::vector<std::string>{".xml"});
     EXPECT_TRUE(BaseGuardada);
     EXPECT_EQ(f.windowTitle().toStdString(), "TORNAVENTURA 3.1 - Fichero : Sin guardar.xml");
     EXPECT_FALSE(f.Ocupado);

@@ -173,17 +173,21 @@ TEST_F(DialogoFicheroTest, CancelarNoDevuelveNada) {
     EXPECT_EQ(r.indiceFiltro, 2);
 }
 
-// The questions are about the file that will be written: a name typed without the extension
-// the caller forces (or with another one) is asked about with that extension.
+// The questions are about the files that will be written: a name typed without the extension
+// the caller forces (or with another one) is asked about with that extension, and the base
+// file written beside it too, alone or in the one question with the bets.
 TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
     Crear("base.EUR");
+    Crear("base.xml");
+    Crear("uno.xml");
     PeticionDialogo p = Peticion(true);
     p.indiceFiltro = 1;
     p.nombrePropuesto = "base.EUR";
     p.extension = ".EUR";
+    p.extensionesJuntas = {".xml"};
     QString propuesto;
     QStringList preguntas;
-    bool noPorDefecto = false;
+    bool noPorDefecto = true;
     int vecesDialogo = 0;
     auto aceptarDialogo = [&](const QString& nombre) {
         return [&, nombre](QWidget* w) {
@@ -196,15 +200,18 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
             static_cast<QDialog*>(d)->accept();  // as the accept button does
         };
     };
-    conductor.acciones.push_back(aceptarDialogo(QStringLiteral("base")));
-    conductor.acciones.push_back([&](QWidget* w) {
+    auto responderNo = [&](QWidget* w) {
         auto* caja = qobject_cast<QMessageBox*>(w);
         ASSERT_NE(caja, nullptr);
         preguntas << caja->text();
-        noPorDefecto = PorDefecto(w) == QStringLiteral("No");
+        noPorDefecto = noPorDefecto && PorDefecto(w) == QStringLiteral("No");
         conductor.Olvidar();  // the dialog comes back
         Pulsar(w, QStringLiteral("No"));
-    });
+    };
+    for (const QString& nombre : {QStringLiteral("uno"), QStringLiteral("base")}) {
+        conductor.acciones.push_back(aceptarDialogo(nombre));
+        conductor.acciones.push_back(responderNo);
+    }
     conductor.acciones.push_back(aceptarDialogo(QStringLiteral("base.txt")));
     conductor.acciones.push_back([&](QWidget* w) {
         preguntas << qobject_cast<QMessageBox*>(w)->text();
@@ -212,9 +219,10 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
     });
     ResultadoDialogoFichero r = plataforma.DialogoFichero(p);
     EXPECT_EQ(propuesto, QStringLiteral("base.EUR"));
-    EXPECT_EQ(vecesDialogo, 2);
-    const QString reemplazar = QStringLiteral("base.EUR ya existe.\n¿ Desea reemplazarlo ?");
-    EXPECT_EQ(preguntas, (QStringList{reemplazar, reemplazar}));
+    EXPECT_EQ(vecesDialogo, 3);
+    const QString reemplazar = QStringLiteral("base.EUR y base.xml ya existen.\n¿ Desea reemplazarlos ?");
+    const QString soloBase = QStringLiteral("uno.xml ya existe.\n¿ Desea reemplazarlo ?");
+    EXPECT_EQ(preguntas, (QStringList{soloBase, reemplazar, reemplazar}));
     EXPECT_TRUE(noPorDefecto);
     ASSERT_TRUE(r.aceptado);
     EXPECT_EQ(QString::fromStdString(r.ruta), QDir::toNativeSeparators(Ruta(QStringLiteral("base.EUR"))));
@@ -226,7 +234,7 @@ TEST_F(DialogoFicheroTest, GuardarEncimaPreguntaYNoVuelveAlDialogo) {
 TEST_F(DialogoFicheroTest, GuardarConNombreNuevoPreguntaSiSeCreaEIntroLoCrea) {
     PeticionDialogo p = Peticion(true);
     QString aviso, pregunta, porDefecto;
-    for (const QString nombre : {QStringLiteral("no/existe/nuevo.EUR"), QStringLiteral("nuevo.EUR")})
+    for (const QString& nombre : {QStringLiteral("no/existe/nuevo.EUR"), QStringLiteral("nuevo.EUR")})
         conductor.acciones.push_back([&, nombre](QWidget* w) {
             auto* d = qobject_cast<QFileDialog*>(w);
             ASSERT_NE(d, nullptr);
