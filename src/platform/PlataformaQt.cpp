@@ -92,20 +92,47 @@ std::string PlataformaQt::CarpetaPrograma() {
 
 namespace {
 // While the desktop's opener is awaited the windows keep painting, but nothing of the program
-// runs again: the user's input waits in the queue, and a close asked for meanwhile is refused.
-class SinCierreDelUsuario : public QObject {
+// runs again: the user's input is dropped, as a busy window drops it, and a close asked for
+// meanwhile is refused. Everything else is processed: input merely left in the queue would be
+// held by the window system's connection until its next event, a mouse move seconds later.
+class SinEntradaDelUsuario : public QObject {
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::Close || !e->spontaneous()) return false;
-        e->ignore();
-        return true;
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:  // the program's own MouseMove handlers run on these
+        case QEvent::Enter:      // these show and hide the image buttons' hover frames
+        case QEvent::Leave:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:     // a menu's key reaches its action before any window
+        case QEvent::InputMethod:  // text an input method commits, not as key presses
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+            return true;
+        case QEvent::Close:
+            if (!e->spontaneous()) return false;
+            e->ignore();
+            return true;
+        default:
+            return false;
+        }
     }
 };
 
 bool AbrirEnEscritorio(const std::string& destino) {
-    SinCierreDelUsuario filtro;
+    SinEntradaDelUsuario filtro;
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(&filtro);
-    return Abridor::Abrir(destino, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    const auto ceder = [] { QCoreApplication::processEvents(); };
+    const bool abierto = Abridor::Abrir(destino, ceder);
+    ceder();  // input that came since the last turn is dropped as well
+    return abierto;
 }
 }  // namespace
 

@@ -1,7 +1,9 @@
 // "Ayuda Online" and a report, through the Qt platform's opener and a stand-in xdg-open.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 #include <csignal>
@@ -13,6 +15,7 @@
 #include "main/DireccionesWeb.h"
 #include "main/PrincipalPrueba.h"
 #include "platform/PlataformaQt.h"
+#include "support/Teclado.h"
 
 namespace {
 class PlataformaConAbridor : public PlataformaGuion {  // scripted but for the two openers
@@ -74,4 +77,25 @@ TEST_F(Escritorio, UnAbridorQueSigueEnMarchaEsAbrirYNadieLoDetiene) {
     EXPECT_NE(getsid(abridor), getsid(0)) << "the opener shares the program's session";
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a child is left to reap";
     kill(abridor, SIGTERM);
+}
+
+TEST_F(Escritorio, LoQueElUsuarioHaceDuranteLaEsperaSePierdeYNoLlegaDespues) {
+    PonerAbridor("exec /bin/sleep 1");
+    ActivarVentana(&f);
+    Casilla* casilla = f.chkGuardarAutomaticamente;
+    casilla->setFocus();
+    int clics = 0;
+    QObject::connect(casilla, &Casilla::Click, &f, [&] { ++clics; });
+    QWindow* w = f.windowHandle();  // input as the window system sends it: shortcuts first
+    const auto clic = [&] { QTest::mouseClick(w, Qt::LeftButton, {}, casilla->mapTo(&f, casilla->rect().center())); };
+    QTimer::singleShot(300, &f, [&] {
+        clic();
+        QTest::keyClick(w, Qt::Key_Space);
+        QTest::keyClick(w, Qt::Key_U, Qt::AltModifier);  // the Utilidades menu
+    });
+    f.menuAyudaOnline_Click();
+    QCoreApplication::processEvents();  // anything held back would come now
+    EXPECT_FALSE(f.menuUtilidades->isVisible());
+    clic();  // after the wait a click reaches the box at once
+    EXPECT_EQ(clics, 1);
 }
