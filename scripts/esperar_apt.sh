@@ -27,7 +27,9 @@ titular_cerrojo_apt() {
       [ $(( 16#$ma )) -eq "$mayor" ] && [ $(( 16#$mi )) -eq "$menor" ] || continue
       echo "$pid"
       return
-    done </proc/locks
+    # Read in one piece: the kernel lists the table afresh at each read, and a lock taken or
+    # dropped between two reads of a line at a time shifts the lines and hides one.
+    done < <(cat /proc/locks)
   done
 }
 
