@@ -149,13 +149,6 @@ Id IdDe(const struct stat& st) {
     return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
 }
 
-Id IdFichero(const struct stat& st) {
-    Id id = IdDe(st);
-    id.modificado = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-    id.tamano = static_cast<long long>(st.st_size);
-    return id;
-}
-
 bool InodosDuraderos(int fd) {
     struct statfs sf {};
     if (fstatfs(fd, &sf) != 0) return false;

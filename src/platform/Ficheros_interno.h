@@ -54,16 +54,13 @@ int Cerrar(int fd);
 // The new names on disk too (best effort: some file systems cannot sync a folder).
 void SincronizarCarpeta(const std::string& ruta);
 
-// What stands at a name: its device and inode (none when nothing does); for a file, also when
-// it was last written and its size, which a program that rewrites it in place changes.
+// What stands at a name: its device and inode (none when nothing does).
 struct Id {
     unsigned long long dev = 0, ino = 0;
-    long long modificado = 0, tamano = 0;
     bool Hay() const { return ino != 0; }
     bool operator==(const Id&) const = default;
 };
 Id IdDe(const struct stat& st);
-Id IdFichero(const struct stat& st);
 // Whether the file system of the folder fd keeps a file's inode number for good. FAT, exFAT,
 // NTFS, FUSE and SMB mounts may give the same file another number once it leaves the cache.
 bool InodosDuraderos(int fd);

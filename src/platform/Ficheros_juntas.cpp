@@ -66,21 +66,19 @@ constexpr std::size_t TamanoMaximoDiario = Campos * 300;
 
 std::string TextoId(Id id) {
     if (!id.Hay()) return {};
-    char t[96];
-    std::snprintf(t, sizeof t, "%llx:%llx:%llx:%llx", id.dev, id.ino, static_cast<unsigned long long>(id.modificado),
-                  static_cast<unsigned long long>(id.tamano));
+    char t[48];
+    std::snprintf(t, sizeof t, "%llx:%llx", id.dev, id.ino);
     return t;
 }
 
 bool LeerId(const std::string& t, Id& id) {
     id = Id{};
     if (t.empty()) return true;
-    unsigned long long v[4] = {};
+    unsigned long long dev = 0, ino = 0;
     int usados = 0;
-    if (std::sscanf(t.c_str(), "%llx:%llx:%llx:%llx%n", &v[0], &v[1], &v[2], &v[3], &usados) != 4 ||
-        static_cast<std::size_t>(usados) != t.size())
+    if (std::sscanf(t.c_str(), "%llx:%llx%n", &dev, &ino, &usados) != 2 || static_cast<std::size_t>(usados) != t.size())
         return false;
-    id = {v[0], v[1], static_cast<long long>(v[2]), static_cast<long long>(v[3])};
+    id = {dev, ino};
     return id.Hay() && TextoId(id) == t;
 }
 
@@ -187,7 +185,7 @@ public:
     bool Hay(const std::string& nombre, Id* id = nullptr, bool* nuestro = nullptr) const {
         struct stat st {};
         if (fd_ < 0 || fstatat(fd_, nombre.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return false;
-        if (id) *id = IdFichero(st);
+        if (id) *id = IdDe(st);
         if (nuestro) *nuestro = S_ISREG(st.st_mode) && st.st_uid == geteuid();
         return true;
     }
@@ -256,6 +254,9 @@ int Terminar(const CarpetaAbierta& carpeta, const Diario& d) {
     if (guardada) {
         if (l1.Hay(f1.real)) l1.Quitar(d.copia);
         else if (const int codigo = l1.Renombrar(d.copia, f1.real)) return codigo;
+    } else if (!d.copia.empty() && !l1.Hay(f1.real) && l1.Hay(d.copia)) {
+        // Whatever else changed, a bet file is never left only under its hidden name.
+        if (const int codigo = l1.Renombrar(d.copia, f1.real)) return codigo;
     }
     if (l1.Alcanzado()) (void)fsync(l1.Fd());
     if (l2.Alcanzado() && l2.Fd() != l1.Fd()) (void)fsync(l2.Fd());
@@ -273,8 +274,8 @@ int Describir(const CarpetaAbierta& carpeta, const std::string& destino, const s
     f.carpeta = suya.Identidad() == carpeta.Identidad() ? Id{} : suya.Identidad();
     struct stat st {};
     if (fstatat(suya.Fd(), f.temporal.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno ? errno : EIO;
-    f.idTemporal = IdFichero(st);
-    if (fstatat(suya.Fd(), f.real.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) f.anterior = IdFichero(st);
+    f.idTemporal = IdDe(st);
+    if (fstatat(suya.Fd(), f.real.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) f.anterior = IdDe(st);
     else if (errno != ENOENT) return errno ? errno : EIO;
     return 0;
 }

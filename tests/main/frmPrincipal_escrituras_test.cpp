@@ -53,8 +53,30 @@ protected:
         guion.dialogos.push_back(Eleccion(ruta));
         f.frmPrincipal::GuardarApuestasEUR();
     }
+    // A save of the pair killed between its two renames: the new bet file stands beside the
+    // old base file until the pair is next touched.
+    void MatarEntreRenombres(const std::string& ruta, std::vector<std::pair<Ficheros::Paso, int>> fallos = {
+                                                          {Ficheros::Paso::Renombrar, 2}}) {
+        f.lblNumero_Click(49);  // the new pair differs from the old
+        f.frmPrincipal::Calcular();
+        ASSERT_TRUE(MuereAlHacer([&] {
+            for (std::size_t i = 0; i < fallos.size(); ++i)
+                Ficheros::AnadirFallo(fallos[i].first, fallos[i].second,
+                                      i + 1 < fallos.size() ? EPERM : Ficheros::Matar);
+            guion.dialogos.push_back(Eleccion(ruta));
+            f.frmPrincipal::GuardarApuestasEUR();
+        }));
+    }
+    void Abrir(const std::string& xml) {
+        guion.dialogos.push_back(Eleccion(xml));
+        f.frmPrincipal::AbrirBaseXML();
+    }
+    // Nothing of the program's is left in the folder: no journal, kept copy or temporary file.
+    static void SinOcultos(const std::string& carpeta) {
+        for (const std::string& n : Contenido(carpeta)) EXPECT_NE(n[0], '.') << n;
+    }
     // What must hold after every failure: one critical message that starts as given and
-    // names the reason, nothing saved, the title as it was, no temporary file left, and a
+    // names the reason, nothing saved, the title as it was, nothing of the save left, and a
     // window that still saves.
     void ComprobarFallo(const std::string& mensaje, const std::string& titulo, const std::string& carpeta) {
         ASSERT_EQ(guion.mensajes.size(), 1u);
@@ -62,7 +84,7 @@ protected:
         EXPECT_EQ(guion.mensajes[0].texto, mensaje);
         EXPECT_FALSE(BaseGuardada);
         EXPECT_EQ(Titulo(), titulo);
-        for (const std::string& n : Contenido(carpeta)) EXPECT_EQ(n.find(".tmp"), std::string::npos) << n;
+        SinOcultos(carpeta);
         EXPECT_TRUE(f.lblMenu[2]->isEnabled());
     }
 };
@@ -215,7 +237,8 @@ TEST_F(EscriturasPrincipal, ElParDeApuestasYBaseSeGuardaEnteroONada) {
 // A save killed while it puts the pair in place: whoever next touches the pair (ABRIR, a
 // save of the base file, the import of the bets) finds both new files, or both old ones when
 // the save died before its journal was whole; never a new bet file beside an old base file,
-// never no bet file (a file system without hard links moves the old one aside).
+// never no bet file (a file system without hard links moves the old one aside). The touch
+// also clears what the killed save left hidden, once it is a minute old.
 TEST_F(EscriturasPrincipal, UnGuardadoMatadoDejaElParEnteroAlTocarlo) {
     using Ficheros::Paso;
     std::string ruta, xml;
@@ -223,42 +246,63 @@ TEST_F(EscriturasPrincipal, UnGuardadoMatadoDejaElParEnteroAlTocarlo) {
         std::string nombre;
         std::vector<std::pair<Paso, int>> fallos;  // the last one kills
         std::function<void()> tocar;
-        bool nuevo;
+        bool antiguo, nuevo;
     } casos[] = {
-        {"entre los dos renombres, ABRIR", {{Paso::Renombrar, 2}}, [&] {
-             guion.dialogos.push_back(Eleccion(xml));
-             f.frmPrincipal::AbrirBaseXML();
-         }, true},
+        {"entre los dos renombres, ABRIR", {{Paso::Renombrar, 2}}, [&] { Abrir(xml); }, true, true},
         {"sin enlaces duros, con las apuestas apartadas, GUARDAR", {{Paso::Enlazar, 1}, {Paso::Renombrar, 1}},
-         [&] { GuardarBase(xml); }, true},
+         [&] { GuardarBase(xml); }, true, true},
         {"escribiendo el diario, importar", {{Paso::Diario, 1}}, [&] {
              guion.dialogos.push_back(Eleccion(ruta));
              f.frmPrincipal::ImportarApuestasDesdeArchivo();
-         }, false},
+         }, true, false},
+        {"un par nuevo entre los dos renombres, ABRIR", {{Paso::Renombrar, 2}}, [&] { Abrir(xml); }, false, true},
     };
     int n = 0;
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         ruta = Ruta("par" + std::to_string(++n) + ".EUR");
         xml = Ruta("par" + std::to_string(n) + ".xml");
-        GuardarPar(ruta);
-        const std::string antesEUR = LeerBytes(ruta), antesXML = LeerBytes(xml);
-        f.lblNumero_Click(49);  // the new pair differs from the old
-        f.frmPrincipal::Calcular();
-        ASSERT_TRUE(MuereAlHacer([&] {
-            for (std::size_t i = 0; i < c.fallos.size(); ++i)
-                Ficheros::AnadirFallo(c.fallos[i].first, c.fallos[i].second,
-                                      i + 1 < c.fallos.size() ? EPERM : Ficheros::Matar);
-            guion.dialogos.push_back(Eleccion(ruta));
-            f.frmPrincipal::GuardarApuestasEUR();
-        }));
+        if (c.antiguo) GuardarPar(ruta);
+        const std::string antesEUR = c.antiguo ? LeerBytes(ruta) : "", antesXML = c.antiguo ? LeerBytes(xml) : "";
+        MatarEntreRenombres(ruta, c.fallos);
+        for (const std::string& nombre : Contenido(guion.carpeta)) Envejecer(Ruta(nombre), 2 * Ficheros::SegundosRestos);
         c.tocar();
         ASSERT_TRUE(fs::is_regular_file(ruta));
         EXPECT_EQ(LeerBytes(ruta) != antesEUR, c.nuevo);
         if (c.nuevo) EXPECT_TRUE(LeerFicheroEUR(ruta).leido);
         else EXPECT_EQ(LeerBytes(xml), antesXML);
-        for (const std::string& nombre : Contenido(guion.carpeta))
-            EXPECT_EQ(nombre.find(".diario"), std::string::npos) << nombre;
+        if (!c.antiguo) {
+            EXPECT_TRUE(fs::is_regular_file(xml));
+        }
+        SinOcultos(guion.carpeta);
+    }
+}
+
+// A pair killed between its renames is finished where its folder is found: after the folder
+// was renamed, and in a copy of it, whose opening leaves the original as it was.
+TEST_F(EscriturasPrincipal, UnParMatadoSeTerminaDondeEsteSuCarpeta) {
+    fs::create_directory(Ruta("antes"));
+    GuardarPar(Ruta("antes/par.EUR"));
+    const std::string viejo = LeerBytes(Ruta("antes/par.xml"));
+    MatarEntreRenombres(Ruta("antes/par.EUR"));
+    fs::rename(Ruta("antes"), Ruta("movida"));
+    fs::copy(Ruta("movida"), Ruta("copia"));
+    const std::vector<std::string> original = Contenido(Ruta("movida"));
+    ASSERT_EQ(LeerBytes(Ruta("movida/par.xml")), viejo);
+
+    for (const std::string& carpeta : {Ruta("copia"), Ruta("movida")}) {
+        SCOPED_TRACE(carpeta);
+        guion.mensajes.clear();
+        Abrir(carpeta + "/par.xml");
+        EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+        // Both files hold the new base, the one with number 50.
+        EXPECT_NE(LeerBytes(carpeta + "/par.xml").find(",50\""), std::string::npos);
+        EXPECT_NE(LeerFicheroEUR(carpeta + "/par.EUR").cabecera.find("50+"), std::string::npos);
+        SinOcultos(carpeta);
+        if (carpeta == Ruta("copia")) {
+            EXPECT_EQ(Contenido(Ruta("movida")), original);
+            EXPECT_EQ(LeerBytes(Ruta("movida/par.xml")), viejo);
+        }
     }
 }
 
