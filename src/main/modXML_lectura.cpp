@@ -510,7 +510,11 @@ void LeerBaseXML(const DocumentoXML& documento, LecturaBaseXML& l) {
             }
         }
     }
-    if (documento.parseError().errorCode != 0) AnadirErrorXML("ERROR AL ABRIR EL FICHERO", "FICHERO");
+    // A half-saved pair is said as such: the user knows why it did not open, and that it will.
+    if (documento.parseError().errorCode == DocumentoXML::ErrorGuardadoAMedias)
+        AnadirErrorXML("ERROR AL ABRIR EL FICHERO (" + documento.parseError().reason + ")", "FICHERO");
+    else if (documento.parseError().errorCode != 0)
+        AnadirErrorXML("ERROR AL ABRIR EL FICHERO", "FICHERO");
 }
 
 }  // namespace modXML

@@ -1,5 +1,7 @@
 #include "platform/DocumentoXML.h"
 
+#include <cerrno>
+
 #include <QByteArray>
 #include <QDomDocument>
 #include <QString>
@@ -331,6 +333,11 @@ bool DocumentoXML::load(const std::string& ruta) {
     case Ficheros::ResultadoLectura::Leido: return cargarBytes(bytes);
     case Ficheros::ResultadoLectura::DemasiadoGrande: AnotarRechazo(ErrorDemasiadoGrande, TextoTamano()); return false;
     case Ficheros::ResultadoLectura::Error: break;
+    }
+    if (codigo == Ficheros::ErrorParSinTerminar || codigo == EBUSY) {
+        error_.errorCode = ErrorGuardadoAMedias;
+        error_.reason = Ficheros::DescripcionError(codigo, Ficheros::Operacion::Lectura);
+        return false;
     }
     error_.errorCode = ErrorFicheroNoLeido;
     error_.reason = "No se puede abrir el fichero: " + Ficheros::DescripcionError(codigo, Ficheros::Operacion::Lectura);

@@ -145,6 +145,9 @@ public:
     static constexpr long ErrorDemasiadoGrande = 3; // above the size, node or character limit
     static constexpr long ErrorDemasiadoProfundo = 4;  // elements nested beyond the limit
     static constexpr long ErrorEntidades = 5;          // a DTD or an entity reference
+    // The file's pair is half-saved (a save killed midway that cannot be finished now, or
+    // one another copy of the program is finishing): reason is only that, in Spanish.
+    static constexpr long ErrorGuardadoAMedias = 6;
 
     static constexpr long long TamanoMaximo = 4LL * 1024 * 1024;
     static constexpr int ProfundidadMaximo = 16;

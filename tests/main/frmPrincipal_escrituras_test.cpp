@@ -306,6 +306,38 @@ TEST_F(EscriturasPrincipal, UnParMatadoSeTerminaDondeEsteSuCarpeta) {
     }
 }
 
+// While a killed save of the pair cannot be finished (a rename refused), ABRIR says so and
+// no save of either file goes ahead. A file another program puts in place meanwhile is never
+// covered by the older save: the journal puts the old bet file back beside it.
+TEST_F(EscriturasPrincipal, UnGuardadoQueEsperaNoDeshaceLoGuardadoDespues) {
+    const std::string ruta = Ruta("par.EUR"), xml = Ruta("par.xml");
+    GuardarPar(ruta);
+    const std::string antesEUR = LeerBytes(ruta);
+    MatarEntreRenombres(ruta);
+    const std::string medias = "Un guardado anterior de este archivo y de su pareja qued\xC3\xB3 a medias y no se ha "
+                               "podido terminar";
+    Ficheros::ProvocarFallo(Ficheros::Paso::Terminar, Ficheros::Siempre, EACCES);
+    guion.mensajes.clear();
+    Abrir(xml);
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_NE(guion.mensajes[0].texto.find(medias), std::string::npos) << guion.mensajes[0].texto;
+    guion.mensajes.clear();
+    GuardarBase(xml);
+    ASSERT_EQ(guion.mensajes.size(), 1u);
+    EXPECT_EQ(guion.mensajes[0].texto, "ERROR AL GUARDAR EL FICHERO BASE EN XML (" + medias + ")");
+    Ficheros::QuitarFallos();
+
+    const std::string otro = LeerBytes(xml) + "<!-- otro programa -->";
+    EscribirBytes(Ruta("otro.tmp"), otro);
+    fs::rename(Ruta("otro.tmp"), xml);
+    guion.mensajes.clear();
+    Abrir(xml);
+    EXPECT_TRUE(guion.mensajes.empty()) << guion.UltimoMensaje();
+    EXPECT_EQ(LeerBytes(xml), otro);
+    EXPECT_EQ(LeerBytes(ruta), antesEUR);
+    SinOcultos(guion.carpeta);
+}
+
 // The old bet file, kept while the pair is put in place, goes back when the base file cannot
 // follow, even while another copy of the program saves the same bet file over and over (the
 // kept copy never reads as one of its leftovers). When it cannot go back, the message says
