@@ -15,12 +15,15 @@
 // Pairs: two files that belong together (a bet file and its base file: the same folder and
 // name, another extension) are put in place together (ConfirmarJuntas), with a journal that
 // lets the next touch of either file finish a save that was killed between the two renames.
+// Renames are done under a lock of the folder that only the user's own copies of the program
+// share (see Ficheros_interno.h), so two of them take turns and nobody else can stall them.
 // Permissions: a replaced file keeps its mode, and its owner and group as far as the user
 // may give them (the group alone when the owner cannot be kept); a new one gets what a plain
 // open would give (0666 less the umask).
 // Leftovers: the temporary files of earlier saves of the same file that were interrupted
-// (the program killed, the machine stopped) are removed by the next save of that file, once
-// they are a minute old and when they belong to the user.
+// (the program killed, the machine stopped) are removed by the next save of that file, and
+// by the next opening of either file of its pair, once they are a minute old and when they
+// belong to the user.
 //
 // Reading: a path that is not a regular file (a link to one is) is refused before it is
 // opened, and the opening itself cannot block (a pipe put in its place meanwhile is refused
