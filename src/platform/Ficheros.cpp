@@ -544,12 +544,10 @@ bool EscrituraSegura::Confirmar() {
     {
         // Renamed under the folder's lock, after any half-saved pair of its name: a pair put in
         // place meanwhile never comes after this file, nor a journal over it.
-        CarpetaAbierta carpeta(destino_);
-        Cerrojo cerrojo(carpeta.Identidad(), EsperaCerrojo);
-        if (cerrojo.Ocupado()) return Fallar(EBUSY);
-        if (carpeta.Abierta())
-            if (const int codigo = TerminarDiarios(carpeta, destino_.substr(InicioNombre(destino_))))
-                return Fallar(codigo);
+        const CarpetaAbierta carpeta(destino_);
+        const Cerrojo cerrojo(carpeta.Identidad(), EsperaCerrojo);
+        if (const int codigo = TerminarDiarios(cerrojo, carpeta, destino_.substr(InicioNombre(destino_))))
+            return Fallar(codigo);
         if (const int codigo = PonerEnSuSitio()) return Fallar(codigo);
     }
     SincronizarCarpeta(real_);

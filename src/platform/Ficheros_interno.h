@@ -69,14 +69,14 @@ bool InodosDuraderos(int fd);
 // is done there is done through this descriptor, wherever the folder is moved meanwhile.
 class CarpetaAbierta {
 public:
-    explicit CarpetaAbierta(const std::string& ruta);  // the folder itself ("dir/" or ".")
+    explicit CarpetaAbierta(const std::string& ruta);  // the folder of the file ruta
     ~CarpetaAbierta();
     CarpetaAbierta(const CarpetaAbierta&) = delete;
     CarpetaAbierta& operator=(const CarpetaAbierta&) = delete;
     bool Abierta() const { return fd_ >= 0; }
     int Fd() const { return fd_; }
     Id Identidad() const { return id_; }
-    const std::string& Ruta() const { return ruta_; }
+    const std::string& Ruta() const { return ruta_; }  // "dir/", or "" for the current folder
     int Error() const { return error_; }
     // The names of its entries (none when it cannot be read).
     std::vector<std::string> Nombres() const;
@@ -112,8 +112,9 @@ private:
 // pair in place in the same folder (it takes a few syncs), in milliseconds.
 inline constexpr int EsperaCerrojo = 5000;
 
-// Under the folder's lock (held by the caller): finishes every journal of the pair of nombre
-// (a file name in that folder) found there. 0 when none is left, or why one is.
-int TerminarDiarios(const CarpetaAbierta& carpeta, const std::string& nombre);
+// With the folder's lock in hand: finishes every journal of the pair of nombre (a file name in
+// that folder) found there. 0 when none is left; EBUSY when the lock was not had in time (the
+// save that holds it is alive and finishes on its own); else why a journal is left.
+int TerminarDiarios(const Cerrojo& cerrojo, const CarpetaAbierta& carpeta, const std::string& nombre);
 
 }  // namespace Ficheros::Interno

@@ -322,7 +322,8 @@ int Reponer(const std::string& copia, const std::string& real) {
 
 }  // namespace
 
-int TerminarDiarios(const CarpetaAbierta& carpeta, const std::string& nombre) {
+int TerminarDiarios(const Cerrojo& cerrojo, const CarpetaAbierta& carpeta, const std::string& nombre) {
+    if (cerrojo.Ocupado()) return EBUSY;
     const std::string tronco = Tronco(nombre);
     int resultado = 0;
     for (const std::string& diario : Diarios(carpeta, tronco)) {
@@ -347,10 +348,7 @@ int CompletarGuardadoPendiente(const std::string& ruta) {
     const CarpetaAbierta carpeta(ruta);
     const std::string nombre = Nombre(ruta);
     if (!carpeta.Abierta() || Diarios(carpeta, Tronco(nombre)).empty()) return 0;
-    // Held for longer than a pair takes: that save is alive and finishes on its own.
-    const Cerrojo cerrojo(carpeta.Identidad(), EsperaCerrojo);
-    if (cerrojo.Ocupado()) return EBUSY;
-    return TerminarDiarios(carpeta, nombre);
+    return TerminarDiarios(Cerrojo(carpeta.Identidad(), EsperaCerrojo), carpeta, nombre);
 }
 
 bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda) {
@@ -371,10 +369,9 @@ bool ConfirmarJuntas(EscrituraSegura& primera, EscrituraSegura& segunda) {
         return fallar(segunda, EINVAL);
     const CarpetaAbierta carpeta(primera.destino_);
     if (!carpeta.Abierta()) return fallar(primera, carpeta.Error());
-    const Cerrojo cerrojo(carpeta.Identidad(), EsperaCerrojo);
-    if (cerrojo.Ocupado()) return fallar(primera, EBUSY);
     // An earlier save of this pair that was killed goes first.
-    if (const int codigo = TerminarDiarios(carpeta, Nombre(primera.destino_))) return fallar(primera, codigo);
+    const Cerrojo cerrojo(carpeta.Identidad(), EsperaCerrojo);
+    if (const int codigo = TerminarDiarios(cerrojo, carpeta, Nombre(primera.destino_))) return fallar(primera, codigo);
 
     Diario d;
     d.carpeta = carpeta.Identidad();
